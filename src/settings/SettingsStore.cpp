@@ -1,0 +1,64 @@
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "settings/LenientNumber.h"
+
+namespace varelo {
+
+namespace {
+const QString kOrganization = QStringLiteral("Varelo");
+
+QString FullKey(const QString& section, const QString& key) { return section + u'/' + key; }
+}  // namespace
+
+QString ExecutableBaseName() {
+  const QString path = QCoreApplication::applicationFilePath();
+  if (!path.isEmpty()) return QFileInfo(path).completeBaseName();
+  return QCoreApplication::applicationName();
+}
+
+SettingsStore::SettingsStore(const QString& applicationName)
+    : settings_(std::make_unique<QSettings>(
+          QSettings::IniFormat, QSettings::UserScope, kOrganization,
+          applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::Read(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+  // No sync() here: stores of one process share Qt's parsed copy of the
+  // file, which every Write() updates, and a sync per read costs more than a
+  // whole colour-hint refresh.
+  const QVariant value = settings_->value(FullKey(section, key));
+  if (!value.isValid()) return defaultValue;
+  // A hand-edited INI line such as "a, b" comes back as a list; read it whole.
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u", ");
+  return value.toString();
+}
+
+void SettingsStore::Write(const QString& section, const QString& key, const QString& value) {
+  settings_->setValue(FullKey(section, key), value);
+  settings_->sync();  // a failing write is not reported; the game goes on
+}
+
+QString SettingsStore::Read(SettingKey key) const {
+  const SettingInfo& info = InfoOf(key);
+  return Read(kSettingsSection, info.name, info.defaultValue);
+}
+
+double SettingsStore::ReadNumber(SettingKey key) const { return ParseNumber(Read(key)); }
+
+int SettingsStore::ReadInt(SettingKey key) const { return ParseInt(Read(key)); }
+
+void SettingsStore::Write(SettingKey key, const QString& value) {
+  Write(kSettingsSection, InfoOf(key).name, value);
+}
+
+void SettingsStore::Write(SettingKey key, long long value) { Write(key, QString::number(value)); }
+
+QString SettingsStore::fileName() const { return settings_->fileName(); }
+
+}  // namespace varelo
