@@ -1,0 +1,115 @@
+#include "game/Controls.h"
+
+#include "game/Texts.h"
+
+namespace varelo {
+
+namespace {
+
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kTeal{0, 128, 128};
+constexpr Rgb kBarGreen{0, 225, 0};
+
+struct Initial {
+  QString name;
+  QString text;
+  bool visible = true;
+  Rgb colour;
+};
+
+QList<Initial> DesignStates() {
+  using namespace texts;
+  QList<Initial> list;
+  auto add = [&list](QString name, QString text = {}, bool visible = true, Rgb colour = {}) {
+    list.append(Initial{std::move(name), std::move(text), visible, colour});
+  };
+
+  // Top bar, slid out of sight above the client area until a game starts.
+  add(QStringLiteral("PicTop"));
+  const QString topCaptions[] = {QStringLiteral("模式："), QStringLiteral("关卡："),
+                                 QStringLiteral("彩色提示："), QStringLiteral("难度：")};
+  for (int i = 0; i < 4; ++i) {
+    add(ctl::Lblts(i), topCaptions[i], true, kYellow);
+    add(ctl::LblTop(i), QString(), true, kGreen);
+  }
+  for (int i = 0; i < 3; ++i) add(ctl::LblTime(i), QString(), true, colours::kWhite);
+  add(QStringLiteral("Picture1"), QString(), true, colours::kBlack);
+  add(QStringLiteral("Shape1"), QString(), true, kBarGreen);
+  add(QStringLiteral("Shape2"));
+  add(QStringLiteral("Lbltishi"), QString(), false, kYellow);
+  add(QStringLiteral("ImgLogo"));
+
+  // Start screen: the seven main entries show, their sub-entries wait for hover.
+  const QString beginCaptions[16] = {
+      kStartGame, kCombination, kSolveSudoku, kOptions, kHelp, kAbout, kExit, kMissionMode,
+      kRandomMode, kOrder2, kOrder3, QString(), kOrder1, kOrder2, kOrder3, QString()};
+  for (int i = 0; i < 16; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, kTeal);
+  add(QStringLiteral("ImgLa"), QString(), false);
+  add(QStringLiteral("ImgRa"), QString(), false);
+
+  // Grid containers and the side controls appear with a game.
+  for (int grid = 0; grid < 5; ++grid) add(ctl::PicMis(grid), QString(), false);
+  add(ctl::Command(1), kRestart, false);
+  add(ctl::Command(2), kSolve, false);
+  add(ctl::Command(3), kReset, false);
+  add(ctl::Command(4), kClearResults, false);
+  add(ctl::Command(5), kSaveResults, false);
+  add(QStringLiteral("Imgcol"), QString(), false);
+  add(QStringLiteral("Imgcle"), QString(), false);
+  add(QStringLiteral("Imgpt"), QString(), false);
+
+  // Menu items whose state the game changes; the rest never change.
+  add(QStringLiteral("wenjian"), QStringLiteral("读取与保存"), false);
+  add(QStringLiteral("mnucav6"), QString(), false);
+  add(QStringLiteral("qxqj"), QStringLiteral("取消求解(&C)"), false);
+  add(QStringLiteral("mnucav5"), QString(), false);
+  add(QStringLiteral("cssd"), QStringLiteral("单人游戏"));
+  add(QStringLiteral("zhsd"), kCombination);
+  add(QStringLiteral("qjsd"), kSolveSudoku);
+  add(QStringLiteral("xuanxiang"), QStringLiteral("选项(&O)"));
+  return list;
+}
+
+}  // namespace
+
+Controls::Controls(QObject* parent) : QObject(parent) {
+  for (const Initial& initial : DesignStates()) {
+    ControlState state;
+    state.text = initial.text;
+    state.visible = initial.visible;
+    state.colour = initial.colour;
+    states_.insert(initial.name, state);
+  }
+  states_[QStringLiteral("PicTop")].top = -250;
+  states_[QStringLiteral("Lbltishi")].toolTip = QStringLiteral("单击这里改变字体颜色。");
+  states_[QStringLiteral("Imgcol")].toolTip = texts::kPen;
+  states_[QStringLiteral("Imgcle")].toolTip = QStringLiteral("橡皮擦");
+}
+
+const ControlState& Controls::state(const QString& name) const {
+  const auto it = states_.constFind(name);
+  Q_ASSERT_X(it != states_.constEnd(), "Controls", qPrintable(name));
+  static const ControlState kNone;
+  return it != states_.constEnd() ? *it : kNone;
+}
+
+template <typename Field, typename Value>
+void Controls::update(const QString& name, Field ControlState::*field, const Value& value) {
+  auto it = states_.find(name);
+  Q_ASSERT_X(it != states_.end(), "Controls", qPrintable(name));
+  if (it == states_.end() || (*it).*field == value) return;
+  (*it).*field = value;
+  emit changed(name);
+}
+
+void Controls::setText(const QString& name, const QString& text) { update(name, &ControlState::text, text); }
+void Controls::setToolTip(const QString& name, const QString& tip) { update(name, &ControlState::toolTip, tip); }
+void Controls::setVisible(const QString& name, bool visible) { update(name, &ControlState::visible, visible); }
+void Controls::setEnabled(const QString& name, bool enabled) { update(name, &ControlState::enabled, enabled); }
+void Controls::setColour(const QString& name, Rgb colour) { update(name, &ControlState::colour, colour); }
+void Controls::setLeft(const QString& name, int left) { update(name, &ControlState::left, left); }
+void Controls::setTop(const QString& name, int top) { update(name, &ControlState::top, top); }
+void Controls::setWidth(const QString& name, int width) { update(name, &ControlState::width, width); }
+
+}  // namespace varelo
