@@ -24,7 +24,7 @@ constexpr char kSolution[] =
     "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 struct HalfFilled {
-  HalfFilled() : checks(board, work), hint(board, checks, random, store) {
+  HalfFilled() : checks(board, &work), hint(board, checks, random, store) {
     random.Reseed(-1);
     for (int n = 1; n <= 81; ++n) {
       if (random.Next() < 0.5) continue;

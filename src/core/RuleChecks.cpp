@@ -3,6 +3,8 @@
 #include "core/Board.h"
 #include "core/CellMath.h"
 
+#include <QtGlobal>
+
 namespace varelo {
 
 namespace {
@@ -36,7 +38,7 @@ bool CandidateList::Strike(int digit) {
   return false;
 }
 
-RuleChecks::RuleChecks(const Board& board, const GridDigits& workDigits)
+RuleChecks::RuleChecks(const Board& board, const GridDigits* workDigits)
     : board_(board), workDigits_(workDigits) {}
 
 int RuleChecks::CheckRow(int cell, CheckMode mode) {
@@ -80,12 +82,13 @@ int RuleChecks::Check(int unit, int cell, CheckMode mode) {
     return struck;
   }
 
+  Q_ASSERT(!search || workDigits_);
   const int grid = GridOfMode(mode);
-  const int own = search ? workDigits_[position] : DigitAt(grid, position);
+  const int own = search ? (*workDigits_)[position] : DigitAt(grid, position);
   if (own == 0) return 1;
   for (unsigned char p : walk) {
     if (p == position) continue;
-    const int other = search ? workDigits_[p] : DigitAt(grid, p);
+    const int other = search ? (*workDigits_)[p] : DigitAt(grid, p);
     if (other != own) continue;
     if (!search && hook_) hook_->MarkClash(grid, p + 1);
     return 0;

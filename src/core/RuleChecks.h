@@ -53,8 +53,9 @@ class CandidateList {
 
 class RuleChecks {
  public:
-  // `workDigits` is read in Search mode; `board` in every other mode.
-  RuleChecks(const Board& board, const GridDigits& workDigits);
+  // `workDigits` is read in Search mode (callers that never search may leave
+  // it out); `board` in every other mode.
+  explicit RuleChecks(const Board& board, const GridDigits* workDigits = nullptr);
 
   void setClashHook(ClashHook* hook) { hook_ = hook; }
 
@@ -79,7 +80,7 @@ class RuleChecks {
   int DigitAt(int grid, int position) const;
 
   const Board& board_;
-  const GridDigits& workDigits_;
+  const GridDigits* workDigits_;
   ClashHook* hook_ = nullptr;
   CandidateList candidates_;
 };

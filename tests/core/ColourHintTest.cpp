@@ -18,7 +18,7 @@ constexpr char kSolution[] =
 
 class ColourHintTest : public ::testing::Test {
  protected:
-  ColourHintTest() : checks(board, work), hint(board, checks, random, settings.store()) {
+  ColourHintTest() : checks(board, &work), hint(board, checks, random, settings.store()) {
     random.Reseed(-42);
   }
 

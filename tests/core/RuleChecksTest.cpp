@@ -18,7 +18,7 @@ struct RecordingHook : ClashHook {
 
 class RuleChecksTest : public ::testing::Test {
  protected:
-  RuleChecksTest() : checks(board, work) { checks.setClashHook(&hook); }
+  RuleChecksTest() : checks(board, &work) { checks.setClashHook(&hook); }
   Board board;
   GridDigits work{};
   RuleChecks checks;

@@ -1,0 +1,9 @@
+#include "settings/AppPaths.h"
+
+#include <QCoreApplication>
+
+namespace varelo {
+
+AppPaths AppPaths::FromApplication() { return AppPaths{QCoreApplication::applicationDirPath()}; }
+
+}  // namespace varelo
