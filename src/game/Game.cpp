@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "settings/SettingsStore.h"
+
 namespace varelo {
 
 Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppPaths paths,
@@ -15,6 +17,12 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       hint_(board_, checks_, random_, settings_) {}
 
 Game::~Game() = default;
+
+void Game::Load() {
+  random_.ReseedFromClock();
+  const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
+  controls_.setColour(QStringLiteral("Lbltishi"), Rgb::FromValue(colour));
+}
 
 void Game::Dispatch(const QHash<QString, Handler>& handlers, const QString& name) {
   if (const auto it = handlers.constFind(name); it != handlers.constEnd()) return (*it)(-1);

@@ -46,6 +46,11 @@ class Game : public QObject {
   WindowPort& window() { return window_; }
   const AppPaths& paths() const { return paths_; }
 
+  // The game's share of the window's load handler: seeds the generator,
+  // colours the hint line and prepares the puzzle sources. The window calls
+  // it once, after building its grid views.
+  void Load();
+
   // Window events. `name` is the control's name ("Command2", "sjms",
   // "LblBegin(7)", "mnuLevels(4)"); members of a control array reach the
   // handler of the array with their index.
