@@ -40,6 +40,7 @@ class Controls : public QObject {
   QList<QString> names() const { return states_.keys(); }
 
   QString text(const QString& name) const { return state(name).text; }
+  QString toolTip(const QString& name) const { return state(name).toolTip; }
   bool isVisible(const QString& name) const { return state(name).visible; }
   bool isEnabled(const QString& name) const { return state(name).enabled; }
   Rgb colour(const QString& name) const { return state(name).colour; }

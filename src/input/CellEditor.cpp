@@ -1,0 +1,120 @@
+#include "input/CellEditor.h"
+
+#include "core/Board.h"
+#include "core/ColourHint.h"
+#include "core/RuleChecks.h"
+#include "game/Controls.h"
+#include "game/Texts.h"
+#include "input/ConflictMarker.h"
+#include "ui/model/Cursors.h"
+
+namespace varelo {
+
+namespace {
+const QString kToolImage = QStringLiteral("Imgcol");
+// The names of the two pictures the tool image shows.
+const QString kPenPicture = QStringLiteral("ImgBluePen");
+const QString kPencilPicture = QStringLiteral("ImgGrayPen");
+}  // namespace
+
+CellEditor::CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
+                       ColourHint& hint, Controls& controls)
+    : board_(board), cursors_(cursors), checks_(checks), conflicts_(conflicts), hint_(hint),
+      controls_(controls) {
+  checks_.setClashHook(&conflicts_);
+  ShowTool();
+}
+
+std::optional<int> CellEditor::FindInputGrid() const {
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    const CursorState& cursor = cursors_.state(grid);
+    if (grid > 0 && !cursor.frameShown) continue;
+    if (!cursor.atRest() || cursor.vertical != 0 || cursor.horizontal != 0) continue;
+    if (board_.isFixed(grid, cursor.currentCell) || !board_.gridEditable(grid)) continue;
+    return grid;
+  }
+  return std::nullopt;
+}
+
+void CellEditor::ResetSolveCaption() {
+  if (controls_.text(ctl::Command(2)) != texts::kSolve)
+    controls_.setText(ctl::Command(2), texts::kSolve);
+}
+
+bool CellEditor::CheckEntry(int grid, int cell) {
+  conflicts_.setEntryUnderTest(grid, cell);
+  return checks_.CheckCell(cell, MarkingMode(grid));
+}
+
+// Grid 1's cell 81 and grid 2's cell 9 are checked again in the grid they are
+// copied into; the copies the other way are not, because the checks of the
+// entry's own grid cover the same corner.
+bool CellEditor::CopyToPartner(int grid, int cell, int digit) {
+  const auto partner = board_.partner({grid, cell});
+  if (!partner || board_.isFixed(partner->grid, partner->cell)) return true;
+  board_.setDigit(partner->grid, partner->cell, digit);
+  const bool checkedThere = partner->grid > grid;
+  if (!checkedThere || CheckEntry(partner->grid, partner->cell)) return true;
+  conflicts_.ShowConflictCross(partner->grid, partner->cell);
+  return false;
+}
+
+void CellEditor::EnterDigit(int digit) {
+  const auto grid = FindInputGrid();
+  if (!grid) return;
+  const int cell = cursors_.state(*grid).currentCell;
+
+  board_.setDigit(*grid, cell, digit);
+  if (*grid == 0) board_.setCandidateCache(cell, Board::kCacheDigitEntered);
+  ResetSolveCaption();
+  if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell, digit);
+  board_.setKind(*grid, cell, tool_);
+  board_.setInk(*grid, cell, NormalInk(tool_, board_.inSolveMode()));
+
+  if (!CheckEntry(*grid, cell)) {
+    conflicts_.ShowConflictCross(*grid, cell);
+    // The corner's copy in the next grid carries the same wrong digit.
+    if (const auto partner = board_.partner({*grid, cell}); partner && partner->grid > *grid)
+      conflicts_.ShowConflictCross(partner->grid, partner->cell);
+    return;
+  }
+  if (*grid == 0) hint_.RefreshHints();
+}
+
+void CellEditor::EraseDigit() {
+  const auto grid = FindInputGrid();
+  if (!grid) return;
+  const int cell = cursors_.state(*grid).currentCell;
+  board_.clearEntry(*grid, cell);
+  // Both records of a corner are emptied together, whatever they hold.
+  if (const auto partner = SharedPartner(3, {*grid, cell}))
+    board_.clearEntry(partner->grid, partner->cell);
+  ResetSolveCaption();
+  if (*grid == 0) hint_.RefreshHints();
+}
+
+void CellEditor::ShowTool() {
+  const bool pen = tool_ == EntryKind::Pen;
+  controls_.setText(kToolImage, pen ? kPenPicture : kPencilPicture);
+  controls_.setToolTip(kToolImage, pen ? texts::kPen : texts::kPencil);
+}
+
+void CellEditor::Imgcol_Click() {
+  tool_ = tool_ == EntryKind::Pen ? EntryKind::Pencil : EntryKind::Pen;
+  ShowTool();
+}
+
+void CellEditor::SetPen() {
+  tool_ = EntryKind::Pen;
+  ShowTool();
+}
+
+void CellEditor::Imgcle_Click() {
+  for (int n = 1; n <= kCellsPerGrid; ++n)
+    for (int grid = 0; grid < kGridCount; ++grid)
+      if (board_.kind(grid, n) == EntryKind::Pencil && board_.gridEditable(grid))
+        board_.clearEntry(grid, n);
+  hint_.RefreshHints();
+}
+
+}  // namespace varelo

@@ -1,0 +1,55 @@
+#pragma once
+// What a digit or erase key does to the cell under a cursor frame, and the
+// two tool images beside the board: the pen/pencil switch and the eraser
+// that clears every pencil entry.
+
+#include <optional>
+
+#include "core/EntryKind.h"
+
+namespace varelo {
+
+class Board;
+class ColourHint;
+class ConflictMarker;
+class Controls;
+class Cursors;
+class RuleChecks;
+
+class CellEditor {
+ public:
+  CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
+             ColourHint& hint, Controls& controls);
+
+  // The grid a digit or erase key acts on: the first of grids 0..4 whose
+  // frame is shown (grids 1..4), at rest and not gliding, on a cell that is
+  // not Fixed, in a grid that takes input.
+  std::optional<int> FindInputGrid() const;
+
+  void EnterDigit(int digit);
+  void EraseDigit();
+
+  void Imgcol_Click();  // switch between pen and pencil
+  void Imgcle_Click();  // clear every pencil entry of the grids that take input
+
+  EntryKind writingTool() const { return tool_; }
+  void SetPen();  // every game start and restart writes with the pen
+
+ private:
+  void ShowTool();
+  void ResetSolveCaption();
+  // Copies an entry into the other record of a shared corner; returns false
+  // when the copy was checked in the partner grid and clashed there.
+  bool CopyToPartner(int grid, int cell, int digit);
+  bool CheckEntry(int grid, int cell);
+
+  Board& board_;
+  Cursors& cursors_;
+  RuleChecks& checks_;
+  ConflictMarker& conflicts_;
+  ColourHint& hint_;
+  Controls& controls_;
+  EntryKind tool_ = EntryKind::Pen;
+};
+
+}  // namespace varelo

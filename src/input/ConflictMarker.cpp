@@ -1,0 +1,77 @@
+#include "input/ConflictMarker.h"
+
+#include <QTimer>
+
+#include "core/Board.h"
+#include "core/ColourHint.h"
+
+namespace varelo {
+
+ConflictMarker::ConflictMarker(Board& board, ColourHint& hint, QObject* parent)
+    : QObject(parent), board_(board), hint_(hint) {
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(grid == 0 ? QStringLiteral("Timer3") : QStringLiteral("Timer3%1").arg(grid));
+    timer->setInterval(1000);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [this, grid] { EraseTick(grid); });
+    eraseTimers_[grid] = timer;
+  }
+}
+
+void ConflictMarker::MarkClash(int grid, int cell) {
+  board_.setInk(grid, cell, colours::kRed);
+  eraseTimers_[grid]->start();
+  board_.setGridEditable(grid, false);
+  pendingErase_[grid] = entryUnderTest_[grid];
+}
+
+void ConflictMarker::ShowConflictCross(int grid, int cell) {
+  if (crossCell_[grid] == cell) return;
+  crossCell_[grid] = cell;
+  emit crossChanged(grid);
+}
+
+void ConflictMarker::HideCross(int grid) { ShowConflictCross(grid, 0); }
+
+bool ConflictMarker::eraseTimerRunning(int grid) const { return eraseTimers_[grid]->isActive(); }
+
+bool ConflictMarker::anyEraseTimerRunning() const {
+  for (const QTimer* timer : eraseTimers_)
+    if (timer->isActive()) return true;
+  return false;
+}
+
+bool ConflictMarker::GridInLayout(int grid) const {
+  const int order = board_.comboOrder();
+  if (grid == 0) return order == 0;
+  if (grid <= 2) return order >= 2;
+  if (grid == 3) return order >= 3;
+  return false;  // no layout shows grid 4
+}
+
+void ConflictMarker::EraseTick(int grid) {
+  eraseTimers_[grid]->stop();
+  if (GridInLayout(grid)) board_.setGridEditable(grid, true);
+  HideCross(grid);
+
+  // Withdraw the entry, never a given or a solver digit.
+  const int cell = pendingErase_[grid];
+  pendingErase_[grid] = 0;
+  if (cells::IsCell(cell) && !board_.isFixed(grid, cell)) {
+    board_.setDigit(grid, cell, 0);
+    if (const auto partner = board_.partner({grid, cell})) {
+      if (!board_.isFixed(partner->grid, partner->cell)) board_.setDigit(partner->grid, partner->cell, 0);
+      HideCross(partner->grid);
+    }
+  }
+
+  const bool solveMode = board_.inSolveMode();
+  for (int n = 1; n <= kCellsPerGrid; ++n)
+    if (board_.ink(grid, n) == colours::kRed)
+      board_.setInk(grid, n, NormalInk(board_.kind(grid, n), solveMode));
+
+  if (grid == 0) hint_.RefreshHints();
+}
+
+}  // namespace varelo

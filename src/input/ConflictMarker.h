@@ -1,0 +1,62 @@
+#pragma once
+// A digit that breaks a rule does not stay: the clashing digits turn red, a
+// red cross covers the new digit, its grid stops taking keys, and one second
+// later the erase timer of the grid removes the digit and restores the inks.
+
+#include <QObject>
+
+#include <array>
+
+#include "core/CellMath.h"
+#include "core/RuleChecks.h"
+
+class QTimer;
+
+namespace varelo {
+
+class Board;
+class ColourHint;
+
+class ConflictMarker : public QObject, public ClashHook {
+  Q_OBJECT
+
+ public:
+  ConflictMarker(Board& board, ColourHint& hint, QObject* parent = nullptr);
+
+  // The cell whose entry the next marking checks of `grid` test. A clash
+  // found by them withdraws exactly this cell: remembering it, rather than
+  // reading the grid's cursor when the timer fires, keeps a copy into a
+  // partner grid's corner from erasing whatever that grid's cursor is on.
+  void setEntryUnderTest(int grid, int cell) { entryUnderTest_[grid] = cell; }
+
+  // The clash hook of the marking checks: `cell` already holds the digit.
+  void MarkClash(int grid, int cell) override;
+
+  // Grid k's cross over a cell; one cross per grid.
+  void ShowConflictCross(int grid, int cell);
+  int crossCell(int grid) const { return crossCell_[grid]; }  // 0: hidden
+
+  bool eraseTimerRunning(int grid) const;
+  bool anyEraseTimerRunning() const;  // a conflict is being shown
+  int pendingErase(int grid) const { return pendingErase_[grid]; }
+
+ public slots:
+  // The tick of grid k's erase timer (Timer3, Timer31..Timer34).
+  void EraseTick(int grid);
+
+ signals:
+  void crossChanged(int grid);
+
+ private:
+  void HideCross(int grid);
+  bool GridInLayout(int grid) const;
+
+  Board& board_;
+  ColourHint& hint_;
+  std::array<QTimer*, kGridCount> eraseTimers_{};
+  std::array<int, kGridCount> entryUnderTest_{};
+  std::array<int, kGridCount> pendingErase_{};
+  std::array<int, kGridCount> crossCell_{};
+};
+
+}  // namespace varelo
