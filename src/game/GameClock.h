@@ -1,0 +1,57 @@
+#pragma once
+// The count-down of a timed game: once a second in the top bar, a blinking
+// separator, a red/black warning flash in the last 15 seconds, and the green
+// time bar sliding out to the left in step with the limit. Minimising the
+// window pauses the count but not the bar or the flash.
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace varelo {
+
+class Controls;
+class Prompter;
+class WindowPort;
+
+class GameClock : public QObject {
+  Q_OBJECT
+
+ public:
+  GameClock(Controls& controls, WindowPort& window, Prompter& prompter, QObject* parent = nullptr);
+
+  // What happens when the time is up, after "时间到！" (the restart).
+  void setTimeUpAction(std::function<void()> action) { timeUp_ = std::move(action); }
+
+  void Start();
+  void Stop();
+  bool isRunning() const;
+
+  // The limit of the game being set up, from the clock captions.
+  void setTimeLimitSeconds(int seconds) { timeLimit_ = seconds; }
+  int timeLimitSeconds() const { return timeLimit_; }
+
+  // The bar back at its start: left 0, the strip's full width.
+  void ResetBar();
+
+ public slots:
+  void Timer8_Timer();
+
+ private:
+  bool CountDown();  // false when the time is up
+  void FlashWarning();
+  void StepBar();
+  void FollowStripWidth();
+
+  Controls& controls_;
+  WindowPort& window_;
+  Prompter& prompter_;
+  QTimer* timer_;
+  std::function<void()> timeUp_;
+  int timeLimit_ = 0;
+  double barLeft_ = 0;  // twips; fractions add up over a long game
+};
+
+}  // namespace varelo
