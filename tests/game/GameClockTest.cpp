@@ -1,0 +1,120 @@
+// The count-down clock: blinking separator, counting, warning flash, the
+// time bar, minimising and the time-out.
+
+#include <gtest/gtest.h>
+
+#include "game/Controls.h"
+#include "game/GameClock.h"
+#include "support/Fakes.h"
+
+namespace varelo {
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+
+class GameClockTest : public ::testing::Test {
+ protected:
+  GameClockTest() : clock(controls, window, prompter) {
+    controls.setWidth(QStringLiteral("Picture1"), 6000);
+    clock.setTimeUpAction([this] {
+      ++restarts;
+      SetTime("10", "00", 600);
+    });
+  }
+
+  void SetTime(const char* minutes, const char* seconds, int limit) {
+    controls.setText(ctl::LblTime(0), QString::fromLatin1(minutes));
+    controls.setText(ctl::LblTime(1), QStringLiteral(":"));
+    controls.setText(ctl::LblTime(2), QString::fromLatin1(seconds));
+    controls.setColour(QStringLiteral("Picture1"), colours::kBlack);
+    clock.setTimeLimitSeconds(limit);
+    clock.ResetBar();
+    clock.Start();
+  }
+  // One counted second: two ticks of the 500 ms timer.
+  void Second() {
+    clock.Timer8_Timer();
+    clock.Timer8_Timer();
+  }
+  QString Shown() const {
+    return controls.text(ctl::LblTime(0)) + u':' + controls.text(ctl::LblTime(2));
+  }
+
+  Controls controls;
+  testing::FakeWindow window;
+  testing::ScriptedPrompter prompter;
+  GameClock clock;
+  int restarts = 0;
+};
+
+TEST_F(GameClockTest, TheSeparatorBlinksAndTheCountGoesOnceASecond) {
+  SetTime("10", "00", 600);
+  clock.Timer8_Timer();
+  EXPECT_EQ(controls.text(ctl::LblTime(1)), "") << "hidden for half a second";
+  EXPECT_EQ(Shown(), "10:00");
+  clock.Timer8_Timer();
+  EXPECT_EQ(controls.text(ctl::LblTime(1)), ":");
+  EXPECT_EQ(Shown(), "09:59");
+
+  SetTime("07", "30", 450);
+  QStringList seen;
+  for (int i = 0; i < 31; ++i) {
+    Second();
+    seen << Shown();
+  }
+  EXPECT_EQ(seen.first(), "07:29");
+  EXPECT_EQ(seen[29], "07:00");
+  EXPECT_EQ(seen[30], "06:59");
+}
+
+TEST_F(GameClockTest, TheStripFlashesFromFourteenSeconds) {
+  SetTime("00", "16", 600);
+  Second();  // 00:15
+  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack);
+  Second();  // 00:14
+  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), kRed);
+  Second();
+  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack);
+  Second();
+  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), kRed);
+}
+
+TEST_F(GameClockTest, TheBarSlidesOutInStepWithTheLimit) {
+  SetTime("01", "00", 60);
+  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), 0);
+  EXPECT_EQ(controls.width(QStringLiteral("Shape1")), 6000);
+  for (int i = 0; i < 30; ++i) Second();
+  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -3000) << "half the time, half the bar";
+
+  // A resize keeps the proportion.
+  controls.setWidth(QStringLiteral("Picture1"), 3000);
+  EXPECT_EQ(controls.width(QStringLiteral("Shape1")), 3000);
+  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -1500);
+}
+
+TEST_F(GameClockTest, MinimisingPausesTheCountButNotTheBarOrTheFlash) {
+  SetTime("00", "10", 600);
+  window.minimized = true;
+  Second();
+  Second();
+  EXPECT_EQ(Shown(), "00:10");
+  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -20);
+  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack) << "flashed twice";
+  window.minimized = false;
+  Second();
+  EXPECT_EQ(Shown(), "00:09");
+}
+
+TEST_F(GameClockTest, TimeUpTellsThePlayerAndRestarts) {
+  SetTime("00", "01", 600);
+  Second();
+  EXPECT_EQ(Shown(), "00:00");
+  EXPECT_TRUE(prompter.prompts.isEmpty());
+  Second();
+  ASSERT_EQ(prompter.texts(), QStringList{QStringLiteral("时间到！")});
+  EXPECT_EQ(restarts, 1);
+  EXPECT_EQ(Shown(), "10:00") << "the new game starts with the full limit";
+}
+
+}  // namespace
+}  // namespace varelo
