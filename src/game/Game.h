@@ -15,17 +15,38 @@
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
+#include "game/PuzzleSetup.h"
 #include "settings/AppPaths.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
 
+class CellEditor;
+class Completion;
+class ConflictMarker;
+class GameClock;
+class GameFlow;
+class KeyboardMap;
+class MouseInput;
 class Prompter;
 class SettingsStore;
 class WindowPort;
 
 // Modifier bits of a key event, as the keyboard map tests them.
 enum KeyModifier { kShift = 1, kCtrl = 2, kAlt = 4 };
+
+// What the game takes from its neighbours: the puzzle generator, the level
+// bank, the file menu, the window's start screen and top bar, the pointer.
+struct GameLinks {
+  std::function<FilledGrid(const FillRequest&)> randomFill;
+  std::function<QString(int level)> levelEntry;
+  std::function<void()> addLevelMenuItem;
+  std::function<void()> buildFileMenu;
+  std::function<void()> hideFileMenu;
+  std::function<void()> slideTopBarIn;
+  std::function<void()> updateLevelArrows;
+  std::function<bool()> pointerOverMainGrid;
+};
 
 class Game : public QObject {
   Q_OBJECT
@@ -46,6 +67,14 @@ class Game : public QObject {
   WindowPort& window() { return window_; }
   const AppPaths& paths() const { return paths_; }
 
+  CellEditor& editor() { return *editor_; }
+  ConflictMarker& conflicts() { return *conflicts_; }
+  GameClock& clock() { return *clock_; }
+  PuzzleSetup& puzzleSetup() { return *setup_; }
+  Completion& completion() { return *completion_; }
+  GameFlow& flow() { return *flow_; }
+  GameLinks& links() { return links_; }
+
   // The game's share of the window's load handler: seeds the generator,
   // colours the hint line and prepares the puzzle sources. The window calls
   // it once, after building its grid views.
@@ -65,15 +94,16 @@ class Game : public QObject {
   // name, "LblBegin"); a later registration replaces an earlier one.
   void OnClick(const QString& name, Handler handler) { clickHandlers_[name] = std::move(handler); }
   void OnHover(const QString& name, Handler handler) { hoverHandlers_[name] = std::move(handler); }
-  void OnKeyDown(std::function<void(int, int)> handler) { keyHandler_ = std::move(handler); }
 
  private:
   static void Dispatch(const QHash<QString, Handler>& handlers, const QString& name);
+  void RegisterHandlers();
 
   SettingsStore& settings_;
   Prompter& prompter_;
   WindowPort& window_;
   AppPaths paths_;
+  GameLinks links_;
 
   Board board_;
   Controls controls_;
@@ -82,9 +112,17 @@ class Game : public QObject {
   RuleChecks checks_;
   ColourHint hint_;
 
+  ConflictMarker* conflicts_;  // QObject children: their timers are found by name
+  GameClock* clock_;
+  std::unique_ptr<CellEditor> editor_;
+  std::unique_ptr<PuzzleSetup> setup_;
+  Completion* completion_;
+  GameFlow* flow_;
+  std::unique_ptr<KeyboardMap> keyboard_;
+  std::unique_ptr<MouseInput> mouse_;
+
   QHash<QString, Handler> clickHandlers_;
   QHash<QString, Handler> hoverHandlers_;
-  std::function<void(int, int)> keyHandler_;
 };
 
 }  // namespace varelo

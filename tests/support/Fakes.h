@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "game/Prompter.h"
+#include "support/QtPrinters.h"
 #include "game/WindowPort.h"
 
 namespace varelo::testing {

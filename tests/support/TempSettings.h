@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "settings/SettingsStore.h"
+#include "support/QtPrinters.h"
 
 namespace varelo::testing {
 

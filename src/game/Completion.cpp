@@ -1,0 +1,177 @@
+#include "game/Completion.h"
+
+#include <QTimer>
+
+#include "core/Board.h"
+#include "core/RuleChecks.h"
+#include "game/Controls.h"
+#include "game/GameClock.h"
+#include "game/Prompter.h"
+#include "game/PuzzleSetup.h"
+#include "game/Texts.h"
+#include "game/TimeTable.h"
+#include "input/CellEditor.h"
+#include "settings/LenientNumber.h"
+#include "settings/SettingsStore.h"
+#include "ui/model/Cursors.h"
+
+namespace varelo {
+
+namespace {
+const QString kPointer = QStringLiteral("Imgpt");
+// The pointer's top relative to the restart button's top, in twips.
+constexpr int kPointerHigh = -600;
+constexpr int kPointerLow = -480;
+constexpr int kPointerStep = 15;
+constexpr int kLastLevel = 1999;
+
+GridDigits ParseEntry(const QString& entry) {
+  GridDigits digits{};
+  for (int p = 0; p < 81 && p < entry.size(); ++p)
+    digits[p] = static_cast<unsigned char>(qMax(0, entry[p].digitValue()));
+  return digits;
+}
+}  // namespace
+
+Completion::Completion(Board& board, Controls& controls, Cursors& cursors, Prompter& prompter,
+                       SettingsStore& settings, GameClock& clock, CellEditor& editor,
+                       PuzzleSetup& setup, CompletionHooks hooks, QObject* parent)
+    : QObject(parent), board_(board), controls_(controls), cursors_(cursors), prompter_(prompter),
+      settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
+      pointerTimer_(new QTimer(this)) {
+  pointerTimer_->setObjectName(QStringLiteral("Timer17"));
+  pointerTimer_->setInterval(22);
+  connect(pointerTimer_, &QTimer::timeout, this, &Completion::Timer17_Timer);
+}
+
+void Completion::AfterEntryCheck() {
+  UpdateSolveButton();
+  if (board_.gridEditable(0) && controls_.isVisible(ctl::PicMis(0))) return CheckSingleCompletion();
+  if (board_.gridEditable(3) && controls_.isVisible(ctl::PicMis(3)))
+    return CheckCombinationCompletion(3);
+  if (board_.gridEditable(2) && controls_.isVisible(ctl::PicMis(2)) &&
+      !controls_.isVisible(ctl::PicMis(3)))
+    CheckCombinationCompletion(2);
+}
+
+// The solve button wants at least nine typed digits per grid and at least
+// one empty cell, except that a shown solution may be asked for the next one.
+void Completion::UpdateSolveButton() {
+  const int order = board_.comboOrder();
+  const auto grids = GridsInPlay(order);
+  for (int grid : grids)
+    if (!board_.gridEditable(grid)) return;  // the button keeps its state
+  int filled = 0;
+  for (int grid : grids)
+    for (int n = 1; n <= kCellsPerGrid; ++n) filled += board_.digit(grid, n) != 0;
+  const int count = static_cast<int>(grids.size());
+  const bool next = board_.inSolveMode() && controls_.text(ctl::Command(2)) == texts::kNextSolution;
+  const bool enabled = (filled >= 9 * count && filled < kCellsPerGrid * count) ||
+                       (filled == kCellsPerGrid * count && next);
+  controls_.setEnabled(ctl::Command(2), enabled);
+}
+
+bool Completion::GridsComplete(int order) const {
+  for (int grid : GridsInPlay(order)) {
+    const GridDigits digits = board_.digitsOf(grid);
+    for (int p = 0; p < kCellsPerGrid; ++p)
+      if (digits[p] == 0 || !ClashFree(digits, p)) return false;
+  }
+  return true;
+}
+
+void Completion::CheckSingleCompletion() {
+  if (!GridsComplete(0)) return;
+  if (board_.inSolveMode()) {
+    prompter_.Inform(QStringLiteral("这组数可以构成一个一阶数独。"));
+    return;
+  }
+  clock_.Stop();
+  prompter_.Inform(QStringLiteral("你赢了！"));
+  board_.setGridEditable(0, false);
+  editor_.SetPen();
+  controls_.setVisible(ctl::PicMis(0), false);
+  controls_.setLeft(QStringLiteral("Shape1"), 0);
+  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  controls_.setText(ctl::LblBegin(2), texts::kLoading);
+  controls_.setColour(ctl::LblBegin(2), Rgb{0, 255, 0});
+  controls_.setVisible(ctl::LblBegin(2), true);
+  cursors_.setTracking(0, true);
+  board_.setComboOrder(0);
+  StartNextSingleGame();
+}
+
+int Completion::StoredLevel() const {
+  const int level = settings_.ReadInt(SettingKey::MissionLevel);
+  return level >= 1 && level <= kLastLevel ? level : 1;
+}
+
+void Completion::StartNextSingleGame() {
+  if (!PuzzleSetup::MissionLevel(controls_)) {
+    controls_.setText(ctl::LblTop(0), texts::kModeRandom);
+    controls_.setText(ctl::LblTop(1), texts::kOrder1);
+  } else {
+    const int played = StoredLevel();
+    const int next = played + 1;
+    if (hooks_.levelEntry(next).size() < 6) {
+      prompter_.Inform(QStringLiteral("恭喜您已通关！"));
+      settings_.Write(SettingKey::MissionLevel, QStringLiteral("1"));
+    } else {
+      if (next > settings_.ReadInt(SettingKey::LevelsOpened)) {
+        settings_.Write(SettingKey::LevelsOpened, next);
+        if (hooks_.addLevelMenuItem) hooks_.addLevelMenuItem();
+      }
+      if (settings_.ReadInt(SettingKey::LevelsOpened) > played)
+        settings_.Write(SettingKey::MissionLevel, played + 1);
+    }
+    const int level = StoredLevel();
+    setup_.solutionDigits() = ParseEntry(hooks_.levelEntry(level));
+    controls_.setText(ctl::LblTop(0), texts::kModeMission);
+    controls_.setText(ctl::LblTop(1), texts::kLevelPrefix + QString::number(level));
+  }
+  ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), texts::kOrder1);
+  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  controls_.setColour(QStringLiteral("Shape1"), Rgb{0, 225, 0});
+  setup_.NewPuzzle();
+}
+
+void Completion::CheckCombinationCompletion(int order) {
+  if (!GridsComplete(order)) return;
+  if (board_.inSolveMode()) {
+    prompter_.Inform(order == 2 ? QStringLiteral("这组数可以构成一个二阶数独。")
+                                : QStringLiteral("这组数可以构成一个三阶数独。"));
+    return;
+  }
+  clock_.Stop();
+  prompter_.Inform(QStringLiteral("你赢了！"));
+  for (int grid : GridsInPlay(order)) board_.setGridEditable(grid, false);
+  StartPointer();
+}
+
+void Completion::StartPointer() {
+  pointerDown_ = true;
+  pointerTimer_->start();
+}
+
+void Completion::StopPointer() {
+  pointerTimer_->stop();
+  controls_.setVisible(kPointer, false);
+  controls_.setTop(kPointer, kPointerHigh);
+}
+
+bool Completion::pointerRunning() const { return pointerTimer_->isActive(); }
+
+void Completion::Timer17_Timer() {
+  controls_.setVisible(kPointer, true);
+  int top = controls_.top(kPointer);
+  if (pointerDown_) {
+    top += kPointerStep;
+    if (kPointerLow < top) pointerDown_ = false;
+  } else {
+    top -= kPointerStep;
+    if (kPointerHigh > top) pointerDown_ = true;
+  }
+  controls_.setTop(kPointer, top);
+}
+
+}  // namespace varelo

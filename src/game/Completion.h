@@ -1,0 +1,72 @@
+#pragma once
+// After every change of the grids: keep the solve button in step with the
+// typed digits, and recognise a complete, valid position. In play that is a
+// win: the next game starts at once (single grid), or the grids lock and a
+// bobbing pointer invites a restart (combinations). In solve mode it only
+// confirms that the digits form a valid Sudoku.
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace varelo {
+
+class Board;
+class CellEditor;
+class Controls;
+class Cursors;
+class GameClock;
+class Prompter;
+class PuzzleSetup;
+class SettingsStore;
+
+struct CompletionHooks {
+  std::function<QString(int level)> levelEntry;  // empty beyond the last level
+  std::function<void()> addLevelMenuItem;        // the menu gains the next level
+};
+
+class Completion : public QObject {
+  Q_OBJECT
+
+ public:
+  Completion(Board& board, Controls& controls, Cursors& cursors, Prompter& prompter,
+             SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
+             CompletionHooks hooks, QObject* parent = nullptr);
+
+  void AfterEntryCheck();
+
+  // Whether the grids of the order are full and obey the rule. The test
+  // marks nothing: a full grid with a repeated digit is simply not complete.
+  bool GridsComplete(int order) const;
+
+  // The pointer bobbing above the restart button after a combination win.
+  void StartPointer();
+  void StopPointer();
+  bool pointerRunning() const;
+
+ public slots:
+  void Timer17_Timer();
+
+ private:
+  void UpdateSolveButton();
+  void CheckSingleCompletion();
+  void CheckCombinationCompletion(int order);
+  void StartNextSingleGame();
+  int StoredLevel() const;
+
+  Board& board_;
+  Controls& controls_;
+  Cursors& cursors_;
+  Prompter& prompter_;
+  SettingsStore& settings_;
+  GameClock& clock_;
+  CellEditor& editor_;
+  PuzzleSetup& setup_;
+  CompletionHooks hooks_;
+  QTimer* pointerTimer_;
+  bool pointerDown_ = true;
+};
+
+}  // namespace varelo

@@ -1,0 +1,253 @@
+#include "game/GameFlow.h"
+
+#include <QTimer>
+
+#include "core/Board.h"
+#include "game/Completion.h"
+#include "game/Controls.h"
+#include "game/GameClock.h"
+#include "game/PuzzleSetup.h"
+#include "game/Texts.h"
+#include "game/TimeTable.h"
+#include "input/CellEditor.h"
+#include "input/ConflictMarker.h"
+#include "settings/LenientNumber.h"
+#include "settings/SettingsStore.h"
+#include "ui/model/Cursors.h"
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kLoadingGreen{0, 255, 0};
+constexpr Rgb kBarGreen{0, 225, 0};
+const QString kBar = QStringLiteral("Shape1");
+const QString kStrip = QStringLiteral("Picture1");
+
+QString OrderName(int order) {
+  return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1;
+}
+}  // namespace
+
+GameFlow::GameFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+                   GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
+                   PuzzleSetup& setup, Completion& completion, GameFlowHooks hooks, QObject* parent)
+    : QObject(parent), board_(board), controls_(controls), cursors_(cursors), settings_(settings),
+      clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion),
+      hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
+  restartTimer_->setObjectName(QStringLiteral("Timer10"));
+  restartTimer_->setInterval(1);
+  restartTimer_->setSingleShot(true);
+  connect(restartTimer_, &QTimer::timeout, this, &GameFlow::Command1_Click);
+  clock_.setTimeUpAction([this] { Command1_Click(); });
+}
+
+void GameFlow::ShowHintCaption() {
+  const bool on = settings_.ReadNumber(SettingKey::ColourHint) != 0;
+  controls_.setText(ctl::LblTop(2), on ? texts::kHintOn : texts::kHintOff);
+}
+
+void GameFlow::SetTopBar(const QString& mode, const QString& level, const QString& hint) {
+  controls_.setText(ctl::LblTop(0), mode);
+  controls_.setText(ctl::LblTop(1), level);
+  if (hint.isEmpty()) ShowHintCaption();
+  else controls_.setText(ctl::LblTop(2), hint);
+}
+
+void GameFlow::SetClock(const QString& order) {
+  ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), order);
+}
+
+void GameFlow::ShowLoading() {
+  controls_.setText(ctl::LblBegin(2), texts::kLoading);
+  controls_.setColour(ctl::LblBegin(2), kLoadingGreen);
+  controls_.setVisible(ctl::LblBegin(2), true);
+}
+
+void GameFlow::CopyLevel(int level) {
+  const QString entry = hooks_.levelEntry(level);
+  GridDigits& digits = setup_.solutionDigits();
+  for (int p = 0; p < kCellsPerGrid; ++p)
+    digits[p] = static_cast<unsigned char>(p < entry.size() ? qMax(0, entry[p].digitValue()) : 0);
+}
+
+void GameFlow::LeaveCurrentGame(bool playing) {
+  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  controls_.setVisible(QStringLiteral("ImgLa"), false);
+  controls_.setVisible(QStringLiteral("ImgRa"), false);
+  if (playing) ShowLoading();
+
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    controls_.setVisible(ctl::PicMis(grid), false);
+    cursors_.setTracking(grid, false);
+  }
+  completion_.StopPointer();
+
+  clock_.ResetBar();
+  editor_.SetPen();
+  controls_.setVisible(QStringLiteral("Lbltishi"), false);
+  controls_.setText(QStringLiteral("Lbltishi"), QString());
+  controls_.setColour(kStrip, colours::kBlack);
+
+  if (!playing) return;
+  controls_.setVisible(ctl::Command(1), true);
+  for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), false);
+  board_.setInSolveMode(false);
+  if (hooks_.hideFileMenu) hooks_.hideFileMenu();
+}
+
+// The common end of every playing entry from the menus.
+void GameFlow::EnterPlayingMode(int order) {
+  board_.setComboOrder(order);
+  const auto grids = GridsInPlay(order);
+  for (int grid = 0; grid < kGridCount; ++grid)
+    board_.setGridEditable(grid, std::find(grids.begin(), grids.end(), grid) != grids.end());
+  controls_.setVisible(QStringLiteral("Imgcol"), true);
+  controls_.setVisible(QStringLiteral("Imgcle"), true);
+  SetClock(OrderName(order));
+  Command1_Click();
+}
+
+void GameFlow::mnuLevels_Click(int index) {
+  const int level = index + 1;
+  LeaveCurrentGame(true);
+  board_.clearGridEntries(0);
+  SetTopBar(texts::kModeMission, texts::kLevelPrefix + QString::number(level), QString());
+  CopyLevel(level);
+  settings_.Write(SettingKey::MissionLevel, level);
+  EnterPlayingMode(0);
+}
+
+void GameFlow::sjms_Click() {
+  LeaveCurrentGame(true);
+  board_.clearGridEntries(0);
+  SetTopBar(texts::kModeRandom, texts::kOrder1, QString());
+  EnterPlayingMode(0);
+}
+
+// Grid 2's cell 9 is a shared corner only in order 3; grid 2's cell 1 is
+// written in black whoever wrote it last.
+void GameFlow::PrepareCombinationGrids(int order) {
+  for (int grid : GridsInPlay(order)) board_.clearGridEntries(grid);
+  if (order == 2) board_.setBackground(2, 9, colours::kCheckerOdd);
+  board_.setInk(2, 1, colours::kBlack);
+}
+
+void GameFlow::EnterCombination(int order) {
+  LeaveCurrentGame(true);
+  PrepareCombinationGrids(order);
+  SetTopBar(texts::kCombination, OrderName(order), texts::kHintUnavailable);
+  EnterPlayingMode(order);
+}
+
+void GameFlow::Command1_Click() {
+  if (conflicts_.anyEraseTimerRunning()) return;
+  for (int grid : GridsInPlay(board_.comboOrder())) controls_.setVisible(ctl::PicMis(grid), false);
+  editor_.SetPen();
+  controls_.setEnabled(ctl::Command(1), false);
+  completion_.StopPointer();
+  clock_.Stop();
+  ShowLoading();
+  if (cursors_.isTracking(0)) ShowHintCaption();
+
+  // A mission level reads as order one.
+  const bool mission = PuzzleSetup::MissionLevel(controls_).has_value();
+  const QString order = mission ? texts::kOrder1 : controls_.text(ctl::LblTop(1));
+  if (const auto captions = ClockCaptionsFor(controls_.text(ctl::LblTop(3)), order))
+    ShowClockCaptions(controls_, *captions);
+
+  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  clock_.ResetBar();
+  controls_.setColour(kBar, kBarGreen);
+  controls_.setColour(kStrip, colours::kBlack);
+  setup_.NewPuzzle();
+}
+
+void GameFlow::StartDeferredRestart() { restartTimer_->start(); }
+
+void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
+  LeaveCurrentGame(false);
+  if (order == 0)
+    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setBackground(0, n, colours::Checkerboard(n));
+
+  board_.setComboOrder(order);
+  const auto grids = GridsInPlay(order);
+  for (int grid = 0; grid < kGridCount; ++grid)
+    board_.setGridEditable(grid, std::find(grids.begin(), grids.end(), grid) != grids.end());
+  if (order == 0) board_.clearGridEntries(0);
+  else PrepareCombinationGrids(order);
+
+  SetTopBar(texts::kSolveSudoku, OrderName(order), texts::kHintUnavailable);
+  if (const auto name = DifficultyName(settings_.ReadInt(SettingKey::Difficulty)))
+    controls_.setText(ctl::LblTop(3), *name);
+  ShowClockCaptions(controls_, ClockCaptions{});
+  clock_.Stop();
+  clock_.setTimeLimitSeconds(0);
+  if (fromStartScreen) controls_.setColour(kBar, kBarGreen);
+  if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
+
+  controls_.setVisible(QStringLiteral("Imgcol"), false);
+  controls_.setVisible(QStringLiteral("Imgcle"), false);
+  controls_.setVisible(ctl::Command(1), false);
+  for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), true);
+  controls_.setText(ctl::Command(2), texts::kSolve);
+  controls_.setEnabled(ctl::Command(2), false);
+  controls_.setEnabled(ctl::Command(3), true);
+  controls_.setEnabled(ctl::Command(4), false);
+
+  board_.setInSolveMode(true);
+  if (hooks_.buildFileMenu) hooks_.buildFileMenu();
+
+  if (order >= 2) {
+    board_.setBackground(1, 81, colours::kSharedCorner);
+    board_.setBackground(2, 1, colours::kSharedCorner);
+  }
+  if (order == 3) {
+    board_.setBackground(2, 9, colours::kSharedCorner);
+    board_.setBackground(3, 73, colours::kSharedCorner);
+  }
+  for (int grid : grids) {
+    cursors_.setTracking(grid, true);
+    controls_.setVisible(ctl::PicMis(grid), true);
+  }
+}
+
+void GameFlow::StartFromStartScreen(int order) {
+  SetClock(OrderName(order));
+  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  controls_.setColour(kBar, kBarGreen);
+  board_.setComboOrder(order);
+  setup_.NewPuzzle();
+}
+
+void GameFlow::LblBegin_Click(int index) {
+  const bool playing = index >= 7 && index <= 10;
+  const bool solving = index >= 12 && index <= 14;
+  if (!playing && !solving) return;
+  if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3, true);
+
+  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  controls_.setVisible(QStringLiteral("ImgLa"), false);
+  controls_.setVisible(QStringLiteral("ImgRa"), false);
+  ShowLoading();
+
+  switch (index) {
+    case 7: {
+      // After the first run the label names the level to resume: 第N关.
+      const QString caption = controls_.text(ctl::LblBegin(7));
+      int level = caption != texts::kMissionMode ? ParseInt(QStringView(caption).mid(1)) : 1;
+      if (level < 1 || level > 1999) level = 1;
+      settings_.Write(SettingKey::MissionLevel, level);
+      CopyLevel(level);
+      SetTopBar(texts::kModeMission, texts::kLevelPrefix + QString::number(level), QString());
+      return StartFromStartScreen(0);
+    }
+    case 8:
+      SetTopBar(texts::kModeRandom, texts::kOrder1, QString());
+      return StartFromStartScreen(0);
+    default:
+      SetTopBar(texts::kCombination, OrderName(index == 9 ? 2 : 3), texts::kHintUnavailable);
+      return StartFromStartScreen(index == 9 ? 2 : 3);
+  }
+}
+
+}  // namespace varelo

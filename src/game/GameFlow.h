@@ -1,0 +1,83 @@
+#pragma once
+// Entering the modes from the menus and the start screen, the top bar, the
+// difficulty and its time limit, and the restart that every playing game
+// goes through. A restart always builds a new puzzle of the same kind.
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace varelo {
+
+class Board;
+class CellEditor;
+class Completion;
+class ConflictMarker;
+class Controls;
+class Cursors;
+class GameClock;
+class PuzzleSetup;
+class SettingsStore;
+
+struct GameFlowHooks {
+  std::function<QString(int level)> levelEntry;  // bank entry N as a puzzle string
+  std::function<void()> buildFileMenu;           // solve mode lists the puzzle files
+  std::function<void()> hideFileMenu;
+  std::function<void()> slideTopBarIn;
+};
+
+class GameFlow : public QObject {
+  Q_OBJECT
+
+ public:
+  GameFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+           GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
+           Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
+
+  // Menu entries.
+  void mnuLevels_Click(int index);
+  void sjms_Click();
+  void zhej_Click() { EnterCombination(2); }
+  void zhsj_Click() { EnterCombination(3); }
+  void qjyj_Click() { EnterSolveMode(0, false); }
+  void qjej_Click() { EnterSolveMode(2, false); }
+  void qjsj_Click() { EnterSolveMode(3, false); }
+
+  // Start-screen entries 7..10 and 12..14.
+  void LblBegin_Click(int index);
+
+  // Restart of the current playing game (ignored while a conflict shows).
+  void Command1_Click();
+  // The hint field from the setting `color`.
+  void ShowHintCaption();
+  // Restart once the Options dialog has closed.
+  void StartDeferredRestart();
+
+ private:
+  void LeaveCurrentGame(bool playing);
+  void ShowLoading();
+  void EnterPlayingMode(int order);
+  void EnterCombination(int order);
+  void EnterSolveMode(int order, bool fromStartScreen);
+  void PrepareCombinationGrids(int order);
+  void SetTopBar(const QString& mode, const QString& level, const QString& hint);
+  void SetClock(const QString& order);
+  void CopyLevel(int level);
+  void StartFromStartScreen(int order);
+
+  Board& board_;
+  Controls& controls_;
+  Cursors& cursors_;
+  SettingsStore& settings_;
+  GameClock& clock_;
+  CellEditor& editor_;
+  ConflictMarker& conflicts_;
+  PuzzleSetup& setup_;
+  Completion& completion_;
+  GameFlowHooks hooks_;
+  QTimer* restartTimer_;
+};
+
+}  // namespace varelo

@@ -1,0 +1,82 @@
+#include "input/KeyboardMap.h"
+
+#include "game/Controls.h"
+#include "game/Prompter.h"
+#include "game/Texts.h"
+#include "game/WindowPort.h"
+#include "input/CellEditor.h"
+#include "settings/SettingsStore.h"
+#include "ui/model/Cursors.h"
+
+namespace varelo {
+
+namespace {
+constexpr int kShiftOnly = 1;
+constexpr int kCtrlAlt = 6;
+constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
+}  // namespace
+
+KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls,
+                         SettingsStore& settings, Prompter& prompter, WindowPort& window,
+                         KeyboardHooks hooks)
+    : cursors_(cursors), editor_(editor), controls_(controls), settings_(settings),
+      prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
+
+void KeyboardMap::Form_KeyDown(int key, int modifiers) {
+  if (key >= keys::kLeft && key <= keys::kDown) StepMainCursor(key);
+  if (key == keys::kEscape) BossKey();
+  if (modifiers == kCtrlAlt && (key == keys::kDigit0 + 7 || key == keys::kKeypad0 + 7))
+    ToggleFrameCorrection();
+  if (modifiers == 0 || modifiers == kShiftOnly) {
+    EditOrStepLevel(key, modifiers);
+    if (hooks_.afterEntryCheck) hooks_.afterEntryCheck();
+  }
+}
+
+// With the pointer over the main grid its cursor follows the pointer; away
+// from it the arrow keys step the cursor one cell, a little slower.
+void KeyboardMap::StepMainCursor(int key) {
+  if (hooks_.pointerOverMainGrid && hooks_.pointerOverMainGrid()) return;
+  CursorState cursor = cursors_.state(0);
+  switch (key) {
+    case keys::kLeft: cursor.horizontal = 2; break;
+    case keys::kRight: cursor.horizontal = 4; break;
+    case keys::kUp: cursor.vertical = 1; break;
+    default: cursor.vertical = 3; break;
+  }
+  cursors_.setState(0, cursor);
+  cursors_.setStep(Cursors::kKeyStep);
+}
+
+void KeyboardMap::BossKey() {
+  if (settings_.ReadNumber(SettingKey::BossKey) > 0) return window_.hideToTray();
+  const Prompt question{texts::kQuitQuestion, Prompt::Icon::Question, Prompt::Buttons::OkCancel};
+  if (prompter_.Ask(question) == Answer::Ok) window_.quitNow();
+}
+
+void KeyboardMap::ToggleFrameCorrection() {
+  if (settings_.Read(SettingKey::FrameCorrection) == setting_values::kYes) {
+    settings_.Write(SettingKey::FrameCorrection, setting_values::kNo);
+    prompter_.Inform(QStringLiteral("修正已取消，将在下次运行游戏时生效。"));
+  } else {
+    settings_.Write(SettingKey::FrameCorrection, setting_values::kYes);
+    prompter_.Inform(QStringLiteral("修正已完成，将在下次运行游戏时生效。"));
+  }
+}
+
+void KeyboardMap::EditOrStepLevel(int key, int modifiers) {
+  if (key == keys::kBackspace || key == keys::kDigit0 || key == keys::kKeypad0) return editor_.EraseDigit();
+  if (key > keys::kDigit0 && key <= keys::kDigit0 + 9) return editor_.EnterDigit(key - keys::kDigit0);
+  if (key > keys::kKeypad0 && key <= keys::kKeypad0 + 9) return editor_.EnterDigit(key - keys::kKeypad0);
+  if (key != keys::kLeft && key != keys::kRight) return;
+
+  // Each step re-reads the arrow's visibility, so a Shift run stops at the
+  // first or the highest opened level.
+  const QString arrow = key == keys::kLeft ? QStringLiteral("ImgLa") : QStringLiteral("ImgRa");
+  const auto& step = key == keys::kLeft ? hooks_.levelDown : hooks_.levelUp;
+  const int times = modifiers == kShiftOnly ? kShiftRepeat : 1;
+  for (int i = 0; i < times && controls_.isVisible(arrow); ++i)
+    if (step) step();
+}
+
+}  // namespace varelo

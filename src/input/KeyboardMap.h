@@ -1,0 +1,61 @@
+#pragma once
+// The single keyboard entry point of the main window. Every key-down passes
+// four stages in order: a cursor step of the main grid when the pointer is
+// away from it, Esc (boss key or exit question), the hidden Ctrl+Alt+7
+// switch of the frame correction, and, without Ctrl or Alt, the editing and
+// level keys followed by the completion check.
+
+#include <functional>
+
+namespace varelo {
+
+class CellEditor;
+class Controls;
+class Cursors;
+class Prompter;
+class SettingsStore;
+class WindowPort;
+
+// Virtual-key codes of the keys the game knows.
+namespace keys {
+constexpr int kBackspace = 8;
+constexpr int kEscape = 27;
+constexpr int kLeft = 37;
+constexpr int kUp = 38;
+constexpr int kRight = 39;
+constexpr int kDown = 40;
+constexpr int kDigit0 = 48;  // .. 57
+constexpr int kKeypad0 = 96;  // .. 105
+}  // namespace keys
+
+struct KeyboardHooks {
+  std::function<bool()> pointerOverMainGrid;
+  std::function<void()> levelDown;  // ImgLa_Click
+  std::function<void()> levelUp;    // ImgRa_Click
+  std::function<void()> afterEntryCheck;
+};
+
+class KeyboardMap {
+ public:
+  KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings,
+              Prompter& prompter, WindowPort& window, KeyboardHooks hooks);
+
+  // `modifiers`: Shift 1, Ctrl 2, Alt 4.
+  void Form_KeyDown(int key, int modifiers);
+
+ private:
+  void StepMainCursor(int key);
+  void BossKey();
+  void ToggleFrameCorrection();
+  void EditOrStepLevel(int key, int modifiers);
+
+  Cursors& cursors_;
+  CellEditor& editor_;
+  Controls& controls_;
+  SettingsStore& settings_;
+  Prompter& prompter_;
+  WindowPort& window_;
+  KeyboardHooks hooks_;
+};
+
+}  // namespace varelo

@@ -1,0 +1,42 @@
+#include "input/MouseInput.h"
+
+#include "game/Controls.h"
+#include "game/Texts.h"
+#include "settings/LenientNumber.h"
+#include "settings/SettingsStore.h"
+
+namespace varelo {
+
+namespace {
+const QString kHintLine = QStringLiteral("Lbltishi");
+
+// red, orange, yellow, green, cyan, blue, magenta, and back to red.
+Rgb NextHintColour(Rgb colour) {
+  static constexpr Rgb kCycle[] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 255, 0},
+                                   {0, 255, 255}, {0, 0, 255},   {255, 0, 255}};
+  for (int i = 0; i + 1 < 7; ++i)
+    if (colour == kCycle[i]) return kCycle[i + 1];
+  return kCycle[0];
+}
+}  // namespace
+
+MouseInput::MouseInput(Controls& controls, SettingsStore& settings,
+                       std::function<void()> updateLevelArrows)
+    : controls_(controls), settings_(settings), updateLevelArrows_(std::move(updateLevelArrows)) {}
+
+// The arrows test no bounds: the start screen only shows an arrow where a
+// lower or higher opened level exists.
+void MouseInput::StepLevel(int delta) {
+  const QString caption = controls_.text(ctl::LblBegin(7));
+  const int level = ParseInt(QStringView(caption).mid(1));
+  controls_.setText(ctl::LblBegin(7), texts::LevelCaption(level + delta));
+  if (updateLevelArrows_) updateLevelArrows_();
+}
+
+void MouseInput::Lbltishi_Click() {
+  const Rgb next = NextHintColour(controls_.colour(kHintLine));
+  controls_.setColour(kHintLine, next);
+  settings_.Write(SettingKey::HintLineColour, static_cast<long long>(next.ToValue()));
+}
+
+}  // namespace varelo

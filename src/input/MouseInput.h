@@ -1,0 +1,31 @@
+#pragma once
+// The clicks the window reacts to around the play area: the level arrows
+// beside the start screen's mission entry, and the hint line, whose ink
+// steps through seven colours and is remembered.
+
+#include <functional>
+
+namespace varelo {
+
+class Controls;
+class SettingsStore;
+
+class MouseInput {
+ public:
+  // `updateLevelArrows` lets the start screen show or hide the arrows for the
+  // level now named.
+  MouseInput(Controls& controls, SettingsStore& settings, std::function<void()> updateLevelArrows);
+
+  void ImgLa_Click() { StepLevel(-1); }
+  void ImgRa_Click() { StepLevel(+1); }
+  void Lbltishi_Click();
+
+ private:
+  void StepLevel(int delta);
+
+  Controls& controls_;
+  SettingsStore& settings_;
+  std::function<void()> updateLevelArrows_;
+};
+
+}  // namespace varelo
