@@ -1,0 +1,187 @@
+#include "ui/model/CursorGlide.h"
+
+#include <QTimer>
+
+#include "core/Board.h"
+#include "ui/model/Cursors.h"
+
+namespace varelo {
+
+namespace {
+
+constexpr int kUp = 1, kDown = 3, kLeft = 2, kRight = 4;
+constexpr int kBandMargin = 75;
+
+QTimer* MakeTimer(const QString& name, QObject* parent) {
+  auto* timer = new QTimer(parent);
+  timer->setObjectName(name);
+  timer->setInterval(CursorGlide::kTickMs);
+  return timer;
+}
+
+QString TimerName(int family, int grid) {
+  return QStringLiteral("Timer") + QString::number(family) + (grid == 0 ? QString() : QString::number(grid));
+}
+
+// The corner square grid k snaps to at once, so the lower-numbered grid of a
+// shared corner takes the keys typed there.
+int SharedCornerOf(int grid, int comboOrder) {
+  if (grid == 1 && (comboOrder == 2 || comboOrder == 3)) return 81;
+  if (grid == 2 && comboOrder == 3) return 9;
+  return 0;
+}
+
+}  // namespace
+
+CursorGlide::CursorGlide(Cursors& cursors, const Board& board,
+                         const std::array<GridGeometry, kGridCount>& geometries,
+                         const PointerSource& pointer, const GridPlacement& placement, QObject* parent)
+    : QObject(parent),
+      cursors_(cursors),
+      board_(board),
+      geometries_(geometries),
+      pointer_(pointer),
+      placement_(placement) {
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    vertical_[grid] = MakeTimer(TimerName(1, grid), this);
+    horizontal_[grid] = MakeTimer(TimerName(2, grid), this);
+    connect(vertical_[grid], &QTimer::timeout, this, [this, grid] { VerticalTick(grid); });
+    connect(horizontal_[grid], &QTimer::timeout, this, [this, grid] { HorizontalTick(grid); });
+    FollowTracking(grid, cursors_.isTracking(grid));
+  }
+  connect(&cursors_, &Cursors::trackingChanged, this, &CursorGlide::FollowTracking);
+}
+
+void CursorGlide::FollowTracking(int grid, bool on) {
+  for (QTimer* timer : {vertical_[grid], horizontal_[grid]}) {
+    if (on) timer->start();
+    else timer->stop();
+  }
+}
+
+bool CursorGlide::timersRunning(int grid) const {
+  return vertical_[grid]->isActive() && horizontal_[grid]->isActive();
+}
+
+void CursorGlide::ResetFrame(int grid) {
+  CursorState state = cursors_.state(grid);
+  const TwipRect& first = geometries_[grid].square(1);
+  state.currentCell = 1;
+  state.frameLeft = first.left;
+  state.frameTop = first.top;
+  state.outline = kRestOutline;
+  state.vertical = 0;
+  state.horizontal = 0;
+  cursors_.setState(grid, state);
+}
+
+QPoint CursorGlide::PointerInGrid(int grid) const {
+  return pointer_.PointerTwips() - placement_.GridOriginTwips(grid);
+}
+
+bool CursorGlide::PointerInside(int grid) const {
+  const QPoint p = PointerInGrid(grid);
+  return geometries_[grid].Inside(p.x(), p.y());
+}
+
+void CursorGlide::TrackPointer(int grid) {
+  const GridGeometry& geometry = geometries_[grid];
+  const QPoint p = PointerInGrid(grid);
+  CursorState state = cursors_.state(grid);
+
+  // Placing the frame at once also ends any glide still pending, or the next
+  // tick would carry the frame off the cell the pointer rests on.
+  auto placeAt = [&](int cell) {
+    state.currentCell = cell;
+    state.frameLeft = geometry.square(cell).left;
+    state.frameTop = geometry.square(cell).top;
+    state.frameShown = true;
+    state.outline = kRestOutline;
+    state.vertical = 0;
+    state.horizontal = 0;
+    cursors_.setState(grid, state);
+  };
+
+  const int corner = SharedCornerOf(grid, board_.comboOrder());
+  if (corner != 0 && geometry.square(corner).contains(p.x(), p.y())) return placeAt(corner);
+
+  if (!geometry.Inside(p.x(), p.y())) {
+    if (grid > 0) {
+      state.frameShown = false;
+      cursors_.setState(grid, state);
+    }
+    return;
+  }
+
+  const int target = geometry.HitTest(p.x(), p.y(), state.currentCell);
+  if (grid > 0 && !state.frameShown) return placeAt(target);
+
+  const TwipRect& to = geometry.square(target);
+  const TwipRect& from = geometry.square(state.currentCell);
+  if (to.left != from.left) {
+    state.horizontal = to.left > from.left ? kRight : kLeft;
+    cursors_.setStep(Cursors::kPointerStep);
+  }
+  if (to.top != from.top) {
+    state.vertical = to.top > from.top ? kDown : kUp;
+    cursors_.setStep(Cursors::kPointerStep);
+  }
+  cursors_.setState(grid, state);
+}
+
+void CursorGlide::VerticalTick(int grid) {
+  TrackPointer(grid);
+  Step(grid, true);
+}
+
+void CursorGlide::HorizontalTick(int grid) { Step(grid, false); }
+
+void CursorGlide::Step(int grid, bool vertical) {
+  const GridGeometry& geometry = geometries_[grid];
+  CursorState state = cursors_.state(grid);
+  int& frame = vertical ? state.frameTop : state.frameLeft;
+  int& direction = vertical ? state.vertical : state.horizontal;
+  auto place = [&](int cell) { return vertical ? geometry.square(cell).top : geometry.square(cell).left; };
+  const int cell = state.currentCell;
+
+  if (direction == 0) {
+    if (frame != place(cell)) {
+      frame = place(cell);
+      state.outline = kRestOutline;
+    }
+  } else {
+    const bool backwards = direction == kUp || direction == kLeft;
+    const bool atEdge = vertical ? (backwards ? cell < 10 : cell > 72)
+                                 : (backwards ? (cell - 1) % 9 == 0 : cell % 9 == 0);
+    const int target = cell + (backwards ? -1 : 1) * (vertical ? 9 : 1);
+    if (atEdge) {
+      frame = place(cell);
+      state.outline = kRestOutline;
+      direction = 0;
+    } else if (backwards ? frame > place(target) : frame < place(target)) {
+      state.outline = kGlideOutline;
+      frame += (backwards ? -1 : 1) * cursors_.step();
+    } else if (!ContinuesPast(vertical)) {
+      frame = place(target);
+      state.currentCell = target;
+      state.outline = kRestOutline;
+      direction = 0;
+    } else {
+      state.currentCell = target;
+      direction = 0;
+    }
+  }
+  cursors_.setState(grid, state);
+}
+
+bool CursorGlide::ContinuesPast(bool vertical) const {
+  if (!PointerInside(0)) return false;
+  const QPoint p = PointerInGrid(0);
+  const CursorState& main = cursors_.state(0);
+  const int size = geometries_[0].square(1).width;
+  const int start = vertical ? main.frameTop : main.frameLeft;
+  const int at = vertical ? p.y() : p.x();
+  return at < start - kBandMargin || at > start + size + kBandMargin;
+}
+
+}  // namespace varelo

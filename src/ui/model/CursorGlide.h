@@ -1,0 +1,80 @@
+#pragma once
+// The cursor frame of every shown grid follows the mouse pointer: the cell
+// under the pointer becomes the target and the frame glides there one cell
+// at a time, 105 twips per 10 ms tick (75 after an arrow key). Each grid has
+// a vertical timer, which also samples the pointer, and a horizontal one;
+// they run while Cursors::isTracking(grid) is on.
+
+#include <QObject>
+#include <QPoint>
+
+#include <array>
+
+#include "core/CellMath.h"
+#include "ui/model/GridGeometry.h"
+
+class QTimer;
+
+namespace varelo {
+
+class Board;
+class Cursors;
+struct CursorState;
+
+// Where the pointer is, in screen twips.
+class PointerSource {
+ public:
+  virtual ~PointerSource() = default;
+  virtual QPoint PointerTwips() const = 0;
+};
+
+// Where a grid container's client area starts on the screen, in twips.
+class GridPlacement {
+ public:
+  virtual ~GridPlacement() = default;
+  virtual QPoint GridOriginTwips(int grid) const = 0;
+};
+
+class CursorGlide : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTickMs = 10;
+  static constexpr int kRestOutline = 3;
+  static constexpr int kGlideOutline = 1;
+
+  CursorGlide(Cursors& cursors, const Board& board,
+              const std::array<GridGeometry, kGridCount>& geometries, const PointerSource& pointer,
+              const GridPlacement& placement, QObject* parent = nullptr);
+
+  // The frame of a freshly built grid: on cell 1, at rest.
+  void ResetFrame(int grid);
+
+  // Whether the pointer is strictly inside the grid's border lines.
+  bool PointerInside(int grid) const;
+
+  // Timer handlers and their parts, public so tests can step them.
+  void VerticalTick(int grid);    // Timer1, Timer11..Timer14
+  void HorizontalTick(int grid);  // Timer2, Timer21..Timer24
+  void TrackPointer(int grid);
+
+  bool timersRunning(int grid) const;
+
+ private:
+  void Step(int grid, bool vertical);
+  // 1 when the pointer is over grid 0 but away from its frame's row
+  // (vertical) or column (horizontal): the glide goes on past the target.
+  bool ContinuesPast(bool vertical) const;
+  QPoint PointerInGrid(int grid) const;
+  void FollowTracking(int grid, bool on);
+
+  Cursors& cursors_;
+  const Board& board_;
+  std::array<GridGeometry, kGridCount> geometries_;
+  const PointerSource& pointer_;
+  const GridPlacement& placement_;
+  std::array<QTimer*, kGridCount> vertical_{};
+  std::array<QTimer*, kGridCount> horizontal_{};
+};
+
+}  // namespace varelo

@@ -1,0 +1,125 @@
+#include "ui/model/StartScreen.h"
+
+#include <cmath>
+
+#include "game/Controls.h"
+#include "game/Texts.h"
+#include "settings/LenientNumber.h"
+#include "settings/SettingsStore.h"
+
+namespace varelo::startscreen {
+
+namespace {
+
+const QString kLeftArrow = QStringLiteral("ImgLa");
+const QString kRightArrow = QStringLiteral("ImgRa");
+
+int Round(double twips) { return static_cast<int>(std::lround(twips)); }
+
+// The main entry whose sub-entries contain `entry`, or -1.
+int ParentOf(int entry) {
+  if (entry >= 7 && entry <= 8) return 0;
+  if (entry >= 9 && entry <= 11) return 1;
+  if (entry >= 12 && entry <= 15) return 2;
+  return -1;
+}
+
+void SetVisible(Controls& controls, int from, int to, bool visible) {
+  for (int i = from; i <= to; ++i) controls.setVisible(ctl::LblBegin(i), visible);
+}
+
+void SetArrows(Controls& controls, bool left, bool right) {
+  controls.setVisible(kLeftArrow, left);
+  controls.setVisible(kRightArrow, right);
+}
+
+void Highlight(Controls& controls, int entry) {
+  const int parent = ParentOf(entry);
+  for (int i = 0; i < kEntryCount; ++i)
+    if (i != parent) controls.setColour(ctl::LblBegin(i), kNormal);
+  controls.setColour(ctl::LblBegin(entry), kHighlight);
+}
+
+void OpenGroup(Controls& controls, const SettingsStore& settings, int entry) {
+  const auto hidden = [&controls](int i) { return !controls.isVisible(ctl::LblBegin(i)); };
+  switch (entry) {
+    case 0:
+      if (hidden(7)) {
+        SetVisible(controls, 9, 15, false);
+        SetVisible(controls, 7, 8, true);
+      }
+      UpdateLevelArrows(controls, settings);
+      break;
+    case 1:
+      if (hidden(9)) {
+        SetVisible(controls, 7, 15, false);
+        SetArrows(controls, false, false);
+        SetVisible(controls, 9, 11, true);
+      }
+      break;
+    case 2:
+      if (hidden(12)) {
+        SetVisible(controls, 7, 11, false);
+        SetVisible(controls, 12, 15, true);
+        SetArrows(controls, false, false);
+      }
+      break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+      SetVisible(controls, 7, 15, false);
+      SetArrows(controls, false, false);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void LayOut(Controls& controls, int windowWidth, int windowHeight) {
+  const int left = Round(windowWidth * 0.4310344);
+  const int top = Round(windowHeight * 0.2528735);
+  auto place = [&controls](int i, int x, int y) {
+    controls.setLeft(ctl::LblBegin(i), x);
+    controls.setTop(ctl::LblBegin(i), y);
+  };
+  for (int i = 0; i <= 6; ++i) place(i, left, top + 720 * i);
+  const int subLeft = left + 2280;
+  place(7, subLeft, top);
+  place(8, subLeft, top + 600);
+  for (int i = 9; i <= 10; ++i) place(i, subLeft, top + 480 * (i - 9) + 480);
+  for (int i = 12; i <= 14; ++i) place(i, subLeft, top + 480 * (i - 12) + 880);
+  for (int i = 0; i < kEntryCount; ++i) controls.setColour(ctl::LblBegin(i), kNormal);
+
+  controls.setLeft(kLeftArrow, subLeft + 150);
+  controls.setTop(kLeftArrow, top + 200);
+  controls.setLeft(kRightArrow, subLeft + kEntryWidth - 150);
+  controls.setTop(kRightArrow, top + 200);
+}
+
+void Hover(Controls& controls, const SettingsStore& settings, int entry) {
+  if (entry < 0 || entry >= kEntryCount) return;
+  const Rgb colour = controls.colour(ctl::LblBegin(entry));
+  // Another colour means the entry serves as a notice ("Pause"), not as a menu.
+  if (colour != kNormal && colour != kHighlight) return;
+  if (colour == kNormal) Highlight(controls, entry);
+  OpenGroup(controls, settings, entry);
+}
+
+void UpdateLevelArrows(Controls& controls, const SettingsStore& settings) {
+  const QString caption = controls.text(ctl::LblBegin(7));
+  if (caption == texts::kMissionMode) return;
+  const double level = ParseNumber(QStringView(caption).mid(1));
+  const double opened = settings.ReadNumber(SettingKey::LevelsOpened);
+  if (level < opened) {
+    SetArrows(controls, level > 1, true);
+  } else if (level == opened) {
+    if (level > 1) SetArrows(controls, true, false);
+    else if (level == 1) SetArrows(controls, false, false);
+    else SetArrows(controls, false, true);
+  }
+}
+
+}  // namespace varelo::startscreen

@@ -1,0 +1,37 @@
+#pragma once
+// The start screen's look: sixteen caption labels LblBegin(0..15) drawn on
+// the background, seven main entries in a column and, to their right, the
+// sub-entries of the entry under the pointer, with the two arrows that browse
+// mission levels. All of it is state of the control model, so the rules run
+// without widgets; clicking the entries belongs to the game.
+
+#include "core/Colour.h"
+
+namespace varelo {
+
+class Controls;
+class SettingsStore;
+
+namespace startscreen {
+
+inline constexpr int kEntryCount = 16;
+inline constexpr int kEntryWidth = 2220;
+inline constexpr int kEntryHeight = 525;
+inline constexpr int kArrowSize = 120;
+inline constexpr Rgb kNormal{0, 128, 128};
+inline constexpr Rgb kHighlight{0, 255, 255};
+
+// Places the entries proportionally to the window's outer size (twips) and
+// puts every entry back to the normal colour.
+void LayOut(Controls& controls, int windowWidth, int windowHeight);
+
+// The pointer moves over entry i: highlight it (keeping its parent lit) and
+// open the sub-entries of a main entry.
+void Hover(Controls& controls, const SettingsStore& settings, int entry);
+
+// Shows the arrows beside the mission entry when a lower or a higher opened
+// level can be chosen; leaves them alone on the first run ("任务模式").
+void UpdateLevelArrows(Controls& controls, const SettingsStore& settings);
+
+}  // namespace startscreen
+}  // namespace varelo

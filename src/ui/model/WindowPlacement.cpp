@@ -1,0 +1,59 @@
+#include "ui/model/WindowPlacement.h"
+
+#include <limits>
+
+#include "settings/LenientNumber.h"
+#include "settings/SettingsStore.h"
+#include "ui/model/WindowLayout.h"
+
+namespace varelo {
+
+namespace {
+
+std::optional<int> StoredNumber(const SettingsStore& settings, SettingKey key, int atLeast) {
+  const QString text = settings.Read(key);
+  if (text.isEmpty()) return std::nullopt;
+  const int value = ParseInt(text);
+  if (value < atLeast) return std::nullopt;
+  return value;
+}
+
+bool StoredMaximised(const SettingsStore& settings) {
+  return ParseNumber(settings.Read(SettingKey::WindowState)) != 0;
+}
+
+}  // namespace
+
+StartPlacement PlanStartPlacement(const SettingsStore& settings, bool fitsScreen) {
+  StartPlacement plan;
+  plan.maximised = !fitsScreen;
+  if (StoredMaximised(settings)) {
+    plan.maximised = true;
+    return plan;
+  }
+  plan.width = StoredNumber(settings, SettingKey::WindowWidth, metrics::kMinimumWidth);
+  plan.height = StoredNumber(settings, SettingKey::WindowHeight, metrics::kMinimumHeight);
+  constexpr int kAnyPosition = std::numeric_limits<int>::min();
+  plan.left = StoredNumber(settings, SettingKey::WindowLeft, kAnyPosition);
+  plan.top = StoredNumber(settings, SettingKey::WindowTop, kAnyPosition);
+  return plan;
+}
+
+void SaveClosingPlacement(SettingsStore& settings, ShownState state, const OuterGeometry& geometry) {
+  switch (state) {
+    case ShownState::Maximised:
+      settings.Write(SettingKey::WindowState, QStringLiteral("2"));
+      break;
+    case ShownState::Minimised:
+      break;
+    case ShownState::Normal:
+      settings.Write(SettingKey::WindowLeft, geometry.left);
+      settings.Write(SettingKey::WindowTop, geometry.top);
+      settings.Write(SettingKey::WindowWidth, geometry.width);
+      settings.Write(SettingKey::WindowHeight, geometry.height);
+      settings.Write(SettingKey::WindowState, QStringLiteral("0"));
+      break;
+  }
+}
+
+}  // namespace varelo

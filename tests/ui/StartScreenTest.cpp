@@ -1,0 +1,129 @@
+// The start screen: proportional placement, hover highlight with the opening
+// of sub-entries, and the visibility of the level arrows.
+
+#include <gtest/gtest.h>
+
+#include "game/Controls.h"
+#include "game/Texts.h"
+#include "support/TempSettings.h"
+#include "ui/model/StartScreen.h"
+
+namespace varelo {
+namespace {
+
+using namespace startscreen;
+
+class StartScreenTest : public ::testing::Test {
+ protected:
+  bool Shown(int i) const { return controls.isVisible(ctl::LblBegin(i)); }
+  Rgb Colour(int i) const { return controls.colour(ctl::LblBegin(i)); }
+  bool LeftArrow() const { return controls.isVisible(QStringLiteral("ImgLa")); }
+  bool RightArrow() const { return controls.isVisible(QStringLiteral("ImgRa")); }
+  void ShowLevel(int level, int opened) {
+    settings.store().Write(SettingKey::LevelsOpened, opened);
+    controls.setText(ctl::LblBegin(7), texts::LevelCaption(level));
+    UpdateLevelArrows(controls, settings.store());
+  }
+
+  Controls controls;
+  testing::TempSettings settings;
+};
+
+TEST_F(StartScreenTest, EntriesMoveProportionallyWithTheWindow) {
+  for (auto [w, h] : {std::pair{11600, 8700}, std::pair{20000, 15000}}) {
+    LayOut(controls, w, h);
+    const int left = controls.left(ctl::LblBegin(0)), top = controls.top(ctl::LblBegin(0));
+    EXPECT_NEAR(left, w * 0.431, 1);
+    EXPECT_NEAR(top, h * 0.2529, 1);
+    for (int i = 1; i <= 6; ++i) {
+      EXPECT_EQ(controls.left(ctl::LblBegin(i)), left);
+      EXPECT_EQ(controls.top(ctl::LblBegin(i)), top + 720 * i);
+    }
+    EXPECT_EQ(controls.left(ctl::LblBegin(7)), left + 2280);
+    EXPECT_EQ(controls.top(ctl::LblBegin(8)), top + 600);
+    EXPECT_EQ(controls.top(ctl::LblBegin(10)), top + 960);
+    EXPECT_EQ(controls.top(ctl::LblBegin(14)), top + 960 + 880);
+    EXPECT_EQ(controls.left(QStringLiteral("ImgLa")), left + 2280 + 150);
+    EXPECT_EQ(controls.left(QStringLiteral("ImgRa")), left + 2280 + 2220 - 150);
+    EXPECT_EQ(controls.top(QStringLiteral("ImgRa")), top + 200);
+  }
+}
+
+TEST_F(StartScreenTest, HoveringAMainEntryOpensItsGroupAndKeepsTheParentLit) {
+  LayOut(controls, 11600, 8700);
+  Hover(controls, settings.store(), 0);
+  EXPECT_TRUE(Shown(7));
+  EXPECT_TRUE(Shown(8));
+  EXPECT_FALSE(Shown(9));
+  EXPECT_EQ(Colour(0), kHighlight);
+
+  Hover(controls, settings.store(), 8);
+  EXPECT_EQ(Colour(8), kHighlight);
+  EXPECT_EQ(Colour(0), kHighlight);  // the parent of "随机模式" stays lit
+  EXPECT_EQ(Colour(7), kNormal);
+
+  Hover(controls, settings.store(), 1);
+  EXPECT_EQ(Colour(0), kNormal);
+  EXPECT_EQ(Colour(8), kNormal);
+  EXPECT_FALSE(Shown(7));
+  for (int i : {9, 10, 11}) EXPECT_TRUE(Shown(i)) << i;
+
+  Hover(controls, settings.store(), 3);
+  for (int i = 7; i <= 15; ++i) EXPECT_FALSE(Shown(i)) << i;
+  EXPECT_EQ(Colour(3), kHighlight);
+
+  Hover(controls, settings.store(), 2);
+  for (int i = 12; i <= 15; ++i) EXPECT_TRUE(Shown(i)) << i;
+  EXPECT_FALSE(Shown(9));
+}
+
+TEST_F(StartScreenTest, AnEntryServingAsANoticeIgnoresTheHover) {
+  controls.setColour(ctl::LblBegin(2), Rgb{0, 255, 0});
+  Hover(controls, settings.store(), 2);
+  EXPECT_EQ(Colour(2), (Rgb{0, 255, 0}));
+  EXPECT_FALSE(Shown(12));
+}
+
+TEST_F(StartScreenTest, LevelArrowsShowWhereAnotherOpenedLevelLies) {
+  ShowLevel(3, 5);
+  EXPECT_TRUE(LeftArrow());
+  EXPECT_TRUE(RightArrow());
+  ShowLevel(5, 5);
+  EXPECT_TRUE(LeftArrow());
+  EXPECT_FALSE(RightArrow());
+  ShowLevel(1, 5);
+  EXPECT_FALSE(LeftArrow());
+  EXPECT_TRUE(RightArrow());
+  ShowLevel(1, 1);
+  EXPECT_FALSE(LeftArrow());
+  EXPECT_FALSE(RightArrow());
+  ShowLevel(0, 0);
+  EXPECT_FALSE(LeftArrow());
+  EXPECT_TRUE(RightArrow());
+  // Beyond the opened levels nothing changes.
+  ShowLevel(9, 5);
+  EXPECT_FALSE(LeftArrow());
+  EXPECT_TRUE(RightArrow());
+}
+
+TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
+  settings.store().Write(SettingKey::LevelsOpened, 40);
+  ASSERT_EQ(controls.text(ctl::LblBegin(7)), texts::kMissionMode);
+  Hover(controls, settings.store(), 0);
+  EXPECT_TRUE(Shown(7));
+  EXPECT_FALSE(LeftArrow());
+  EXPECT_FALSE(RightArrow());
+}
+
+TEST_F(StartScreenTest, HoveringStartGameUpdatesTheArrows) {
+  settings.store().Write(SettingKey::LevelsOpened, 12);
+  controls.setText(ctl::LblBegin(7), texts::LevelCaption(12));
+  Hover(controls, settings.store(), 0);
+  EXPECT_TRUE(LeftArrow());
+  EXPECT_FALSE(RightArrow());
+  Hover(controls, settings.store(), 1);
+  EXPECT_FALSE(LeftArrow());
+}
+
+}  // namespace
+}  // namespace varelo
