@@ -1,0 +1,65 @@
+#include "sources/LevelBank.h"
+
+#include "settings/SettingsStore.h"
+#include "sources/LevelBankData.h"
+#include "sources/MissionProgress.h"
+#include "sources/PuzzleString.h"
+
+namespace varelo {
+
+namespace {
+
+const QString kMissionModeCaption = QStringLiteral("任务模式");
+constexpr int kTimer18Interval = 1;
+
+bool InCapacity(int n) { return n >= 1 && n <= LevelBank::kCapacity; }
+
+}  // namespace
+
+LevelBank::LevelBank(SettingsStore& settings, QObject* parent)
+    : QObject(parent), settings_(settings), menu_(this), timer18_(this) {
+  static_assert(level_data::kLevelCount == kFilledCount);
+  timer18_.setObjectName(QStringLiteral("Timer18"));
+  timer18_.setSingleShot(true);
+  connect(&timer18_, &QTimer::timeout, this, &LevelBank::Timer18_Timer);
+}
+
+QString LevelBank::LoadLevelBank() {
+  QString caption = kMissionModeCaption;
+  if (settings_.Read(SettingKey::FirstRun) == setting_values::kTrue)
+    settings_.Write(SettingKey::FirstRun, setting_values::kFalse);
+  else
+    caption = LevelMenu::CaptionOf(StoredMissionLevel(settings_));
+  StoreEntries(kFirstStepCount);
+  timer18_.start(kTimer18Interval);
+  return caption;
+}
+
+void LevelBank::Timer18_Timer() {
+  timer18_.stop();
+  timer18_.setInterval(0);
+  if (stored_ >= kFilledCount) return;
+  StoreEntries(kFilledCount);
+  const int opened = StoredLevelsOpened(settings_);
+  for (int level = 2; level <= opened; ++level) menu_.AddItem();
+}
+
+void LevelBank::StoreEntries(int last) {
+  if (last <= stored_) return;
+  const auto data = level_data::Entries();
+  for (int n = stored_ + 1; n <= last; ++n) entries_[n - 1] = data[n - 1];
+  stored_ = last;
+}
+
+QString LevelBank::entry(int n) const {
+  if (!InCapacity(n)) return {};
+  const std::string_view text = entries_[n - 1];
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<GridDigits> LevelBank::levelDigits(int n) const {
+  if (!InCapacity(n)) return std::nullopt;
+  return ParsePuzzleString(entries_[n - 1]);
+}
+
+}  // namespace varelo

@@ -1,0 +1,117 @@
+#include "sources/PuzzleFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <vector>
+
+#include "core/Board.h"
+#include "sources/PuzzleFileFormat.h"
+
+namespace varelo {
+
+namespace {
+
+const QString kSaved = QStringLiteral("文件保存成功！");
+const QString kPathPrefix = QStringLiteral("路径：");
+const QString kWriteFailed = QStringLiteral("文件写入失败。");
+const QString kReadFailed = QStringLiteral("文件读取失败。");
+const QString kErrorCodePrefix = QStringLiteral("错误代码：");
+
+FileOutcome Failure(const QString& what, int code) {
+  return {false, what + u'\n' + kErrorCodePrefix + QString::number(code)};
+}
+
+int Code(QFileDevice::FileError error) { return static_cast<int>(error); }
+
+// What the cells show: a digit a solve run keeps hidden is not saved.
+GridDigits ShownDigits(const Board& board, int grid) {
+  GridDigits digits{};
+  for (int n = 1; n <= kCellsPerGrid; ++n) {
+    const CellState& cell = board.cell(grid, n);
+    digits[n - 1] = static_cast<unsigned char>(cell.digitShown ? cell.digit : 0);
+  }
+  return digits;
+}
+
+void ResetGrids(Board& board) {
+  for (int grid : GridsInPlay(board.comboOrder())) {
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      board.clearEntry(grid, n);
+      board.setInk(grid, n, colours::kBlack);
+    }
+  }
+}
+
+// A shared corner is written in both of its records.
+void WriteDigit(Board& board, int grid, int n, int digit) {
+  board.setDigit(grid, n, digit);
+  if (const auto partner = board.partner({grid, n})) board.setDigit(partner->grid, partner->cell, digit);
+}
+
+// Only a plain name inside the folder; anything else could reach other files.
+bool IsPlainFileName(const QString& name) {
+  return !name.isEmpty() && QFileInfo(name).fileName() == name && name != u"." && name != u"..";
+}
+
+}  // namespace
+
+PuzzleFiles::PuzzleFiles(QString folder) : folder_(std::move(folder)) {}
+
+QString PuzzleFiles::FileName(int number) {
+  return QStringLiteral("sk") + QString::number(number) + QStringLiteral(".txt");
+}
+
+QString PuzzleFiles::PathOf(const QString& fileName) const { return folder_ + u'/' + fileName; }
+
+QStringList PuzzleFiles::ListFiles() const {
+  QStringList names;
+  for (int n = 1; n <= kListedFiles; ++n)
+    if (QFileInfo::exists(PathOf(FileName(n)))) names.append(FileName(n));
+  return names;
+}
+
+FileOutcome PuzzleFiles::Save(const Board& board) const {
+  QDir().mkpath(folder_);  // a failure shows up when the file is opened
+  int number = 1;
+  while (number <= kHighestFileNumber && QFileInfo::exists(PathOf(FileName(number)))) ++number;
+  if (number > kHighestFileNumber) return Failure(kWriteFailed, Code(QFileDevice::ResourceError));
+
+  std::vector<GridDigits> grids;
+  for (int grid : GridsInPlay(board.comboOrder())) grids.push_back(ShownDigits(board, grid));
+
+  const QString path = PathOf(FileName(number));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Failure(kWriteFailed, Code(file.error()));
+  const QByteArray text = FileText(grids);
+  if (file.write(text) != text.size() || !file.commit())
+    return Failure(kWriteFailed, Code(file.error()));
+  return {true, kSaved + u'\n' + kPathPrefix + QDir::toNativeSeparators(path)};
+}
+
+FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
+                              const std::function<void()>& reset) const {
+  if (!IsPlainFileName(fileName)) return Failure(kReadFailed, Code(QFileDevice::OpenError));
+  QFile file(PathOf(fileName));
+  if (!file.open(QIODevice::ReadOnly)) return Failure(kReadFailed, Code(file.error()));
+  const std::optional<FileGrids> digits = CollectDigits(file);
+  if (!digits) return Failure(kReadFailed, Code(file.error()));
+  file.close();
+
+  if (reset)
+    reset();
+  else
+    ResetGrids(board);
+  const auto grids = GridsInPlay(board.comboOrder());
+  for (int n = 1; n <= kCellsPerGrid; ++n)
+    for (std::size_t i = 0; i < grids.size(); ++i) WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
+  return {};
+}
+
+QString PuzzleFiles::PlacementHint() {
+  return QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+}
+
+}  // namespace varelo
