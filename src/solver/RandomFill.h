@@ -1,0 +1,36 @@
+#pragma once
+// RandomFill: a complete random grid for the puzzle generator, made of a
+// random first row and the first completion of it in search order. In random
+// mode with a single grid an optional test file beside the executable
+// replaces the random grid with its own digits.
+
+#include <QString>
+
+#include "solver/SearchState.h"
+
+namespace varelo {
+
+class RandomSource;
+
+struct RandomFillRequest {
+  int comboOrder = 0;       // ComboOrder
+  bool randomMode = false;  // the mode caption reads "随机"
+  QString testFilePath;     // "test.txt" beside the executable; empty: none
+  bool reseedFromClock = true;  // tests switch it off to replay a seed
+};
+
+struct RandomFillResult {
+  bool usedTestFile = false;  // the caller shows "非随机数独，从test.txt文件中生成"
+  int errorCode = 0;          // the test file could not be read: "错误代码：" + code
+};
+
+// Fills SolutionDigits for the grid named by WorkGrid. The caller has set
+// WorkGrid and, for grids 2 and 3, SharedDigit12 / SharedDigit23.
+//
+// The test file gives its first 81 digits (any other character is skipped)
+// in row-major order; "0" leaves a cell empty. A file with fewer than 81
+// digits leaves the remaining cells empty too.
+RandomFillResult RandomFill(SearchState& state, RandomSource& random,
+                            const RandomFillRequest& request);
+
+}  // namespace varelo

@@ -1,0 +1,42 @@
+#pragma once
+// Drives a SolveSession from the event loop, one slice per timer tick, so
+// the window stays live during a run without nested event loops. finished()
+// reports the outcome once the run has ended.
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+#include "solver/SolveSession.h"
+
+namespace varelo {
+
+class SolveRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SolveRunner(QObject* parent = nullptr);
+
+  // Starts driving `session`, which the caller has started (StartFresh or
+  // StartResume) and keeps alive until finished().
+  void run(SolveSession& session);
+  bool running() const { return session_ != nullptr; }
+
+  // Test hook: while the gate returns false the run makes no progress
+  // (each tick returns at once), so a test can catch it in the middle and
+  // cancel it without waiting. An empty gate lets every slice through.
+  void setGate(std::function<bool()> gate) { gate_ = std::move(gate); }
+
+ signals:
+  void finished(varelo::RunOutcome outcome);
+
+ private:
+  void slice();
+
+  QTimer timer_;
+  SolveSession* session_ = nullptr;
+  std::function<bool()> gate_;
+};
+
+}  // namespace varelo
