@@ -1,0 +1,109 @@
+#include "app/cli/CliArguments.h"
+
+#include <charconv>
+
+namespace varelo::cli {
+
+const char* const kUsage =
+    "usage: varelo-cli solve [--all] [--max N] [--order 2|3] PUZZLE... | -\n"
+    "       varelo-cli count [--max N] [--order 2|3] PUZZLE... | -\n"
+    "A puzzle is 81 cells row by row, '0' or '.' for an empty cell. With --order 2 or 3\n"
+    "a puzzle is two or three such grids (separate words), chained by their shared\n"
+    "corners. '-' reads one puzzle per line from standard input.\n"
+    "solve prints the first solution in the game's search order (or 'none');\n"
+    "solve --all prints every solution and 'count: K' ('K+': stopped by --max);\n"
+    "count prints the number of solutions ('N+': more than --max N).\n"
+    "Exit status: 0 every puzzle solved, 1 some without solution, 2 bad input.\n";
+
+namespace {
+
+std::optional<std::int64_t> Number(const std::string& text) {
+  std::int64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+// Splits "--name=value" or takes the value from the next word.
+bool OptionValue(const std::vector<std::string>& words, size_t& i, const std::string& name,
+                 std::string& value, std::string& error) {
+  const std::string& word = words[i];
+  if (word.size() > name.size() && word.compare(0, name.size() + 1, name + "=") == 0) {
+    value = word.substr(name.size() + 1);
+    return true;
+  }
+  if (i + 1 >= words.size()) {
+    error = name + " needs a value";
+    return false;
+  }
+  value = words[++i];
+  return true;
+}
+
+bool Matches(const std::string& word, const std::string& name) {
+  return word == name || word.compare(0, name.size() + 1, name + "=") == 0;
+}
+
+}  // namespace
+
+ParseResult ParseArguments(const std::vector<std::string>& words) {
+  ParseResult result;
+  Arguments& args = result.arguments;
+  std::string& error = result.error;
+  bool haveCommand = false;
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    std::string value;
+    if (word == "--help" || word == "-h") {
+      args.command = Arguments::Command::Help;
+      return result;
+    } else if (word == "--all") {
+      args.all = true;
+    } else if (Matches(word, "--max")) {
+      if (!OptionValue(words, i, "--max", value, error)) return result;
+      args.max = Number(value);
+      if (!args.max || *args.max < 1) {
+        error = "--max needs a whole number of at least 1, not '" + value + "'";
+        return result;
+      }
+    } else if (Matches(word, "--order")) {
+      if (!OptionValue(words, i, "--order", value, error)) return result;
+      const auto order = Number(value);
+      if (!order || (*order != 2 && *order != 3)) {
+        error = "--order must be 2 or 3, not '" + value + "'";
+        return result;
+      }
+      args.order = static_cast<int>(*order);
+    } else if (word.size() > 1 && word[0] == '-' && word[1] == '-') {
+      error = "unknown option " + word;
+      return result;
+    } else if (!haveCommand) {
+      if (word == "solve") args.command = Arguments::Command::Solve;
+      else if (word == "count") args.command = Arguments::Command::Count;
+      else {
+        error = "unknown command '" + word + "' (solve or count)";
+        return result;
+      }
+      haveCommand = true;
+    } else if (word == "-") {
+      args.fromStdin = true;
+    } else {
+      args.puzzles.push_back(word);
+    }
+  }
+  if (!haveCommand) {
+    error = "no command given";
+  } else if (args.fromStdin && !args.puzzles.empty()) {
+    error = "'-' reads the puzzles from standard input and takes no puzzle besides";
+  } else if (!args.fromStdin && args.puzzles.empty()) {
+    error = "no puzzle given";
+  } else if (args.all && args.command != Arguments::Command::Solve) {
+    error = "--all belongs to solve";
+  } else if (args.max && args.command == Arguments::Command::Solve && !args.all) {
+    error = "--max belongs to count and solve --all";
+  }
+  return result;
+}
+
+}  // namespace varelo::cli

@@ -1,0 +1,113 @@
+#include "app/cli/CliCommands.h"
+
+#include <limits>
+#include <string>
+
+#include "core/Board.h"
+#include "solver/CombinationCount.h"
+#include "solver/SolveSession.h"
+#include "solver/WorkArrays.h"
+
+namespace varelo::cli {
+
+namespace {
+
+// A puzzle typed into solve mode and driven like the solve button, so the
+// solutions come out exactly as the game shows them.
+class TypedBoard {
+ public:
+  explicit TypedBoard(const Puzzle& puzzle) : session_(board_, state_) {
+    board_.setComboOrder(puzzle.order);
+    board_.setInSolveMode(true);
+    const int first = puzzle.order == 0 ? 0 : 1;
+    for (int k = 0; k < (puzzle.order == 0 ? 1 : puzzle.order); ++k) {
+      for (int n = 1; n <= kCellsPerGrid; ++n) {
+        const int digit = puzzle.grids[k][n - 1];
+        if (digit == 0) continue;
+        board_.setDigit(first + k, n, digit);
+        board_.setKind(first + k, n, EntryKind::Pen);
+      }
+    }
+  }
+
+  bool First() {
+    session_.StartFresh();
+    return session_.Finish() == RunOutcome::Solved;
+  }
+
+  bool Next() {
+    ClearSolverDigits(board_, LastSolveGrid(board_.comboOrder()));
+    session_.StartResume();
+    return session_.Finish() == RunOutcome::Solved;
+  }
+
+  std::string Line() const {
+    const int order = board_.comboOrder();
+    if (order == 0) return Digits(0);
+    std::string line;
+    for (int grid = 1; grid <= order; ++grid) line += (grid > 1 ? " " : "") + Digits(grid);
+    return line;
+  }
+
+ private:
+  std::string Digits(int grid) const {
+    std::string text(kCellsPerGrid, '0');
+    for (int n = 1; n <= kCellsPerGrid; ++n) text[n - 1] = static_cast<char>('0' + board_.digit(grid, n));
+    return text;
+  }
+
+  Board board_;
+  SearchState state_;
+  SolveSession session_;
+};
+
+}  // namespace
+
+int RunSolve(const Arguments&, const std::vector<Puzzle>& puzzles, std::ostream& out) {
+  int status = 0;
+  for (const Puzzle& puzzle : puzzles) {
+    TypedBoard board(puzzle);
+    if (board.First()) {
+      out << board.Line() << '\n';
+    } else {
+      out << "none\n";
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int RunSolveAll(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
+  TypedBoard board(puzzle);
+  if (!board.First()) {
+    out << "count: 0\n";
+    return 1;
+  }
+  std::int64_t shown = 0;
+  for (bool more = true; more;) {
+    out << board.Line() << '\n';
+    ++shown;
+    more = board.Next();
+    if (more && args.max && shown >= *args.max) {
+      out << "count: " << shown << "+\n";
+      return 0;
+    }
+  }
+  out << "count: " << shown << '\n';
+  return 0;
+}
+
+int RunCount(const Arguments& args, const std::vector<Puzzle>& puzzles, std::ostream& out) {
+  // One past the cap tells whether the cap was reached.
+  const std::int64_t limit = args.max ? *args.max + 1 : std::numeric_limits<std::int64_t>::max();
+  int status = 0;
+  for (const Puzzle& puzzle : puzzles) {
+    const std::int64_t count = CountGameSolutions(puzzle.order, puzzle.grids, limit);
+    if (args.max && count > *args.max) out << *args.max << "+\n";
+    else out << count << '\n';
+    if (count == 0) status = 1;
+  }
+  return status;
+}
+
+}  // namespace varelo::cli
