@@ -6,7 +6,9 @@ namespace varelo {
 
 namespace {
 
-int LevelOrFirst(int value) { return value >= kFirstLevel && value <= kLastLevel ? value : kFirstLevel; }
+int LevelOrFirst(int value) {
+  return value >= kFirstLevel && value <= kLastLevel ? value : kFirstLevel;
+}
 
 }  // namespace
 

@@ -48,7 +48,8 @@ void ResetGrids(Board& board) {
 // A shared corner is written in both of its records.
 void WriteDigit(Board& board, int grid, int n, int digit) {
   board.setDigit(grid, n, digit);
-  if (const auto partner = board.partner({grid, n})) board.setDigit(partner->grid, partner->cell, digit);
+  if (const auto partner = board.partner({grid, n}))
+    board.setDigit(partner->grid, partner->cell, digit);
 }
 
 // Only a plain name inside the folder; anything else could reach other files.
@@ -106,7 +107,8 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
     ResetGrids(board);
   const auto grids = GridsInPlay(board.comboOrder());
   for (int n = 1; n <= kCellsPerGrid; ++n)
-    for (std::size_t i = 0; i < grids.size(); ++i) WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
+    for (std::size_t i = 0; i < grids.size(); ++i)
+      WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
   return {};
 }
 

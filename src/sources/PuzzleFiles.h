@@ -24,7 +24,7 @@ struct FileOutcome {
 
 class PuzzleFiles {
  public:
-  static constexpr int kListedFiles = 30;      // the menu offers sk1..sk30
+  static constexpr int kListedFiles = 30;  // the menu offers sk1..sk30
   static constexpr int kHighestFileNumber = 32767;
 
   explicit PuzzleFiles(QString folder);

@@ -18,13 +18,13 @@ enum class Technique : int {
   HiddenSingle = 1,
   NakedSingle = 2,
   LockedCandidates = 3,
-  Pair = 4,              // naked or hidden
-  Triple = 5,            // naked or hidden
+  Pair = 4,    // naked or hidden
+  Triple = 5,  // naked or hidden
   XWing = 6,
-  Wing = 7,              // XY-wing, XYZ-wing
-  SwordfishOrQuad = 8,   // swordfish, naked or hidden quad
-  Trial = 9,             // one assumption refuted by singles
-  Beyond = 10,           // none of the above suffices
+  Wing = 7,             // XY-wing, XYZ-wing
+  SwordfishOrQuad = 8,  // swordfish, naked or hidden quad
+  Trial = 9,            // one assumption refuted by singles
+  Beyond = 10,          // none of the above suffices
 };
 inline constexpr int kTechniqueCount = 10;
 

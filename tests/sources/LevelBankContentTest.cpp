@@ -69,9 +69,9 @@ TEST(LevelBankContent, PuzzlesAreValidUniqueAndFollowTheGivensTable) {
     EXPECT_TRUE(testing::FollowsTheRule(puzzle, false)) << level;
     EXPECT_EQ(fast::CountSolutions(puzzle, 2), 1) << "level " << level;
   }
-  const std::map<int, int> expected = {{19, 1},    {20, 2},    {21, 18}, {22, 139},
-                                       {23, 398},  {24, 610},  {25, 533}, {26, 192},
-                                       {27, 34},   {28, 20},   {29, 2}};
+  const std::map<int, int> expected = {{19, 1},   {20, 2},   {21, 18},  {22, 139},
+                                       {23, 398}, {24, 610}, {25, 533}, {26, 192},
+                                       {27, 34},  {28, 20},  {29, 2}};
   EXPECT_EQ(byGivens, expected);
   std::printf("[ timing   ] uniqueness of 1949 puzzles: %lld ms\n",
               static_cast<long long>(timer.elapsed()));
@@ -87,7 +87,8 @@ TEST(LevelBankContent, DifficultyNeverFallsFromOneLevelToTheNext) {
     const auto grade = grading::GradePuzzle(Digits(Entry(level)));
     ASSERT_TRUE(grade.has_value()) << level;
     if (previous) {
-      EXPECT_LE(*previous, *grade) << "level " << level << " is easier than level " << previousLevel;
+      EXPECT_LE(*previous, *grade)
+          << "level " << level << " is easier than level " << previousLevel;
     }
     previous = grade;
     previousLevel = level;

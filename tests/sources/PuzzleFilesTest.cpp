@@ -50,7 +50,8 @@ TEST_F(SolveFolderFixture, SavesUnderTheSmallestFreeNumber) {
   Fill(0, kSolvedGrid);
   const FileOutcome first = files.Save(board);
   EXPECT_TRUE(first.ok);
-  EXPECT_EQ(first.message, QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(PathOf("sk1.txt")));
+  EXPECT_EQ(first.message,
+            QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(PathOf("sk1.txt")));
   EXPECT_TRUE(files.Save(board).message.endsWith(QStringLiteral("sk2.txt")));
   ASSERT_TRUE(QFile::remove(PathOf("sk1.txt")));
   EXPECT_TRUE(files.Save(board).message.endsWith(QStringLiteral("sk1.txt")));
@@ -60,18 +61,17 @@ TEST_F(SolveFolderFixture, SavesUnderTheSmallestFreeNumber) {
 TEST_F(SolveFolderFixture, ASingleGridIsElevenCrLfLines) {
   Fill(0, "530070000600195000098000060800060003400803001700020006060000280000419005000080079");
   ASSERT_TRUE(files.Save(board).ok);
-  EXPECT_EQ(Contents("sk1.txt"),
-            QByteArray("530 070 000\r\n"
-                       "600 195 000\r\n"
-                       "098 000 060\r\n"
-                       "\r\n"
-                       "800 060 003\r\n"
-                       "400 803 001\r\n"
-                       "700 020 006\r\n"
-                       "\r\n"
-                       "060 000 280\r\n"
-                       "000 419 005\r\n"
-                       "000 080 079\r\n"));
+  EXPECT_EQ(Contents("sk1.txt"), QByteArray("530 070 000\r\n"
+                                            "600 195 000\r\n"
+                                            "098 000 060\r\n"
+                                            "\r\n"
+                                            "800 060 003\r\n"
+                                            "400 803 001\r\n"
+                                            "700 020 006\r\n"
+                                            "\r\n"
+                                            "060 000 280\r\n"
+                                            "000 419 005\r\n"
+                                            "000 080 079\r\n"));
 }
 
 TEST_F(SolveFolderFixture, AnOrderTwoGameIsTwoGridsApartByThreeEmptyLines) {
@@ -162,8 +162,8 @@ TEST_F(SolveFolderFixture, OrderThreeCornersEndWithTheFirstAndLastGrid) {
   Put("sk1.txt", text);
   ASSERT_TRUE(files.Load(QStringLiteral("sk1.txt"), board).ok);
   EXPECT_EQ(board.digit(1, 81), 1);
-  EXPECT_EQ(board.digit(2, 1), 1);   // A(81) wins over B(1)
-  EXPECT_EQ(board.digit(2, 9), 3);   // C(73) wins over B(9)
+  EXPECT_EQ(board.digit(2, 1), 1);  // A(81) wins over B(1)
+  EXPECT_EQ(board.digit(2, 9), 3);  // C(73) wins over B(9)
   EXPECT_EQ(board.digit(3, 73), 3);
   EXPECT_EQ(board.digit(2, 41), 2);
   EXPECT_EQ(board.digit(3, 81), 3);
@@ -173,8 +173,8 @@ TEST_F(SolveFolderFixture, OrderThreeCornersEndWithTheFirstAndLastGrid) {
 TEST_F(SolveFolderFixture, SavedOrderThreeGamesReadBackUnchanged) {
   board.setComboOrder(3);
   for (int grid = 1; grid <= 3; ++grid) Fill(grid, kSolvedGrid);
-  board.setDigit(2, 1, 9);   // corners agree, as entry keeps them
-  board.setDigit(2, 9, 3);   // grid 3's cell 73 holds 3 in the same grid
+  board.setDigit(2, 1, 9);  // corners agree, as entry keeps them
+  board.setDigit(2, 9, 3);  // grid 3's cell 73 holds 3 in the same grid
   board.setDigit(3, 73, 3);
   ASSERT_TRUE(files.Save(board).ok);
   Board loaded;
@@ -196,10 +196,14 @@ TEST_F(SolveFolderFixture, LoadingResetsTheGridsFirst) {
 
   int resets = 0;
   board.setDigit(0, 5, 0);
-  ASSERT_TRUE(files.Load(QStringLiteral("sk1.txt"), board, [&] {
-    ++resets;
-    EXPECT_EQ(board.digit(0, 5), 0);  // the reset runs before any digit is written
-  }).ok);
+  ASSERT_TRUE(files
+                  .Load(QStringLiteral("sk1.txt"), board,
+                        [&] {
+                          ++resets;
+                          EXPECT_EQ(board.digit(0, 5),
+                                    0);  // the reset runs before any digit is written
+                        })
+                  .ok);
   EXPECT_EQ(resets, 1);
   EXPECT_EQ(board.digit(0, 5), 8);
 }
@@ -230,7 +234,8 @@ TEST_F(SolveFolderFixture, AFolderThatCannotBeMadeIsAWriteError) {
   PuzzleFiles blocked(PathOf("blocker") + QStringLiteral("/solve"));
   const FileOutcome outcome = blocked.Save(board);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("文件写入失败。\n错误代码："))) << outcome.message.toStdString();
+  EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("文件写入失败。\n错误代码：")))
+      << outcome.message.toStdString();
   EXPECT_TRUE(blocked.ListFiles().isEmpty());
 }
 

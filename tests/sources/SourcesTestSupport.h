@@ -15,21 +15,22 @@ inline GridDigits Digits(std::string_view text) {
   return digits;
 }
 
+// Position of the i-th cell of unit u: rows 0..8, columns 9..17, boxes 18..26.
+inline int UnitCell(int u, int i) {
+  if (u < 9) return u * 9 + i;
+  if (u < 18) return i * 9 + (u - 9);
+  const int box = u - 18;
+  return (box / 3 * 3 + i / 3) * 9 + box % 3 * 3 + i % 3;
+}
+
 // Whether no unit repeats a digit; with `complete`, also that none is empty.
 inline bool FollowsTheRule(const GridDigits& digits, bool complete) {
   for (int unit = 0; unit < 27; ++unit) {
     std::array<int, 10> seen{};
     for (int i = 0; i < 9; ++i) {
-      int p;
-      if (unit < 9) p = unit * 9 + i;
-      else if (unit < 18) p = i * 9 + (unit - 9);
-      else p = ((unit - 18) / 3 * 3 + i / 3) * 9 + (unit - 18) % 3 * 3 + i % 3;
-      const int d = digits[p];
-      if (d == 0) {
-        if (complete) return false;
-        continue;
-      }
-      if (++seen[d] > 1) return false;
+      const int d = digits[UnitCell(unit, i)];
+      if (d == 0 && complete) return false;
+      if (d != 0 && ++seen[d] > 1) return false;
     }
   }
   return true;

@@ -16,7 +16,9 @@ bool IsFixedLevel(int level) {
                      [&](const FixedRow& row) { return row.level == level; });
 }
 
-std::string At(int level, const char* what) { return "level " + std::to_string(level) + ": " + what; }
+std::string At(int level, const char* what) {
+  return "level " + std::to_string(level) + ": " + what;
+}
 
 }  // namespace
 

@@ -12,7 +12,7 @@
 namespace levelgen {
 
 struct ClimbBudget {
-  int attempts = 0;  // swaps tried in total
+  int attempts = 0;      // swaps tried in total
   int lateralEvery = 0;  // after this many failures in a row, take a lateral step
 };
 

@@ -21,9 +21,9 @@ struct PoolPuzzle {
 
 struct PoolOptions {
   std::int64_t seed = 0;
-  int minimalTasks = 0;     // each makes one random minimal puzzle
-  int derivedEvery = 0;     // every n-th task also adds givens up to 26..29
-  int climbTasks = 0;       // each climbs down towards 19 givens
+  int minimalTasks = 0;  // each makes one random minimal puzzle
+  int derivedEvery = 0;  // every n-th task also adds givens up to 26..29
+  int climbTasks = 0;    // each climbs down towards 19 givens
   ClimbBudget climb;
   int threads = 1;
 };

@@ -23,7 +23,7 @@ using ChoiceTable = std::map<int, std::array<int, varelo::grading::kTechniqueCou
 struct Choice {
   std::vector<PoolPuzzle> puzzles;  // in rising grade
   ChoiceTable table;
-  bool complete = false;            // false when the pool ran short
+  bool complete = false;  // false when the pool ran short
 };
 
 // `needed` maps a givens count to the number of puzzles wanted with it.

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,29 +51,25 @@ Options Defaults() {
 constexpr ClassWeights kWeights{0, 16, 15, 15, 12, 3, 3, 10, 3, 18, 5};
 
 bool ParseOptions(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-    auto number = [&](auto& field) {
-      if (!value) return false;
-      field = std::atoll(value);
-      ++i;
-      return true;
-    };
-    if (arg == "--out" && value) {
-      options.out = value;
-      ++i;
-    } else if (arg == "--seed" ? number(options.pool.seed)
-               : arg == "--pool" ? number(options.pool.minimalTasks)
-               : arg == "--climbs" ? number(options.pool.climbTasks)
-               : arg == "--climb-attempts" ? number(options.pool.climb.attempts)
-               : arg == "--threads" ? number(options.pool.threads)
-                                    : false) {
+  PoolOptions& pool = options.pool;
+  const std::map<std::string, std::function<void(long long)>> numbers = {
+      {"--seed", [&](long long v) { pool.seed = v; }},
+      {"--pool", [&](long long v) { pool.minimalTasks = static_cast<int>(v); }},
+      {"--climbs", [&](long long v) { pool.climbTasks = static_cast<int>(v); }},
+      {"--climb-attempts", [&](long long v) { pool.climb.attempts = static_cast<int>(v); }},
+      {"--threads", [&](long long v) { pool.threads = static_cast<int>(v); }},
+  };
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string name = argv[i];
+    if (name == "--out") {
+      options.out = argv[i + 1];
+    } else if (const auto it = numbers.find(name); it != numbers.end()) {
+      it->second(std::atoll(argv[i + 1]));
     } else {
       return false;
     }
   }
-  return !options.out.empty() && options.pool.threads >= 1;
+  return argc % 2 == 1 && !options.out.empty() && pool.threads >= 1;
 }
 
 std::string Origin(const Options& options) {
@@ -125,7 +121,8 @@ int Run(int argc, char** argv) {
   }
   const auto started = std::chrono::steady_clock::now();
 
-  std::fprintf(stderr, "Building the pool (seed %lld)...\n", static_cast<long long>(options.pool.seed));
+  std::fprintf(stderr, "Building the pool (seed %lld)...\n",
+               static_cast<long long>(options.pool.seed));
   const std::vector<PoolPuzzle> pool = BuildPool(options.pool);
 
   ChoiceTable available;
@@ -142,7 +139,8 @@ int Run(int argc, char** argv) {
   const Choice choice = ChooseRamp(pool, needed, kWeights, fixedTexts);
   PrintTable("Chosen:", choice.table);
   if (!choice.complete) {
-    std::fprintf(stderr, "The pool is too small for the distribution; enlarge --pool or --climbs.\n");
+    std::fprintf(stderr,
+                 "The pool is too small for the distribution; enlarge --pool or --climbs.\n");
     return 1;
   }
 
@@ -150,7 +148,8 @@ int Run(int argc, char** argv) {
   for (const FixedRow& row : kFixedRows) {
     lines[row.level - 1].text = row.text;
     if (row.level > kCompleteGridCount)
-      lines[row.level - 1].note = Note(*varelo::grading::GradePuzzle(FromText(row.text))) + " (fixed)";
+      lines[row.level - 1].note =
+          Note(*varelo::grading::GradePuzzle(FromText(row.text))) + " (fixed)";
   }
   int gridIndex = 0;
   const auto grids = CompleteGrids(options.pool.seed, kCompleteGridCount - 2, fixedTexts);

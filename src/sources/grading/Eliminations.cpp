@@ -38,7 +38,7 @@ bool StrikeFromUnit(CandidateGrid& grid, int unit, Mask keep, Mask digits) {
 }
 
 // Unit indices: a box counts its cells row by row, a line along itself.
-constexpr Mask kBoxRow = 0x7;     // box cells 0-2, shifted by 3 per row
+constexpr Mask kBoxRow = 0x7;      // box cells 0-2, shifted by 3 per row
 constexpr Mask kBoxColumn = 0x49;  // box cells 0, 3, 6, shifted by 1 per column
 constexpr Mask kLineThird = 0x7;   // line cells 0-2, shifted by 3 per box
 
@@ -123,7 +123,8 @@ bool HiddenSubsetIn(CandidateGrid& grid, int unit, int size) {
     if (Count(where) != size) return false;
     bool struck = false;
     for (int i = 0; i < 9; ++i)
-      if (where & (1u << i)) struck |= grid.Eliminate(cells[i], static_cast<Mask>(kAllDigits & ~digits));
+      if (where & (1u << i))
+        struck |= grid.Eliminate(cells[i], static_cast<Mask>(kAllDigits & ~digits));
     return struck;
   });
 }
@@ -232,7 +233,8 @@ bool XyzWing(CandidateGrid& grid) {
         const Mask second = grid.candidates(peers[j]);
         if (Count(second) != 2 || (second & ~xyz) || second == first) continue;
         const int wing[3] = {pivot, peers[i], peers[j]};
-        if (StrikeSeenByAll(grid, std::countr_zero(static_cast<Mask>(first & second)) + 1, wing, 3)) return true;
+        if (StrikeSeenByAll(grid, std::countr_zero(static_cast<Mask>(first & second)) + 1, wing, 3))
+          return true;
       }
     }
   }

@@ -13,9 +13,9 @@ struct Placement {
 };
 
 struct SinglesScan {
-  Placement hidden;  // the first one, boxes before rows before columns
-  Placement naked;   // the first one in position order
-  int available = 0; // distinct cells that are a single of either kind
+  Placement hidden;   // the first one, boxes before rows before columns
+  Placement naked;    // the first one in position order
+  int available = 0;  // distinct cells that are a single of either kind
 };
 
 SinglesScan ScanSingles(const CandidateGrid& grid);
