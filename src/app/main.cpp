@@ -1,19 +1,33 @@
-// Entry point of the game.
+// Entry point of the game: the application, its fonts and translations, the
+// settings store and the main window at its stored place.
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/Fonts.h"
+#include "settings/SettingsStore.h"
+#include "ui/MainWindow.h"
+#include "ui/Pictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Varelo"));
   varelo::InstallFontSubstitutions();
+  QFont font(QStringLiteral("宋体"));
+  font.setPointSize(9);
+  QApplication::setFont(font);
 
-  // The main window arrives with the window subsystem; until then the game
-  // opens an empty window under its title.
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Varelo"));
-  window.resize(11600 / 15, 8700 / 15);
-  window.show();
+  // Qt's own dialogs and buttons speak Chinese with the rest of the game.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+
+  varelo::SettingsStore settings;
+  varelo::MainWindow window(settings);
+  QApplication::setWindowIcon(varelo::pictures::ProgramIcon());
+  window.ShowAtStoredPlacement();
   return app.exec();
 }

@@ -28,6 +28,9 @@ int VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Tab: return 9;
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Space: return 32;
     case Qt::Key_PageUp: return 33;

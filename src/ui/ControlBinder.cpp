@@ -1,0 +1,53 @@
+#include "ui/ControlBinder.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QWidget>
+
+#include "game/Controls.h"
+#include "ui/ControlWidgets.h"
+#include "ui/model/Twips.h"
+
+namespace varelo {
+
+ControlBinder::ControlBinder(Controls& controls, QObject* parent) : QObject(parent), controls_(controls) {
+  connect(&controls_, &Controls::changed, this, &ControlBinder::Render);
+}
+
+void ControlBinder::Bind(QWidget* widget, ControlView* view, int width, int height, bool widthFromModel) {
+  const QString name = widget->objectName();
+  Q_ASSERT_X(controls_.contains(name), "ControlBinder", qPrintable(name));
+  renderers_[name] = [this, widget, view, width, height, widthFromModel, name] {
+    const ControlState& state = controls_.state(name);
+    const int w = widthFromModel ? state.width : width;
+    widget->setGeometry(ToPixels(state.left), ToPixels(state.top), std::max(0, ToPixels(w)),
+                        ToPixels(height));
+    widget->setEnabled(state.enabled);
+    widget->setToolTip(state.toolTip);
+    if (view) view->Render(state);
+    widget->setVisible(state.visible);
+  };
+  Render(name);
+}
+
+void ControlBinder::Bind(QAction* action) {
+  const QString name = action->objectName();
+  if (!controls_.contains(name)) return;
+  renderers_[name] = [this, action, name] {
+    const ControlState& state = controls_.state(name);
+    if (!action->isSeparator() && !state.text.isEmpty()) action->setText(state.text);
+    action->setVisible(state.visible);
+    action->setEnabled(state.enabled);
+  };
+  Render(name);
+}
+
+void ControlBinder::RenderAll() {
+  for (const auto& render : std::as_const(renderers_)) render();
+}
+
+void ControlBinder::Render(const QString& name) {
+  if (const auto it = renderers_.constFind(name); it != renderers_.constEnd()) (*it)();
+}
+
+}  // namespace varelo

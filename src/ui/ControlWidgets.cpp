@@ -1,0 +1,120 @@
+#include "ui/ControlWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/Pictures.h"
+
+namespace varelo {
+
+namespace {
+QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+}  // namespace
+
+CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment,
+                           QWidget* parent, bool shadowed)
+    : QLabel(parent), shadowed_(shadowed) {
+  setObjectName(name);
+  setFont(font);
+  setAlignment(alignment);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setAutoFillBackground(false);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void CaptionLabel::Render(const ControlState& state) {
+  setText(state.text);
+  colour_ = ToQColor(state.colour);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, colour_);
+  setPalette(palette);
+  update();
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit clicked();
+  QLabel::mousePressEvent(event);
+}
+
+void CaptionLabel::enterEvent(QEnterEvent* event) {
+  emit entered();
+  QLabel::enterEvent(event);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+  if (!shadowed_) return QLabel::paintEvent(event);
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(QColor(0, 0, 0, 170));
+  for (const QPoint offset : {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)})
+    painter.drawText(rect().translated(offset), int(alignment()), text());
+  painter.setPen(colour_);
+  painter.drawText(rect(), int(alignment()), text());
+}
+
+PictureBox::PictureBox(const QString& name, Chooser chooser, QWidget* parent)
+    : QWidget(parent), chooser_(std::move(chooser)) {
+  setObjectName(name);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBox::setImage(const QImage& image) {
+  image_ = image;
+  update();
+}
+
+void PictureBox::Render(const ControlState& state) {
+  const QString picture = chooser_ ? chooser_(state) : QString();
+  if (picture == picture_) return;
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit clicked();
+  QWidget::mousePressEvent(event);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!image_.isNull()) {
+    painter.drawImage(rect(), image_);
+    return;
+  }
+  if (picture_.isEmpty()) return;
+  painter.drawPixmap(0, 0, pictures::Render(picture_, size(), devicePixelRatioF()));
+}
+
+ShapeBox::ShapeBox(const QString& name, QWidget* parent, QColor outline, int outlinePixels)
+    : QWidget(parent), outline_(outline), outlinePixels_(outlinePixels) {
+  setObjectName(name);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeBox::Render(const ControlState& state) {
+  fill_ = ToQColor(state.colour);
+  update();
+}
+
+void ShapeBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (outlinePixels_ > 0) {
+    const qreal half = outlinePixels_ / 2.0;
+    painter.setPen(QPen(outline_, outlinePixels_));
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    return;
+  }
+  painter.fillRect(rect(), fill_);
+}
+
+CommandButton::CommandButton(const QString& name, QWidget* parent) : QPushButton(parent) {
+  setObjectName(name);
+  // The keys belong to the board, never to a button.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void CommandButton::Render(const ControlState& state) { setText(state.text); }
+
+}  // namespace varelo

@@ -1,0 +1,177 @@
+#include "ui/GridView.h"
+
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/Board.h"
+#include "game/Controls.h"
+#include "ui/model/Cursors.h"
+#include "ui/model/Twips.h"
+
+namespace varelo {
+
+namespace {
+
+const QColor kLineColour(128, 255, 128);
+const QColor kFrameColour(255, 0, 255);
+const QColor kCrossColour(255, 0, 0);
+// Shows through the hairline gaps between the cell squares.
+const QColor kBoardColour(13, 24, 48);
+constexpr int kBoxLinePixels = 3;
+constexpr int kBorderLinePixels = 2;
+constexpr int kCrossPixels = 4;
+
+QRect ToPixelRect(const TwipRect& r) {
+  const int left = ToPixels(r.left), top = ToPixels(r.top);
+  return QRect(left, top, ToPixels(r.right()) - left, ToPixels(r.bottom()) - top);
+}
+
+QLineF ToPixelLine(const TwipLine& l) {
+  auto px = [](int twips) { return twips / double(kTwipsPerPixel); };
+  return QLineF(px(l.x1), px(l.y1), px(l.x2), px(l.y2));
+}
+
+QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+}  // namespace
+
+GridView::GridView(int grid, const GridGeometry& geometry, const Board& board, const Cursors& cursors,
+                   Controls& controls, QWidget* parent)
+    : QWidget(parent), grid_(grid), geometry_(geometry), board_(board), cursors_(cursors), controls_(controls) {
+  setObjectName(ctl::PicMis(grid));
+  setAttribute(Qt::WA_TranslucentBackground);
+  setFocusPolicy(Qt::NoFocus);
+  digitFont_ = QFont(QStringLiteral("Comic Sans MS"));
+  digitFont_.setPointSize(geometry_.constants().digitPointSize);
+  digitFont_.setBold(true);
+
+  connect(&board_, &Board::cellChanged, this, [this](int g, int) {
+    if (g == grid_) update();
+  });
+  connect(&board_, &Board::comboOrderChanged, this, qOverload<>(&QWidget::update));
+  connect(&cursors_, &Cursors::cursorChanged, this, [this](int g) {
+    if (g == grid_) update();
+  });
+}
+
+void GridView::setCrossCell(int cell) {
+  if (cell == crossCell_) return;
+  crossCell_ = cell;
+  update();
+}
+
+void GridView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintBoard(painter);
+  PaintCells(painter);
+  PaintLines(painter);
+  PaintDigits(painter);
+  PaintFrame(painter);
+  PaintCross(painter);
+}
+
+void GridView::PaintBoard(QPainter& painter) const {
+  const int left = geometry_.line(5).x1, right = geometry_.line(6).x1;
+  const int top = geometry_.line(7).y1, bottom = geometry_.line(8).y1;
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kBoardColour);
+  painter.drawRoundedRect(ToPixelRect({left, top, right - left, bottom - top}).adjusted(-2, -2, 2, 2), 3, 3);
+}
+
+void GridView::PaintCells(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int n = 1; n <= 81; ++n)
+    painter.fillRect(ToPixelRect(geometry_.square(n)), ToQColor(board_.background(grid_, n)));
+}
+
+void GridView::PaintLines(QPainter& painter) const {
+  const auto lines = LinesInLayout(geometry_, grid_, board_.comboOrder());
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int i = 1; i <= 8; ++i) {
+    const int width = i <= 4 ? kBoxLinePixels : kBorderLinePixels;
+    painter.setPen(QPen(kLineColour, width, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(ToPixelLine(lines[i]));
+  }
+}
+
+// The label positions were drawn for "Comic Sans MS", whose text starts a
+// full ascent of 1.1025 em above the baseline; placing the baseline there
+// keeps the digits inside their squares whatever font stands in for it.
+void GridView::PaintDigits(QPainter& painter) const {
+  constexpr double kDesignAscent = 1.1025;
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setFont(digitFont_);
+  const double pixelSize = QFontInfo(digitFont_).pixelSize();
+  for (int n = 1; n <= 81; ++n) {
+    const CellState& cell = board_.cell(grid_, n);
+    if (cell.digit == 0 || !cell.digitShown) continue;
+    const TwipRect& label = geometry_.label(n);
+    const QPointF baseline(label.left / double(kTwipsPerPixel),
+                           label.top / double(kTwipsPerPixel) + kDesignAscent * pixelSize);
+    painter.setPen(ToQColor(cell.ink));
+    painter.drawText(baseline, QString::number(cell.digit));
+  }
+}
+
+void GridView::PaintFrame(QPainter& painter) const {
+  const CursorState& cursor = cursors_.state(grid_);
+  if (!cursor.frameShown) return;
+  const int size = geometry_.square(1).width;
+  const QRectF square = ToPixelRect({cursor.frameLeft, cursor.frameTop, size, size});
+  const qreal half = cursor.outline / 2.0;
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(kFrameColour, cursor.outline));
+  painter.setBrush(Qt::NoBrush);
+  const qreal radius = square.width() / 5.0;
+  painter.drawRoundedRect(square.adjusted(half, half, -half, -half), radius, radius);
+}
+
+void GridView::PaintCross(QPainter& painter) const {
+  if (crossCell_ < 1 || crossCell_ > 81) return;
+  const auto [down, up] = geometry_.CrossLines(crossCell_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(kCrossColour, kCrossPixels, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(ToPixelLine(down));
+  painter.drawLine(ToPixelLine(up));
+}
+
+bool GridView::OnCell(QPoint pixel) const {
+  const int x = ToTwips(pixel.x()), y = ToTwips(pixel.y());
+  for (int n = 1; n <= 81; ++n)
+    if (geometry_.square(n).contains(x, y) || geometry_.label(n).contains(x, y)) return true;
+  return false;
+}
+
+// Only the main grid can be dragged; its container follows the pointer,
+// which is held inside the window, until the button is released.
+void GridView::mousePressEvent(QMouseEvent* event) {
+  if (grid_ != 0 || event->button() != Qt::LeftButton || !OnCell(event->position().toPoint())) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  dragging_ = true;
+  dragPointerStart_ = event->globalPosition().toPoint();
+  dragGridStart_ = QPoint(controls_.left(objectName()), controls_.top(objectName()));
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_ || !parentWidget()) return QWidget::mouseMoveEvent(event);
+  const QRect window(parentWidget()->mapToGlobal(QPoint(0, 0)), parentWidget()->size());
+  QPoint pointer = event->globalPosition().toPoint();
+  pointer.setX(std::clamp(pointer.x(), window.left(), window.right()));
+  pointer.setY(std::clamp(pointer.y(), window.top(), window.bottom()));
+  const QPoint moved = pointer - dragPointerStart_;
+  controls_.setLeft(objectName(), dragGridStart_.x() + ToTwips(moved.x()));
+  controls_.setTop(objectName(), dragGridStart_.y() + ToTwips(moved.y()));
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragging_ = false;
+  QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace varelo

@@ -1,0 +1,327 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "dialogs/AboutDialog.h"
+#include "dialogs/RulesDialog.h"
+#include "game/GameClock.h"
+#include "input/ConflictMarker.h"
+#include "settings/SettingsStore.h"
+#include "ui/BackgroundPicture.h"
+#include "ui/Canvas.h"
+#include "ui/ControlBinder.h"
+#include "ui/ControlWidgets.h"
+#include "ui/GridView.h"
+#include "ui/MessageBoxPrompter.h"
+#include "ui/Pictures.h"
+#include "ui/model/StartScreen.h"
+#include "ui/model/Twips.h"
+#include "ui/model/VirtualKeys.h"
+#include "ui/model/WindowPlacement.h"
+
+namespace varelo {
+
+namespace {
+
+constexpr int kLogoMaxWidth = 3060;
+constexpr int kLogoMaxHeight = 615;
+
+class ScreenPointer : public PointerSource {
+ public:
+  QPoint PointerTwips() const override { return QCursor::pos() * kTwipsPerPixel; }
+};
+
+QFont Font(const char* family, double points, bool bold = false) {
+  QFont font(QString::fromUtf8(family));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QFont SongTi(double points, bool bold = false) { return Font("宋体", points, bold); }
+
+}  // namespace
+
+MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompter,
+                       const PointerSource* pointer)
+    : settings_(settings),
+      ownedPrompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+      prompter_(prompter ? *prompter : *ownedPrompter_),
+      ownedPointer_(pointer ? nullptr : std::make_unique<ScreenPointer>()),
+      pointer_(pointer ? *pointer : *ownedPointer_),
+      game_(settings, prompter_, *this, std::move(paths)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(texts::kTitle);
+  setWindowIcon(pictures::ProgramIcon());
+  setMinimumSize(550, 530);
+  resize(ToPixels(metrics::kDesignWidth), ToPixels(metrics::kDesignHeight));
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  setFocusPolicy(Qt::StrongFocus);
+
+  topBar_ = std::make_unique<TopBarSlide>(game_.controls());
+  canvas_ = new Canvas(this);
+  setCentralWidget(canvas_);
+  binder_ = new ControlBinder(game_.controls(), this);
+  menus_ = BuildGameMenus(menuBar(), this, [this](const QString& name) { game_.Click(name); });
+  for (QAction* action : menus_.actions) binder_->Bind(action);
+  addActions(menus_.tray->actions());
+
+  // The load handler, in its order: background, grid views (the main grid
+  // ending with the start screen), the game's share, the logo.
+  LoadBackground();
+  BuildStartScreen();
+  BuildGridViews();
+  BuildTopBar();
+  BuildSideControls();
+  ConnectGame();
+  game_.Load();
+  LoadLogo();
+
+  connect(canvas_, &Canvas::resized, this, &MainWindow::Relayout);
+  connect(&game_.board(), &Board::comboOrderChanged, this, &MainWindow::Relayout);
+  Relayout();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildStartScreen() {
+  for (int i = 0; i < startscreen::kEntryCount; ++i) {
+    const QString name = ctl::LblBegin(i);
+    auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true),
+                                   Qt::AlignCenter, canvas_);
+    connect(label, &CaptionLabel::clicked, this, [this, name] { game_.Click(name); });
+    connect(label, &CaptionLabel::entered, this, [this, name] { game_.Hover(name); });
+    binder_->Bind(label, label, startscreen::kEntryWidth, startscreen::kEntryHeight);
+  }
+  const std::pair<const char*, QString> arrows[] = {{"ImgLa", pictures::kArrowLeft},
+                                                    {"ImgRa", pictures::kArrowRight}};
+  for (const auto& [name, picture] : arrows) {
+    auto* arrow = new PictureBox(QString::fromLatin1(name),
+                                 [picture](const ControlState&) { return picture; }, canvas_);
+    arrow->setCursor(Qt::PointingHandCursor);
+    connect(arrow, &PictureBox::clicked, this, [this, n = arrow->objectName()] { game_.Click(n); });
+    binder_->Bind(arrow, arrow, startscreen::kArrowSize, startscreen::kArrowSize);
+  }
+}
+
+int MainWindow::FrameTerm() const {
+  const int measured = ToTwips(frameGeometry().width() - width()) / 2;
+  return measured > 0 ? measured : kDesignFrameTerm;
+}
+
+bool MainWindow::Corrected() const {
+  return settings_.Read(SettingKey::FrameCorrection) == setting_values::kYes;
+}
+
+void MainWindow::BuildGridViews() {
+  const int frameTerm = FrameTerm();
+  const bool corrected = Corrected();
+  for (int grid = 0; grid < kGridCount; ++grid)
+    geometries_[grid] = GridGeometry::Build(KindOfGrid(grid), frameTerm, corrected);
+  const GridPlacement& placement = *this;
+  glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement);
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    auto* view = new GridView(grid, geometries_[grid], game_.board(), game_.cursors(), game_.controls(), canvas_);
+    grids_[grid] = view;
+    binder_->Bind(view, view, geometries_[grid].containerWidth(), geometries_[grid].containerHeight());
+    glide_->ResetFrame(grid);
+    if (grid == 0) startscreen::LayOut(game_.controls(), sizesInTwips().width, sizesInTwips().height);
+  }
+}
+
+void MainWindow::BuildTopBar() {
+  auto* bar = new ShapeBox(QStringLiteral("PicTop"), canvas_);
+  bar->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  binder_->Bind(bar, bar, 0, metrics::kTopBarHeight, true);
+
+  const QFont font = SongTi(10.5);
+  const int captionWidths[4] = {600, 600, 1080, 600};
+  const int valueWidths[4] = {1080, 1200, 960, 855};
+  for (int i = 0; i < 4; ++i) {
+    auto* caption = new CaptionLabel(ctl::Lblts(i), font, Qt::AlignLeft | Qt::AlignVCenter, bar);
+    binder_->Bind(caption, caption, captionWidths[i], metrics::kTopBarHeight);
+    auto* value = new CaptionLabel(ctl::LblTop(i), font, Qt::AlignLeft | Qt::AlignVCenter, bar);
+    binder_->Bind(value, value, valueWidths[i], metrics::kTopBarHeight);
+  }
+
+  auto* strip = new ShapeBox(QStringLiteral("Picture1"), bar);
+  binder_->Bind(strip, strip, 0, metrics::kTimeBarHeight, true);
+  auto* timeBar = new ShapeBox(QStringLiteral("Shape1"), strip);
+  binder_->Bind(timeBar, timeBar, 0, metrics::kTimeBarHeight, true);
+  auto* frame = new ShapeBox(QStringLiteral("Shape2"), strip, QColor(192, 192, 255), 2);
+  binder_->Bind(frame, frame, 0, metrics::kTimeBarHeight, true);
+  const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
+  for (int i = 0; i < 3; ++i) {
+    auto* clock = new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
+    binder_->Bind(clock, clock, clockWidths[i], metrics::kTimeBarHeight);
+  }
+}
+
+void MainWindow::BuildSideControls() {
+  logo_ = new PictureBox(QStringLiteral("ImgLogo"), {}, canvas_);
+  binder_->Bind(logo_, logo_, 0, 0);
+
+  auto* hintLine = new CaptionLabel(QStringLiteral("Lbltishi"), SongTi(18, true), Qt::AlignCenter, canvas_);
+  connect(hintLine, &CaptionLabel::clicked, this, [this] { game_.Click(QStringLiteral("Lbltishi")); });
+  binder_->Bind(hintLine, hintLine, 0, metrics::kHintLineHeight, true);
+
+  auto addPicture = [this](const char* name, PictureBox::Chooser chooser) {
+    auto* box = new PictureBox(QString::fromLatin1(name), std::move(chooser), canvas_);
+    connect(box, &PictureBox::clicked, this, [this, n = box->objectName()] { game_.Click(n); });
+    binder_->Bind(box, box, metrics::kIconSize, metrics::kIconSize);
+  };
+  addPicture("Imgcol", [](const ControlState& s) {
+    return s.text == QStringLiteral("ImgGrayPen") ? pictures::kPencil : pictures::kPen;
+  });
+  addPicture("Imgcle", [](const ControlState&) { return pictures::kEraser; });
+  addPicture("Imgpt", [](const ControlState&) { return pictures::kPointer; });
+
+  for (int i = 1; i <= 5; ++i) {
+    auto* button = new CommandButton(ctl::Command(i), canvas_);
+    button->setFont(SongTi(9));
+    connect(button, &QPushButton::clicked, this, [this, n = button->objectName()] { game_.Click(n); });
+    binder_->Bind(button, button, metrics::kButtonWidth, metrics::kButtonHeight);
+  }
+}
+
+// What the game asks of the window's side: the start screen's hover and
+// arrows, the top-bar slide, the pointer over the main grid, the level menu
+// and the conflict crosses.
+void MainWindow::ConnectGame() {
+  game_.OnHover(QStringLiteral("LblBegin"), [this](int entry) {
+    startscreen::Hover(game_.controls(), settings_, entry);
+  });
+  GameLinks& links = game_.links();
+  links.slideTopBarIn = [this] { topBar_->StartSlideIn(); };
+  links.updateLevelArrows = [this] { startscreen::UpdateLevelArrows(game_.controls(), settings_); };
+  links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
+  links.addLevelMenuItem = [this] { levelMenu().Append({texts::LevelCaption(levelMenu().count() + 1)}); };
+  ConflictMarker& conflicts = game_.conflicts();
+  connect(&conflicts, &ConflictMarker::crossChanged, this,
+          [this, &conflicts](int grid) { setCrossCell(grid, conflicts.crossCell(grid)); });
+}
+
+void MainWindow::LoadBackground() {
+  const QString path = settings_.Read(SettingKey::Background);
+  const LoadedPicture loaded = LoadPicture(path);
+  canvas_->setPlayerPicture(loaded.image);
+  if (loaded.error == PictureError::None) return;
+  if (loaded.error == PictureError::Unreadable)
+    prompter_.Fail(UnreadableBackgroundMessage(path));
+  else if (path != setting_values::kDefaultBackground)
+    prompter_.Fail(MissingBackgroundMessage(path));
+  settings_.Write(SettingKey::Background, setting_values::kDefaultBackground);
+}
+
+void MainWindow::LoadLogo() {
+  for (const char* name : {"logo.jpg", "logo.bmp", "logo.ico"}) {
+    const QString path = game_.paths().file(QString::fromLatin1(name));
+    if (!QFileInfo::exists(path)) continue;
+    const LoadedPicture loaded = LoadPicture(path);
+    if (loaded.image.isNull()) return;  // an unreadable logo ends the step quietly
+    const int width = std::min(ToTwips(loaded.image.width()), kLogoMaxWidth);
+    const int height = std::min(ToTwips(loaded.image.height()), kLogoMaxHeight);
+    logo_->setImage(loaded.image);
+    binder_->Bind(logo_, logo_, width, height);
+    return;
+  }
+}
+
+WindowSizes MainWindow::sizesInTwips() const {
+  return WindowSizes{ToTwips(width()), ToTwips(height()), ToTwips(canvas_->width()),
+                     ToTwips(canvas_->height())};
+}
+
+void MainWindow::Relayout() {
+  LayoutContext context;
+  context.comboOrder = game_.board().comboOrder();
+  context.corrected = Corrected();
+  context.timeLimitSeconds = game_.clock().timeLimitSeconds();
+  const auto* busyBar = game_.findChild<QTimer*>(QStringLiteral("Timer15"));
+  context.busyBarRunning = busyBar && busyBar->isActive();
+  ApplyResize(game_.controls(), sizesInTwips(), context);
+  canvas_->update();
+}
+
+void MainWindow::setPlayerBackground(const QImage& picture) { canvas_->setPlayerPicture(picture); }
+
+bool MainWindow::hasPlayerBackground() const { return canvas_->hasPlayerPicture(); }
+
+void MainWindow::setCrossCell(int grid, int cell) { grids_[grid]->setCrossCell(cell); }
+
+bool MainWindow::pointerOverMainGrid() const { return glide_->PointerInside(0); }
+
+QPoint MainWindow::GridOriginTwips(int grid) const {
+  return grids_[grid]->mapToGlobal(QPoint(0, 0)) * kTwipsPerPixel;
+}
+
+void MainWindow::ShowAtStoredPlacement() {
+  const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                        : QRect();
+  const bool fits = screen.isEmpty() ||
+                    (frameGeometry().width() <= screen.width() && frameGeometry().height() <= screen.height());
+  const StartPlacement plan = PlanStartPlacement(settings_, fits);
+  resize(plan.width ? ToPixels(*plan.width) : width(), plan.height ? ToPixels(*plan.height) : height());
+  if (plan.left || plan.top)
+    move(plan.left ? ToPixels(*plan.left) : x(), plan.top ? ToPixels(*plan.top) : y());
+  if (plan.maximised) showMaximized();
+  else show();
+}
+
+int MainWindow::clientWidth() const { return ToTwips(canvas_->width()); }
+int MainWindow::clientHeight() const { return ToTwips(canvas_->height()); }
+
+void MainWindow::openOptions() {
+  // The Options dialog arrives with its own issue; until then there is nothing to open.
+}
+
+void MainWindow::openRules() {
+  RulesDialog dialog(game_.random(), this);
+  dialog.exec();
+}
+
+void MainWindow::openAbout() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
+
+void MainWindow::requestClose() { close(); }
+
+void MainWindow::quitNow() {
+  quitting_ = true;
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::hideToTray() {
+  // The notification-area icon arrives with its own issue; until then the
+  // boss key minimises.
+  showMinimized();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (quitting_) return event->accept();
+  const Prompt question{texts::kQuitQuestion, Prompt::Icon::Question, Prompt::Buttons::OkCancel};
+  if (prompter_.Ask(question) != Answer::Ok) return event->ignore();
+
+  const ShownState state = isMaximized()   ? ShownState::Maximised
+                           : isMinimized() ? ShownState::Minimised
+                                           : ShownState::Normal;
+  SaveClosingPlacement(settings_, state, {ToTwips(x()), ToTwips(y()), ToTwips(width()), ToTwips(height())});
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  game_.KeyDown(VirtualKeyOf(event->key(), event->modifiers()), ModifierBitsOf(event->modifiers()));
+}
+
+}  // namespace varelo

@@ -1,0 +1,116 @@
+#pragma once
+// The main window "Varelo": owns the game, renders its control model with
+// widgets laid out in twips by the resize rules, draws the five grid views,
+// runs the cursor glide, and forwards every click, hover and key to the
+// game by control name.
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/Game.h"
+#include "game/WindowPort.h"
+#include "settings/AppPaths.h"
+#include "ui/GameMenus.h"
+#include "ui/model/CursorGlide.h"
+#include "ui/model/GridGeometry.h"
+#include "ui/model/TopBarSlide.h"
+#include "ui/model/WindowLayout.h"
+
+namespace varelo {
+
+class Canvas;
+class ControlBinder;
+class GridView;
+class PictureBox;
+class SettingsStore;
+
+class MainWindow : public QMainWindow, public WindowPort, private GridPlacement {
+  Q_OBJECT
+
+ public:
+  // `prompter` and `pointer` default to message boxes and the real mouse;
+  // tests pass scripted ones.
+  explicit MainWindow(SettingsStore& settings, AppPaths paths = AppPaths::FromApplication(),
+                      Prompter* prompter = nullptr, const PointerSource* pointer = nullptr);
+  ~MainWindow() override;
+
+  Game& game() { return game_; }
+  GridView* gridView(int grid) const { return grids_[grid]; }
+  CursorGlide& glide() { return *glide_; }
+
+  // The entry procedure's share: size, position and state from the stored
+  // keys, then show.
+  void ShowAtStoredPlacement();
+
+  // Menu items created at run time: the level menu (mnuLevels(i)) and the
+  // file menu (mnufil(i)).
+  RuntimeMenu& levelMenu() { return *menus_.levels; }
+  RuntimeMenu& fileMenu() { return *menus_.files; }
+  QMenu* trayMenu() const { return menus_.tray; }
+
+  // Grid k's conflict cross over a cell; 0 hides it.
+  void setCrossCell(int grid, int cell);
+  // The pointer strictly inside the main grid's border lines (the arrow keys
+  // steer the cursor only when it is not).
+  bool pointerOverMainGrid() const;
+  // The top-bar slide (Timer5 in, Timer9 out).
+  TopBarSlide& topBar() { return *topBar_; }
+  // The player's background picture ("Imgbcl2"); a null image removes it.
+  void setPlayerBackground(const QImage& picture);
+  bool hasPlayerBackground() const;
+  // Lays every control out for the current size (the resize handler).
+  void Relayout();
+  WindowSizes sizesInTwips() const;
+
+  // WindowPort
+  bool isMinimized() const override { return QMainWindow::isMinimized(); }
+  bool isHidden() const override { return hiddenToTray_; }
+  int clientWidth() const override;
+  int clientHeight() const override;
+  void openOptions() override;
+  void openRules() override;
+  void openAbout() override;
+  void requestClose() override;
+  void quitNow() override;
+  void hideToTray() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QPoint GridOriginTwips(int grid) const override;
+
+  void BuildStartScreen();
+  void BuildGridViews();
+  void BuildTopBar();
+  void BuildSideControls();
+  void ConnectGame();
+  void LoadBackground();
+  void LoadLogo();
+  int FrameTerm() const;
+  bool Corrected() const;
+
+  SettingsStore& settings_;
+  std::unique_ptr<Prompter> ownedPrompter_;
+  Prompter& prompter_;
+  std::unique_ptr<PointerSource> ownedPointer_;
+  const PointerSource& pointer_;
+  Game game_;
+
+  Canvas* canvas_ = nullptr;
+  ControlBinder* binder_ = nullptr;
+  GameMenus menus_;
+  std::array<GridGeometry, kGridCount> geometries_;
+  std::array<GridView*, kGridCount> grids_{};
+  std::unique_ptr<CursorGlide> glide_;
+  PictureBox* logo_ = nullptr;
+  std::unique_ptr<TopBarSlide> topBar_;
+  bool quitting_ = false;
+  bool hiddenToTray_ = false;
+};
+
+}  // namespace varelo

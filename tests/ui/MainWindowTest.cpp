@@ -1,0 +1,484 @@
+// The real main window, offscreen: grid geometry as drawn, the layouts of
+// the three grid orders, the start screen, pointer tracking, close and
+// restore, background errors, the logo and the menus. Writes the suite's
+// screenshots.
+
+#include <QAction>
+#include <QEnterEvent>
+#include <QFile>
+#include <QImageWriter>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "core/Board.h"
+#include "game/Controls.h"
+#include "settings/SettingsStore.h"
+#include "ui/GridView.h"
+#include "ui/model/StartScreen.h"
+#include "ui/model/Twips.h"
+#include "ui/model/WindowLayout.h"
+#include "WindowFixture.h"
+
+namespace varelo {
+namespace {
+
+using testing::WindowTest;
+
+constexpr char kSolution[] =
+    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+
+QWidget* Child(QWidget& window, const QString& name) {
+  auto* widget = window.findChild<QWidget*>(name);
+  EXPECT_NE(widget, nullptr) << name.toStdString();
+  return widget;
+}
+
+// The place of a widget in the window's client area, in pixels.
+QPoint InClient(MainWindow& window, QWidget* widget) {
+  return widget->mapTo(window.centralWidget(), QPoint(0, 0));
+}
+
+void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QString& hint) {
+  c.setTop(QStringLiteral("PicTop"), 0);
+  c.setTop(QStringLiteral("ImgLogo"), 250);
+  for (int i = 0; i < 16; ++i) c.setVisible(ctl::LblBegin(i), false);
+  c.setText(ctl::LblTop(0), mode);
+  c.setText(ctl::LblTop(1), level);
+  c.setText(ctl::LblTop(2), hint);
+  c.setText(ctl::LblTop(3), QStringLiteral("中等"));
+  c.setText(ctl::LblTime(0), QStringLiteral("07"));
+  c.setText(ctl::LblTime(1), QStringLiteral(":"));
+  c.setText(ctl::LblTime(2), QStringLiteral("30"));
+  c.setVisible(ctl::Command(1), true);
+  c.setVisible(QStringLiteral("Imgcol"), true);
+  c.setVisible(QStringLiteral("Imgcle"), true);
+}
+
+void PlaceGivens(Board& board, int grid, int every, int offset) {
+  for (int n = 1; n <= 81; ++n) {
+    if ((n * 7 + offset) % every != 0) continue;
+    board.setDigit(grid, n, kSolution[n - 1] - '0');
+    board.setKind(grid, n, EntryKind::Fixed);
+    board.setInk(grid, n, colours::kBlack);
+  }
+}
+
+TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
+  MainWindow& w = Open();
+  auto* main = w.gridView(0);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->objectName(), QStringLiteral("PicMis"));
+  // Qt knows no frame before the first show: the 4-pixel design frame applies.
+  const GridGeometry& g = main->geometry();
+  EXPECT_EQ(g.square(1), (TwipRect{30, 50, 615, 615}));
+  EXPECT_EQ(g.square(9).left, 5220);
+  EXPECT_EQ(g.square(73).top, 5510);
+  EXPECT_EQ(main->size(), QSize(ToPixels(5890), ToPixels(6190)));
+  for (int grid = 2; grid <= 4; ++grid) {
+    EXPECT_EQ(w.gridView(grid)->objectName(), ctl::PicMis(grid));
+    EXPECT_EQ(w.gridView(grid)->size(), w.gridView(1)->size());
+    for (int n = 1; n <= 81; ++n) EXPECT_EQ(w.gridView(grid)->geometry().square(n), w.gridView(1)->geometry().square(n));
+  }
+  for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(w.gridView(grid)->isVisibleTo(&w)) << grid;
+}
+
+TEST_F(WindowTest, CorrectionShiftsTheViewsSeventyTwipsRight) {
+  settings.store().Write(SettingKey::FrameCorrection, QStringLiteral("yes"));
+  MainWindow& w = Open();
+  EXPECT_EQ(w.gridView(0)->geometry().square(1), (TwipRect{100, 50, 615, 615}));
+  EXPECT_EQ(w.gridView(3)->geometry().square(1).left, 35 + 70);
+  EXPECT_EQ(w.gridView(3)->geometry().square(1).top, 60);
+}
+
+TEST_F(WindowTest, SharedCornersCoverEachOtherOnScreen) {
+  MainWindow& w = Open();
+  ResizeTo(1100, 760);
+  Controls& c = w.game().controls();
+  for (int order : {2, 3}) {
+    w.game().board().setComboOrder(order);
+    for (int grid = 1; grid <= order; ++grid) c.setVisible(ctl::PicMis(grid), true);
+    Settle();
+    auto corner = [&w](int grid, int n) {
+      const TwipRect s = w.gridView(grid)->geometry().square(n);
+      return InClient(w, w.gridView(grid)) + QPoint(ToPixels(s.left), ToPixels(s.top));
+    };
+    EXPECT_LE((corner(1, 81) - corner(2, 1)).manhattanLength(), 2) << order;
+    if (order == 3) EXPECT_LE((corner(2, 9) - corner(3, 73)).manhattanLength(), 2);
+  }
+}
+
+TEST_F(WindowTest, SingleGridSitsLeftOfTheButtonsWhenNarrowAndCentredWhenWide) {
+  MainWindow& w = Open();
+  Controls& c = w.game().controls();
+  c.setVisible(QStringLiteral("PicMis"), true);
+  c.setVisible(ctl::Command(1), true);
+
+  ResizeTo(550, 530);  // the minimum: 8250 twips wide
+  QWidget* grid = w.gridView(0);
+  QWidget* restart = Child(w, ctl::Command(1));
+  EXPECT_EQ(w.size(), QSize(550, 530));
+  const int spaceLeftOfButtons = restart->x();
+  EXPECT_NEAR(grid->x() + grid->width() / 2.0, spaceLeftOfButtons / 2.0, 1.5);
+  EXPECT_LT(grid->x() + grid->width(), restart->x());
+
+  ResizeTo(700, 600);  // 10500 twips: centred on the client area
+  EXPECT_NEAR(grid->x() + grid->width() / 2.0, w.centralWidget()->width() / 2.0, 1.5);
+  const int topBar = ToPixels(metrics::kTopBarHeight);
+  EXPECT_NEAR(grid->y() + grid->height() / 2.0, w.centralWidget()->height() / 2.0 + topBar, 1.5);
+}
+
+TEST_F(WindowTest, StartScreenFollowsTheWindowSize) {
+  MainWindow& w = Open();
+  for (QSize size : {QSize(773, 580), QSize(1200, 860)}) {
+    ResizeTo(size.width(), size.height());
+    QWidget* first = Child(w, ctl::LblBegin(0));
+    EXPECT_NEAR(first->x(), size.width() * 0.431, 1.5);
+    EXPECT_NEAR(first->y(), size.height() * 0.2529, 1.5);
+    EXPECT_EQ(first->size(), QSize(148, 35));
+    for (int i = 1; i <= 6; ++i) {
+      QWidget* entry = Child(w, ctl::LblBegin(i));
+      EXPECT_TRUE(entry->isVisible());
+      EXPECT_NEAR(entry->y() - first->y(), 48 * i, 1) << i;
+    }
+    EXPECT_FALSE(Child(w, ctl::LblBegin(7))->isVisible());
+  }
+  ResizeTo(773, 580);
+  Screenshot(w, QStringLiteral("start-screen"));
+}
+
+TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
+  MainWindow& w = Open();
+  auto hover = [&w](int i) {
+    QWidget* label = Child(w, ctl::LblBegin(i));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(label, &enter);
+  };
+  hover(0);
+  EXPECT_TRUE(Child(w, ctl::LblBegin(7))->isVisible());
+  EXPECT_TRUE(Child(w, ctl::LblBegin(8))->isVisible());
+  const auto colourOf = [&w](int i) { return w.game().controls().colour(ctl::LblBegin(i)); };
+  EXPECT_EQ(colourOf(0), startscreen::kHighlight);
+  hover(8);
+  EXPECT_EQ(colourOf(0), startscreen::kHighlight);
+  EXPECT_EQ(colourOf(8), startscreen::kHighlight);
+  EXPECT_EQ(Child(w, ctl::LblBegin(8))->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+  hover(1);
+  EXPECT_FALSE(Child(w, ctl::LblBegin(7))->isVisible());
+  EXPECT_TRUE(Child(w, ctl::LblBegin(9))->isVisible());
+  EXPECT_TRUE(Child(w, ctl::LblBegin(10))->isVisible());
+  hover(3);
+  EXPECT_FALSE(Child(w, ctl::LblBegin(9))->isVisible());
+  EXPECT_FALSE(Child(w, ctl::LblBegin(10))->isVisible());
+  hover(2);
+  for (int i = 12; i <= 14; ++i) EXPECT_TRUE(Child(w, ctl::LblBegin(i))->isVisible()) << i;
+  Screenshot(w, QStringLiteral("start-screen-solve-group"));
+}
+
+// The pointer over the middle of square n of a grid, in screen twips.
+QPoint OverSquare(MainWindow& w, int grid, int n) {
+  const TwipRect s = w.gridView(grid)->geometry().square(n);
+  const QPoint local(ToPixels(s.left + s.width / 2), ToPixels(s.top + s.height / 2));
+  return w.gridView(grid)->mapToGlobal(local) * kTwipsPerPixel;
+}
+
+bool IsFrameColour(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) > 200; }
+
+TEST_F(WindowTest, TrackingGlidesFromCellOneToCellFiftyAndRestsWithAThickFrame) {
+  MainWindow& w = Open();
+  w.game().controls().setVisible(QStringLiteral("PicMis"), true);
+  w.game().cursors().setTracking(0, true);
+  EXPECT_TRUE(w.glide().timersRunning(0));
+  Settle();
+  pointer.at = OverSquare(w, 0, 50);
+  EXPECT_TRUE(w.pointerOverMainGrid());
+  bool glided = false;
+  for (int tick = 0; tick < 200; ++tick) {
+    w.glide().VerticalTick(0);
+    w.glide().HorizontalTick(0);
+    glided |= w.game().cursors().state(0).outline == 1;
+  }
+  const CursorState& state = w.game().cursors().state(0);
+  EXPECT_TRUE(glided);
+  EXPECT_EQ(state.currentCell, 50);
+  EXPECT_EQ(state.outline, 3);
+
+  // The drawn frame is exactly three pixels wide on the square's left edge.
+  const QImage image = w.gridView(0)->grab().toImage();
+  const TwipRect s = w.gridView(0)->geometry().square(50);
+  const int x = ToPixels(s.left), y = ToPixels(s.top + s.height / 2);
+  const qreal ratio = image.devicePixelRatio();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsFrameColour(image.pixel(int((x + i) * ratio), int(y * ratio)))) << i;
+  EXPECT_FALSE(IsFrameColour(image.pixel(int((x + 3) * ratio), int(y * ratio))));
+}
+
+TEST_F(WindowTest, AFurtherGridHidesItsFrameWhenThePointerLeaves) {
+  MainWindow& w = Open();
+  ResizeTo(1100, 760);
+  w.game().board().setComboOrder(2);
+  w.game().controls().setVisible(ctl::PicMis(1), true);
+  w.game().controls().setVisible(ctl::PicMis(2), true);
+  Settle();
+  pointer.at = OverSquare(w, 2, 41);
+  w.glide().VerticalTick(2);
+  EXPECT_TRUE(w.game().cursors().state(2).frameShown);
+  pointer.at = OverSquare(w, 1, 1);  // over grid 1, away from grid 2
+  w.glide().VerticalTick(2);
+  EXPECT_FALSE(w.game().cursors().state(2).frameShown);
+  const QImage image = w.gridView(2)->grab().toImage();
+  int framePixels = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) framePixels += IsFrameColour(image.pixel(x, y));
+  EXPECT_EQ(framePixels, 0);
+}
+
+TEST_F(WindowTest, ClosingSavesTheGeometryAndTheNextStartRestoresIt) {
+  MainWindow& first = Open();
+  first.resize(820, 640);
+  first.move(40, 30);
+  Settle();
+  const QPoint place = first.pos();
+
+  prompter.answers = {Answer::Cancel};
+  EXPECT_FALSE(first.close());
+  ASSERT_EQ(prompter.asked.size(), 1);
+  EXPECT_EQ(prompter.asked[0].text, QStringLiteral("确定要退出吗？"));
+  EXPECT_EQ(prompter.asked[0].buttons, Prompt::Buttons::OkCancel);
+  EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Question);
+  EXPECT_TRUE(settings.store().Read(SettingKey::WindowWidth).isEmpty());
+
+  prompter.answers = {Answer::Ok};
+  EXPECT_TRUE(first.close());
+  SettingsStore& store = settings.store();
+  EXPECT_EQ(store.Read(SettingKey::WindowState), QStringLiteral("0"));
+  EXPECT_EQ(store.Read(SettingKey::WindowWidth), QString::number(820 * 15));
+  EXPECT_EQ(store.Read(SettingKey::WindowHeight), QString::number(640 * 15));
+  EXPECT_EQ(store.Read(SettingKey::WindowLeft), QString::number(place.x() * 15));
+
+  window = std::make_unique<MainWindow>(store, AppPaths{programDir->path()}, &prompter, &pointer);
+  window->ShowAtStoredPlacement();
+  Settle();
+  EXPECT_EQ(window->size(), QSize(820, 640));
+  EXPECT_EQ(window->pos(), place);
+  EXPECT_FALSE(window->isMaximized());
+}
+
+TEST_F(WindowTest, AMissingBackgroundIsReportedOnceAndReset) {
+  const QString path = programDir->filePath(QStringLiteral("gone.jpg"));
+  settings.store().Write(SettingKey::Background, path);
+  MainWindow& w = Open();
+  ASSERT_EQ(prompter.asked.size(), 1);
+  EXPECT_EQ(prompter.asked[0].text, QStringLiteral("无法打开") + path + QStringLiteral("。\n文件可能已被移除或重命名。"));
+  EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Error);
+  EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Varelo"));
+  EXPECT_EQ(settings.store().Read(SettingKey::Background), QStringLiteral("默认"));
+  EXPECT_FALSE(w.hasPlayerBackground());
+}
+
+TEST_F(WindowTest, AnUnreadableBackgroundIsToldApartFromAMissingOne) {
+  const QString path = programDir->filePath(QStringLiteral("notes.jpg"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a picture at all");
+  file.close();
+  settings.store().Write(SettingKey::Background, path);
+  Open();
+  ASSERT_EQ(prompter.asked.size(), 1);
+  EXPECT_EQ(prompter.asked[0].text, path + QStringLiteral("为无法支持的文件格式！"));
+  EXPECT_EQ(settings.store().Read(SettingKey::Background), QStringLiteral("默认"));
+}
+
+TEST_F(WindowTest, TheDefaultOrARealPictureNeedsNoMessage) {
+  Open();
+  EXPECT_TRUE(prompter.asked.isEmpty());
+  EXPECT_FALSE(window->hasPlayerBackground());
+
+  const QString path = programDir->filePath(QStringLiteral("sky.png"));
+  QImage picture(40, 30, QImage::Format_RGB32);
+  picture.fill(Qt::darkBlue);
+  ASSERT_TRUE(picture.save(path));
+  settings.store().Write(SettingKey::Background, path);
+  Open();
+  EXPECT_TRUE(prompter.asked.isEmpty());
+  EXPECT_TRUE(window->hasPlayerBackground());
+  EXPECT_EQ(settings.store().Read(SettingKey::Background), path);
+}
+
+TEST_F(WindowTest, TheFirstLogoFoundIsShownAndClampedInSize) {
+  QImage wide(300, 20, QImage::Format_RGB32);  // 4500 x 300 twips
+  wide.fill(Qt::red);
+  ASSERT_TRUE(wide.save(programDir->filePath(QStringLiteral("logo.bmp")), "BMP"));
+  QImage tall(20, 60, QImage::Format_RGB32);
+  tall.fill(Qt::green);
+  ASSERT_TRUE(tall.save(programDir->filePath(QStringLiteral("logo.ico")), "BMP"));
+  MainWindow& w = Open();
+  QWidget* logo = Child(w, QStringLiteral("ImgLogo"));
+  EXPECT_EQ(logo->size(), QSize(ToPixels(3060), 20));
+  EXPECT_EQ(logo->pos(), QPoint(0, 0));
+  w.game().controls().setTop(QStringLiteral("ImgLogo"), 250);
+  EXPECT_EQ(logo->y(), ToPixels(250));
+}
+
+TEST_F(WindowTest, MenuBarFollowsTheTable) {
+  MainWindow& w = Open();
+  const QList<QAction*> top = w.menuBar()->actions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->objectName(), QStringLiteral("youxi"));
+  EXPECT_EQ(top[0]->text(), QStringLiteral("游戏(&G)"));
+  EXPECT_EQ(top[1]->text(), QStringLiteral("帮助(&H)"));
+  auto action = [&w](const char* name) {
+    auto* found = w.findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  };
+  const std::pair<const char*, Qt::Key> keys[] = {{"sjms", Qt::Key_F6}, {"zhej", Qt::Key_F7}, {"zhsj", Qt::Key_F8},
+                                                  {"qjyj", Qt::Key_F9}, {"qjej", Qt::Key_F11}, {"qjsj", Qt::Key_F12}};
+  for (const auto& [name, key] : keys) EXPECT_EQ(action(name)->shortcut(), QKeySequence(key)) << name;
+  for (const char* hidden : {"wenjian", "mnucav6", "qxqj", "mnucav5"}) EXPECT_FALSE(action(hidden)->isVisible()) << hidden;
+  for (const char* shown : {"cssd", "xuanxiang", "tuichu", "yxgz", "guanyu"}) EXPECT_TRUE(action(shown)->isVisible()) << shown;
+  EXPECT_EQ(action("qxqj")->text(), QStringLiteral("取消求解(&C)"));
+  EXPECT_EQ(action("mnuLevels(0)")->text(), QStringLiteral("第1关"));
+  EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("无"));
+  EXPECT_TRUE(action("mnucav1")->isSeparator());
+  // The tray menu never enters the bar.
+  ASSERT_NE(w.trayMenu(), nullptr);
+  EXPECT_EQ(w.trayMenu()->objectName(), QStringLiteral("sys"));
+  for (QAction* item : top) EXPECT_NE(item->menu(), w.trayMenu());
+  EXPECT_EQ(action("huanyuan")->text(), QStringLiteral("还原(&R)"));
+
+  // Every item reports its click by name; the model shows and hides items.
+  QStringList clicked;
+  w.game().OnClick(QStringLiteral("sjms"), [&clicked](int) { clicked << QStringLiteral("sjms"); });
+  w.game().OnClick(QStringLiteral("mnuLevels"), [&clicked](int i) { clicked << QString::number(i); });
+  action("sjms")->trigger();
+  w.levelMenu().Append({QStringLiteral("第2关"), QStringLiteral("第3关")});
+  action("mnuLevels(2)")->trigger();
+  EXPECT_EQ(clicked, (QStringList{QStringLiteral("sjms"), QStringLiteral("2")}));
+  w.levelMenu().RemoveFrom(1);
+  EXPECT_EQ(w.levelMenu().count(), 1);
+  w.fileMenu().SetCaptions({QStringLiteral("sk1.txt"), QStringLiteral("sk2.txt")});
+  EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("sk1.txt"));
+  EXPECT_EQ(action("mnufil(1)")->text(), QStringLiteral("sk2.txt"));
+  w.game().controls().setVisible(QStringLiteral("wenjian"), true);
+  EXPECT_TRUE(action("wenjian")->isVisible());
+}
+
+TEST_F(WindowTest, ControlsForwardTheirClicksByName) {
+  MainWindow& w = Open();
+  QStringList clicked;
+  for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"})
+    w.game().OnClick(QString::fromLatin1(name), [&clicked, name](int) { clicked << QString::fromLatin1(name); });
+  w.game().OnClick(QStringLiteral("LblBegin"), [&clicked](int i) { clicked << QString::number(i); });
+  Controls& c = w.game().controls();
+  for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"}) c.setVisible(QString::fromLatin1(name), true);
+  Settle();
+  qobject_cast<QPushButton*>(Child(w, ctl::Command(2)))->click();
+  for (const char* name : {"Lbltishi", "Imgcol", "ImgRa"}) {
+    QWidget* widget = Child(w, QString::fromLatin1(name));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+  }
+  QWidget* entry = Child(w, ctl::LblBegin(5));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), entry->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(entry, &press);
+  EXPECT_EQ(clicked, (QStringList{QStringLiteral("Command2"), QStringLiteral("Lbltishi"), QStringLiteral("Imgcol"),
+                                  QStringLiteral("ImgRa"), QStringLiteral("5")}));
+}
+
+TEST_F(WindowTest, KeysReachTheGameAsVirtualKeyCodes) {
+  MainWindow& w = Open();
+  // Ctrl+Alt+keypad 7 is the correction switch of the keyboard map.
+  QKeyEvent keypadSeven(QEvent::KeyPress, Qt::Key_7, Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier);
+  QApplication::sendEvent(&w, &keypadSeven);
+  EXPECT_EQ(settings.store().Read(SettingKey::FrameCorrection), QStringLiteral("yes"));
+  ASSERT_EQ(prompter.asked.size(), 1);
+  // Ctrl+Shift+Alt+7 is not that switch.
+  QKeyEvent withShift(QEvent::KeyPress, Qt::Key_7, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+  QApplication::sendEvent(&w, &withShift);
+  EXPECT_EQ(settings.store().Read(SettingKey::FrameCorrection), QStringLiteral("yes"));
+  EXPECT_EQ(prompter.asked.size(), 1);
+}
+
+TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
+  MainWindow& w = Open();
+  w.game().controls().setVisible(QStringLiteral("PicMis"), true);
+  Settle();
+  GridView* grid = w.gridView(0);
+  const QPoint before = grid->pos();
+  const TwipRect s = grid->geometry().square(41);
+  const QPointF on(ToPixels(s.left + 100), ToPixels(s.top + 100));
+  auto send = [grid](QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, local, grid->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(grid, &event);
+  };
+  send(QEvent::MouseButtonPress, on, Qt::RightButton, Qt::RightButton);
+  send(QEvent::MouseMove, on + QPointF(30, 20), Qt::NoButton, Qt::RightButton);
+  EXPECT_EQ(grid->pos(), before);
+  send(QEvent::MouseButtonRelease, on + QPointF(30, 20), Qt::RightButton, Qt::NoButton);
+
+  send(QEvent::MouseButtonPress, on, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, on + QPointF(30, 20), Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, on + QPointF(30, 20), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(grid->pos(), before + QPoint(30, 20));
+  ResizeTo(w.width() + 10, w.height());
+  ResizeTo(w.width() - 10, w.height());
+  EXPECT_EQ(grid->pos(), before);
+}
+
+TEST_F(WindowTest, ScreenshotOfASingleGridWithColourHints) {
+  MainWindow& w = Open();
+  Board& board = w.game().board();
+  PlaceGivens(board, 0, 2, 0);
+  for (int n : {3, 14, 25}) {
+    if (board.digit(0, n) != 0) continue;
+    board.setDigit(0, n, kSolution[n - 1] - '0');
+    board.setInk(0, n, colours::kBlue);
+  }
+  board.setGridEditable(0, true);
+  w.game().hint().RefreshHints();
+  Controls& c = w.game().controls();
+  ShowTopBar(c, QStringLiteral("随机"), QStringLiteral("一阶"), QStringLiteral("开启"));
+  c.setVisible(QStringLiteral("PicMis"), true);
+  ResizeTo(773, 580);
+  w.gridView(0)->setCrossCell(0);
+  Screenshot(w, QStringLiteral("main-grid-colour-hints"));
+
+  // The hint line and the pencil picture, as a solve run and the pen switch show them.
+  c.setText(QStringLiteral("Lbltishi"), QStringLiteral("求解中，请稍后……"));
+  c.setVisible(QStringLiteral("Lbltishi"), true);
+  c.setText(QStringLiteral("Imgcol"), QStringLiteral("ImgGrayPen"));
+  w.gridView(0)->setCrossCell(41);
+  Screenshot(w, QStringLiteral("main-grid-hint-line-cross"));
+}
+
+TEST_F(WindowTest, ScreenshotsOfTheCombinationOrders) {
+  MainWindow& w = Open();
+  Board& board = w.game().board();
+  Controls& c = w.game().controls();
+  ResizeTo(1100, 760);
+  for (int order : {2, 3}) {
+    board.setComboOrder(order);
+    for (int grid = 1; grid <= order; ++grid) {
+      PlaceGivens(board, grid, 3, grid);
+      c.setVisible(ctl::PicMis(grid), true);
+    }
+    board.clearEntry(1, 81);
+    board.clearEntry(2, 1);
+    board.setBackground(1, 81, colours::kSharedCorner);
+    board.setBackground(2, 1, colours::kSharedCorner);
+    if (order == 3) {
+      board.clearEntry(2, 9);
+      board.clearEntry(3, 73);
+      board.setBackground(2, 9, colours::kSharedCorner);
+      board.setBackground(3, 73, colours::kSharedCorner);
+    }
+    ShowTopBar(c, QStringLiteral("组合数独"), order == 2 ? QStringLiteral("二阶") : QStringLiteral("三阶"),
+               QStringLiteral("不可用"));
+    Screenshot(w, order == 2 ? QStringLiteral("order-2") : QStringLiteral("order-3"));
+  }
+}
+
+}  // namespace
+}  // namespace varelo

@@ -1,0 +1,73 @@
+#pragma once
+// A real main window on the offscreen platform, with a scripted prompter, a
+// pointer the test moves and a program folder of its own.
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "game/Prompter.h"
+#include "support/TempSettings.h"
+#include "ui/MainWindow.h"
+#include "ui/model/CursorGlide.h"
+
+namespace varelo::testing {
+
+class ScriptedPrompter : public Prompter {
+ public:
+  Answer Ask(const Prompt& prompt) override {
+    asked.append(prompt);
+    return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
+  }
+  QList<Prompt> asked;
+  QList<Answer> answers;
+};
+
+class MovablePointer : public PointerSource {
+ public:
+  QPoint PointerTwips() const override { return at; }
+  QPoint at{-1000000, -1000000};
+};
+
+// Where the suite's screenshots go: build*/screenshots of the build the test runs from.
+inline QString ScreenshotPath(const QString& name) {
+  const QString dir = QStringLiteral(VARELO_SCREENSHOT_DIR);
+  QDir().mkpath(dir);
+  return dir + u'/' + name + QStringLiteral(".png");
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { programDir = std::make_unique<QTemporaryDir>(); }
+
+  MainWindow& Open() {
+    window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
+    window->show();
+    QApplication::processEvents();
+    return *window;
+  }
+  void Settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+  // The window's laid-out size in twips changes only through resize events.
+  void ResizeTo(int widthPixels, int heightPixels) {
+    window->resize(widthPixels, heightPixels);
+    Settle();
+  }
+  void Screenshot(QWidget& widget, const QString& name) {
+    Settle();
+    ASSERT_TRUE(widget.grab().save(ScreenshotPath(name))) << name.toStdString();
+  }
+
+  TempSettings settings;
+  ScriptedPrompter prompter;
+  MovablePointer pointer;
+  std::unique_ptr<QTemporaryDir> programDir;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace varelo::testing
