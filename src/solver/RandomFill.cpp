@@ -94,4 +94,14 @@ RandomFillResult RandomFill(SearchState& state, RandomSource& random,
   return {};
 }
 
+RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request,
+                      const FillTarget& target) {
+  SearchState state;
+  state.WorkGrid = target.workGrid;
+  state.SharedDigit12 = target.sharedDigit12;
+  state.SharedDigit23 = target.sharedDigit23;
+  const RandomFillResult result = RandomFill(state, random, request);
+  return {state.SolutionDigits, state.DigitFromSource, result.usedTestFile, result.errorCode};
+}
+
 }  // namespace varelo

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+
 #include "solver/SearchState.h"
 
 namespace varelo {
@@ -24,6 +26,21 @@ struct RandomFillResult {
   int errorCode = 0;          // the test file could not be read: "错误代码：" + code
 };
 
+// The grid RandomFill fills and the corner digits it carries.
+struct FillTarget {
+  int workGrid = 1;       // WorkGrid
+  int sharedDigit12 = 0;  // grid 1's cell 81, for grid 2
+  int sharedDigit23 = 0;  // grid 2's cell 9, for grid 3
+};
+
+// RandomFill's output, for callers that keep no search state of their own.
+struct RandomGrid {
+  GridDigits digits{};
+  std::array<bool, 81> fromSource{};  // DigitFromSource: the first row, or the test file's cells
+  bool usedTestFile = false;
+  int errorCode = 0;
+};
+
 // Fills SolutionDigits for the grid named by WorkGrid. The caller has set
 // WorkGrid and, for grids 2 and 3, SharedDigit12 / SharedDigit23.
 //
@@ -32,5 +49,9 @@ struct RandomFillResult {
 // digits leaves the remaining cells empty too.
 RandomFillResult RandomFill(SearchState& state, RandomSource& random,
                             const RandomFillRequest& request);
+
+// The same on a scratch search state.
+RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request,
+                      const FillTarget& target);
 
 }  // namespace varelo

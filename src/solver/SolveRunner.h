@@ -23,6 +23,13 @@ class SolveRunner : public QObject {
   void run(SolveSession& session);
   bool running() const { return session_ != nullptr; }
 
+  // Holds the run without ending it, e.g. while a modal question is open:
+  // no slice runs until resume().
+  void pause();
+  void resume();
+  // Drops the run without a report; the caller has already dealt with it.
+  void stop();
+
   // Test hook: while the gate returns false the run makes no progress
   // (each tick returns at once), so a test can catch it in the middle and
   // cancel it without waiting. An empty gate lets every slice through.
@@ -37,6 +44,7 @@ class SolveRunner : public QObject {
   QTimer timer_;
   SolveSession* session_ = nullptr;
   std::function<bool()> gate_;
+  bool paused_ = false;
 };
 
 }  // namespace varelo

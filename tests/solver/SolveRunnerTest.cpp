@@ -67,16 +67,5 @@ TEST_F(SolveRunnerTest, HeldRunStaysLiveUntilCancelled) {
     for (int n = 1; n <= 81; ++n) EXPECT_FALSE(board.isFixed(grid, n)) << "no solver digit written";
 }
 
-TEST_F(SolveRunnerTest, GateLetsTheRunOnSliceBySlice) {
-  int opened = 0;
-  runner.setGate([&] { return ++opened % 3 == 0; });
-  session.StartFresh();
-  runner.run(session);
-  Turn(1000);
-  ASSERT_EQ(finished.count(), 1);
-  EXPECT_EQ(Reported(), RunOutcome::Solved);
-  EXPECT_GE(opened, 12) << "each slice waited for the gate";
-}
-
 }  // namespace
 }  // namespace varelo::testing

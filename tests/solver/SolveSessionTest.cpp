@@ -60,29 +60,6 @@ TEST_F(SolveSessionTest, SolutionFillsOnlyTheEmptyCellsInBlue) {
   for (int grid = 0; grid < kGridCount; ++grid) EXPECT_FALSE(board.gridEditable(grid));
 }
 
-TEST_F(SolveSessionTest, NextSolutionsEndWithTheCount) {
-  Type(0, {kSeveral});
-  session.StartFresh();
-  ASSERT_EQ(session.Finish(), RunOutcome::Solved);
-  GridDigits previous = board.digitsOf(0);
-  int shown = 1;
-  RunOutcome outcome = RunOutcome::Solved;
-  for (;;) {
-    ClearSolverDigits(board, 0);
-    session.StartResume();
-    outcome = session.Finish();
-    if (outcome != RunOutcome::Solved) break;
-    const GridDigits current = board.digitsOf(0);
-    EXPECT_LT(FormatGrid(previous), FormatGrid(current)) << "solutions come in search order";
-    previous = current;
-    ++shown;
-  }
-  EXPECT_EQ(outcome, RunOutcome::Exhausted);
-  EXPECT_EQ(shown, 85);
-  EXPECT_EQ(state.SolutionCount, 85);
-  EXPECT_EQ(state.WorkCell, SearchState::kExhausted);
-}
-
 TEST_F(SolveSessionTest, FullyTypedGridIsItsOwnOnlySolution) {
   // No free cell: the first search shows the grid as it is, the next finds
   // nothing left.
@@ -92,17 +69,6 @@ TEST_F(SolveSessionTest, FullyTypedGridIsItsOwnOnlySolution) {
   session.StartResume();
   EXPECT_EQ(session.Finish(), RunOutcome::Exhausted);
   EXPECT_EQ(state.SolutionCount, 1);
-}
-
-TEST_F(SolveSessionTest, UnsolvablePuzzleSaysNoSolution) {
-  // Easter Monster with one more digit, which clashes with nothing.
-  constexpr char kNone[] =
-      "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1";
-  Type(0, {kNone});
-  session.StartFresh();
-  EXPECT_EQ(session.Finish(), RunOutcome::NoSolution);
-  EXPECT_EQ(state.SolutionCount, 0);
-  EXPECT_EQ(board.digitsOf(0), ParseGrid(kNone)) << "nothing written";
 }
 
 TEST_F(SolveSessionTest, ClearingSolvingCancelsAtTheNextSlice) {

@@ -1,0 +1,293 @@
+#include "solver/SolveController.h"
+
+#include <QTimer>
+
+#include "core/Board.h"
+#include "core/Layout.h"
+#include "game/Controls.h"
+#include "game/Game.h"
+#include "game/Prompter.h"
+#include "game/Texts.h"
+#include "game/WindowPort.h"
+#include "solver/WorkArrays.h"
+
+namespace varelo {
+
+namespace {
+
+const QString kHintLine = QStringLiteral("Lbltishi");
+const QString kBar = QStringLiteral("Shape1");
+const QString kStrip = QStringLiteral("Picture1");
+const QString kSolving = QStringLiteral("求解中，请稍后……");
+const QString kCancelled = QStringLiteral("求解已取消。");
+const QString kNoSolution = QStringLiteral("此数独无解！");
+
+constexpr int kHintMs = 3000;
+constexpr int kWatchdogMs = 60000;
+constexpr int kBusyBarMs = 25;
+constexpr int kBusyBarWidth = 350;
+constexpr int kBusyBarStep = 75;
+
+QString NoNextSolution(int count) {
+  return QStringLiteral("没有下一种解！\n该数独共有") + QString::number(count) +
+         QStringLiteral("种解。");
+}
+
+QString WatchdogQuestion(int seconds) {
+  return QStringLiteral("已经经过很长时间仍未求出解，原因可能是所给数独无解。\n是否继续求解？\n\n") +
+         QString::number(seconds) + QStringLiteral("秒钟后继续。");
+}
+
+QTimer* NamedTimer(QObject* parent, const char* name, int interval, bool singleShot) {
+  auto* timer = new QTimer(parent);
+  timer->setObjectName(QString::fromLatin1(name));
+  timer->setInterval(interval);
+  timer->setSingleShot(singleShot);
+  return timer;
+}
+
+}  // namespace
+
+SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
+    : QObject(parent),
+      board_(game.board()),
+      controls_(game.controls()),
+      prompter_(game.prompter()),
+      window_(game.window()),
+      hooks_(std::move(hooks)),
+      session_(board_, state_),
+      hintTimer_(NamedTimer(this, "Timer6", kHintMs, true)),
+      watchdog_(NamedTimer(this, "Timer7", kWatchdogMs, false)),
+      busyBarTimer_(NamedTimer(this, "Timer15", kBusyBarMs, false)) {
+  connect(hintTimer_, &QTimer::timeout, this, &SolveController::Timer6_Timer);
+  connect(watchdog_, &QTimer::timeout, this, &SolveController::Timer7_Timer);
+  connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::Timer15_Timer);
+  connect(&runner_, &SolveRunner::finished, this, &SolveController::OnRunFinished);
+
+  game.OnClick(ctl::Command(2), [this](int) { Command2_Click(); });
+  game.OnClick(ctl::Command(3), [this](int) { Command3_Click(); });
+  game.OnClick(ctl::Command(4), [this](int) { Command4_Click(); });
+  game.OnClick(QStringLiteral("qxqj"), [this](int) { qxqj_Click(); });
+}
+
+int SolveController::WatchdogDelaySeconds(const QDate& date) {
+  return date.month() >= 6 && date.month() <= 8 ? 15 : 8;
+}
+
+void SolveController::Command2_Click() {
+  if (hooks_.conflictShown && hooks_.conflictShown()) return;
+  const QString caption = controls_.text(ctl::Command(2));
+  if (caption == texts::kSolve) Solve();
+  else if (caption == texts::kCancel) Cancel();
+  else if (caption == texts::kNextSolution) NextSolution();
+}
+
+void SolveController::qxqj_Click() {
+  if (controls_.text(ctl::Command(2)) == texts::kCancel) Command2_Click();
+}
+
+void SolveController::Solve() {
+  controls_.setText(ctl::Command(2), texts::kCancel);
+  controls_.setEnabled(ctl::Command(3), false);
+  controls_.setEnabled(ctl::Command(4), false);
+  Command4_Click();  // no solver digit of an earlier run stays
+  hintTimer_->stop();
+  BeginRun();
+  session_.StartFresh();  // Solving, SolutionCount 0, WorkGrid 1, corners 0
+  runner_.run(session_);
+}
+
+void SolveController::NextSolution() {
+  ClearSolverDigits(board_, LastSolveGrid(board_.comboOrder()));
+  controls_.setText(ctl::Command(2), texts::kCancel);
+  controls_.setEnabled(ctl::Command(3), false);
+  controls_.setEnabled(ctl::Command(4), false);
+  BeginRun();
+  session_.StartResume();
+  runner_.run(session_);
+}
+
+// The window's side of every run: the hint line, the watchdog, the busy
+// bar, the menus, and the grids locked. The first slice runs at the next
+// turn of the event loop.
+void SolveController::BeginRun() {
+  controls_.setText(kHintLine, kSolving);
+  controls_.setVisible(kHintLine, true);
+  watchdog_->start();
+  StartBusyBar();
+  ToggleSolveUi(true);
+  HideComboWork();
+  LockAllGrids();
+}
+
+void SolveController::Cancel() {
+  state_.Solving = false;
+  state_.SolutionCount = 0;
+  runner_.stop();
+  controls_.setText(ctl::Command(2), texts::kSolve);
+  controls_.setEnabled(ctl::Command(3), true);
+  ShowTimedHint(kCancelled);
+  watchdog_->stop();
+  Command4_Click();
+  StopBusyBar();
+  ToggleSolveUi(false);
+  ShowComboDigits();
+  state_.WorkGrid = 1;
+  SetSolveGridsEditable(true);
+}
+
+void SolveController::OnRunFinished(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Solved: return ShowSolved();
+    case RunOutcome::NoSolution:
+    case RunOutcome::Exhausted: return EndOfSearch(outcome);
+    case RunOutcome::Cancelled:
+    case RunOutcome::Running: return;  // a cancel has already reset the window
+  }
+}
+
+void SolveController::ShowSolved() {
+  HideHint();
+  controls_.setText(ctl::Command(2), texts::kNextSolution);
+  for (int i = 2; i <= 4; ++i) controls_.setEnabled(ctl::Command(i), true);
+  watchdog_->stop();
+  StopBusyBar();
+  ToggleSolveUi(false);
+  ShowComboDigits();
+  SetSolveGridsEditable(true);
+}
+
+void SolveController::EndOfSearch(RunOutcome outcome) {
+  // The run is over: no watchdog question may come up behind the message.
+  watchdog_->stop();
+  StopBusyBar();
+  prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution
+                                                      : NoNextSolution(state_.SolutionCount));
+  HideHint();
+  controls_.setText(ctl::Command(2), texts::kSolve);
+  controls_.setEnabled(ctl::Command(2), true);
+  controls_.setEnabled(ctl::Command(3), true);
+  Command4_Click();
+  if (controls_.isVisible(QStringLiteral("qxqj"))) ToggleSolveUi(false);
+  ShowComboDigits();
+  SetSolveGridsEditable(true);
+}
+
+void SolveController::Command3_Click() {
+  for (int grid : GridsInPlay(board_.comboOrder())) {
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      board_.clearEntry(grid, n);
+      board_.setInk(grid, n, colours::kBlack);
+    }
+  }
+  controls_.setText(ctl::Command(2), texts::kSolve);
+  controls_.setEnabled(ctl::Command(2), false);
+  controls_.setEnabled(ctl::Command(3), true);
+  controls_.setEnabled(ctl::Command(4), false);
+  state_.SolutionCount = 0;
+  SetSolveGridsEditable(true);
+}
+
+void SolveController::Command4_Click() {
+  for (int grid : GridsInPlay(board_.comboOrder())) {
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      if (board_.ink(grid, n) != colours::kBlue) continue;
+      board_.clearEntry(grid, n);
+      board_.setInk(grid, n, colours::kBlack);
+    }
+    board_.setGridEditable(grid, true);
+  }
+  controls_.setEnabled(ctl::Command(4), false);
+  if (hooks_.afterEntryCheck) hooks_.afterEntryCheck();
+  // A combination starts afresh after its results are cleared; a single
+  // grid continues after the cleared solution.
+  if (board_.comboOrder() > 1 && controls_.text(ctl::Command(2)) == texts::kNextSolution)
+    controls_.setText(ctl::Command(2), texts::kSolve);
+}
+
+void SolveController::ShowTimedHint(const QString& text) {
+  controls_.setText(kHintLine, text);
+  controls_.setVisible(kHintLine, true);
+  hintTimer_->start();
+}
+
+void SolveController::Timer6_Timer() {
+  hintTimer_->stop();
+  HideHint();
+}
+
+void SolveController::HideHint() {
+  controls_.setVisible(kHintLine, false);
+  controls_.setText(kHintLine, QString());
+}
+
+void SolveController::Timer7_Timer() {
+  watchdog_->stop();
+  busyBarTimer_->stop();
+  if (!window_.isHidden() && !window_.isMinimized()) {
+    const QDate today = hooks_.today ? hooks_.today() : QDate::currentDate();
+    const int seconds = WatchdogDelaySeconds(today);
+    Prompt question{WatchdogQuestion(seconds), Prompt::Icon::Question, Prompt::Buttons::YesNo};
+    question.autoYesAfterMs = seconds * 1000;
+    // The question is modal: the search waits until it is answered.
+    runner_.pause();
+    const Answer answer = prompter_.Ask(question);
+    runner_.resume();
+    if (answer == Answer::No) {
+      Cancel();
+      return;
+    }
+  }
+  watchdog_->start();
+  busyBarTimer_->start();
+}
+
+void SolveController::StartBusyBar() {
+  controls_.setWidth(kBar, kBusyBarWidth);
+  controls_.setLeft(kBar, -kBusyBarWidth);
+  busyBarTimer_->start();
+}
+
+void SolveController::Timer15_Timer() {
+  int left = controls_.left(kBar) + kBusyBarStep;
+  if (left >= controls_.width(kStrip)) left = -kBusyBarWidth;
+  controls_.setLeft(kBar, left);
+}
+
+void SolveController::StopBusyBar() {
+  busyBarTimer_->stop();
+  controls_.setLeft(kBar, 0);
+  controls_.setWidth(kBar, controls_.width(kStrip));
+}
+
+void SolveController::ToggleSolveUi(bool solving) {
+  controls_.setVisible(QStringLiteral("qxqj"), solving);
+  controls_.setVisible(QStringLiteral("mnucav5"), solving);
+  for (const char* name : {"cssd", "zhsd", "qjsd", "xuanxiang", "Command5"})
+    controls_.setEnabled(QString::fromLatin1(name), !solving);
+  controls_.setVisible(QStringLiteral("wenjian"), !solving);
+  controls_.setVisible(QStringLiteral("mnucav6"), !solving);
+}
+
+// A combination run writes its intermediate grids 1 and 2 out of sight.
+void SolveController::HideComboWork() {
+  for (int grid : {1, 2})
+    for (int n = 1; n <= kCellsPerGrid; ++n)
+      if (board_.digit(grid, n) == 0 || board_.isFixed(grid, n)) board_.setDigitShown(grid, n, false);
+}
+
+void SolveController::ShowComboDigits() {
+  for (int grid : {1, 2, 3})
+    for (int n = 1; n <= kCellsPerGrid; ++n)
+      if (!board_.cell(grid, n).digitShown) board_.setDigitShown(grid, n, true);
+}
+
+void SolveController::SetSolveGridsEditable(bool editable) {
+  for (int grid : GridsInPlay(board_.comboOrder())) board_.setGridEditable(grid, editable);
+}
+
+void SolveController::LockAllGrids() {
+  for (int grid = 0; grid < kGridCount; ++grid) board_.setGridEditable(grid, false);
+}
+
+}  // namespace varelo

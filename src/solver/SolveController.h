@@ -1,0 +1,92 @@
+#pragma once
+// Solve mode's buttons and the window around a solve run: "求解", "取消" and
+// "求下一种解" on Command2, "重置" on Command3, "清除结果" on Command4, the
+// cancel menu item qxqj, the hint line, the busy bar, the menus switched
+// while solving, and the watchdog that asks every minute whether a long run
+// should go on. The run itself is a SolveSession driven from the event loop.
+
+#include <QDate>
+#include <QObject>
+
+#include <functional>
+
+#include "solver/SearchState.h"
+#include "solver/SolveRunner.h"
+#include "solver/SolveSession.h"
+
+class QTimer;
+
+namespace varelo {
+
+class Board;
+class Controls;
+class Game;
+class Prompter;
+class WindowPort;
+
+struct SolveHooks {
+  std::function<void()> afterEntryCheck;  // updates the solve button, may report a complete grid
+  std::function<bool()> conflictShown;    // an erase timer runs: solve clicks are ignored
+  std::function<QDate()> today;           // the watchdog's calendar; the clock's date if empty
+};
+
+class SolveController : public QObject {
+  Q_OBJECT
+
+ public:
+  // Registers the handlers of Command2, Command3, Command4 and qxqj on `game`.
+  SolveController(Game& game, SolveHooks hooks, QObject* parent = nullptr);
+
+  SearchState& search() { return state_; }
+  SolveRunner& runner() { return runner_; }
+  bool running() const { return runner_.running(); }
+
+  // Shows a text on the hint line for three seconds (Timer6).
+  void ShowTimedHint(const QString& text);
+
+  // The watchdog's delay before its question answers itself: 15 seconds in
+  // June to August, 8 otherwise.
+  static int WatchdogDelaySeconds(const QDate& date);
+
+ public slots:
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void qxqj_Click();
+  void Timer6_Timer();
+  void Timer7_Timer();
+  void Timer15_Timer();
+
+ private:
+  void Solve();
+  void Cancel();
+  void NextSolution();
+  void BeginRun();
+  void OnRunFinished(RunOutcome outcome);
+  void ShowSolved();
+  void EndOfSearch(RunOutcome outcome);
+
+  void ToggleSolveUi(bool solving);
+  void HideComboWork();
+  void ShowComboDigits();
+  void StartBusyBar();
+  void StopBusyBar();
+  void HideHint();
+  void SetSolveGridsEditable(bool editable);
+  void LockAllGrids();
+
+  Board& board_;
+  Controls& controls_;
+  Prompter& prompter_;
+  WindowPort& window_;
+  SolveHooks hooks_;
+
+  SearchState state_;
+  SolveSession session_;
+  SolveRunner runner_;
+  QTimer* hintTimer_;      // Timer6
+  QTimer* watchdog_;       // Timer7
+  QTimer* busyBarTimer_;   // Timer15
+};
+
+}  // namespace varelo
