@@ -68,6 +68,7 @@ void PictureBox::Render(const ControlState& state) {
   const QString picture = chooser_ ? chooser_(state) : QString();
   if (picture == picture_) return;
   picture_ = picture;
+  rendered_ = QPixmap();
   update();
 }
 
@@ -84,7 +85,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     return;
   }
   if (picture_.isEmpty()) return;
-  painter.drawPixmap(0, 0, pictures::Render(picture_, size(), devicePixelRatioF()));
+  if (rendered_.isNull() || rendered_.deviceIndependentSize() != QSizeF(size()) ||
+      rendered_.devicePixelRatio() != devicePixelRatioF())
+    rendered_ = pictures::Render(picture_, size(), devicePixelRatioF());
+  painter.drawPixmap(0, 0, rendered_);
 }
 
 ShapeBox::ShapeBox(const QString& name, QWidget* parent, QColor outline, int outlinePixels)

@@ -68,6 +68,7 @@ class PictureBox : public QWidget, public ControlView {
   Chooser chooser_;
   QString picture_;
   QImage image_;
+  QPixmap rendered_;  // picture_ at the current size, kept for repaints
 };
 
 // A rectangle filled with the control's colour (the strip and the bar of the

@@ -72,7 +72,6 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   binder_ = new ControlBinder(game_.controls(), this);
   menus_ = BuildGameMenus(menuBar(), this, [this](const QString& name) { game_.Click(name); });
   for (QAction* action : menus_.actions) binder_->Bind(action);
-  addActions(menus_.tray->actions());
 
   // The load handler, in its order: background, grid views (the main grid
   // ending with the start screen), the game's share, the logo.
@@ -86,6 +85,16 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   LoadLogo();
 
   connect(canvas_, &Canvas::resized, this, &MainWindow::Relayout);
+  // Showing a grid places it afresh, which also takes back a drag of the
+  // main grid, as opening a game does.
+  connect(&game_.controls(), &Controls::changed, this, [this](const QString& name) {
+    for (int grid = 0; grid < kGridCount; ++grid) {
+      if (name != ctl::PicMis(grid)) continue;
+      const bool shown = game_.controls().isVisible(name);
+      if (shown && !gridShown_[grid]) PlaceGrids(game_.controls(), sizesInTwips(), game_.board().comboOrder());
+      gridShown_[grid] = shown;
+    }
+  });
   connect(&game_.board(), &Board::comboOrderChanged, this, &MainWindow::Relayout);
   Relayout();
 }
@@ -318,6 +327,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   SaveClosingPlacement(settings_, state, {ToTwips(x()), ToTwips(y()), ToTwips(width()), ToTwips(height())});
   event->accept();
   QCoreApplication::quit();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  setFocus();  // no child takes the keys: they all belong to the board
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -80,6 +80,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QPoint GridOriginTwips(int grid) const override;
@@ -106,6 +107,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   GameMenus menus_;
   std::array<GridGeometry, kGridCount> geometries_;
   std::array<GridView*, kGridCount> grids_{};
+  std::array<bool, kGridCount> gridShown_{};
   std::unique_ptr<CursorGlide> glide_;
   PictureBox* logo_ = nullptr;
   std::unique_ptr<TopBarSlide> topBar_;

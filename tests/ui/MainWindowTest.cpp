@@ -13,6 +13,7 @@
 
 #include "core/Board.h"
 #include "game/Controls.h"
+#include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
 #include "ui/model/StartScreen.h"
@@ -55,9 +56,10 @@ void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QS
   c.setVisible(QStringLiteral("Imgcle"), true);
 }
 
-void PlaceGivens(Board& board, int grid, int every, int offset) {
+// Roughly `percent` of the cells, scattered the same way on every run.
+void PlaceGivens(Board& board, int grid, int percent, int offset) {
   for (int n = 1; n <= 81; ++n) {
-    if ((n * 7 + offset) % every != 0) continue;
+    if ((n * 37 + offset * 11 + n * n) % 100 >= percent) continue;
     board.setDigit(grid, n, kSolution[n - 1] - '0');
     board.setKind(grid, n, EntryKind::Fixed);
     board.setInk(grid, n, colours::kBlack);
@@ -173,6 +175,13 @@ TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
   hover(2);
   for (int i = 12; i <= 14; ++i) EXPECT_TRUE(Child(w, ctl::LblBegin(i))->isVisible()) << i;
   Screenshot(w, QStringLiteral("start-screen-solve-group"));
+
+  settings.store().Write(SettingKey::LevelsOpened, 12);
+  w.game().controls().setText(ctl::LblBegin(7), QStringLiteral("第7关"));
+  hover(0);
+  EXPECT_TRUE(Child(w, QStringLiteral("ImgLa"))->isVisible());
+  EXPECT_TRUE(Child(w, QStringLiteral("ImgRa"))->isVisible());
+  Screenshot(w, QStringLiteral("start-screen-mission-group"));
 }
 
 // The pointer over the middle of square n of a grid, in screen twips.
@@ -430,7 +439,7 @@ TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
 TEST_F(WindowTest, ScreenshotOfASingleGridWithColourHints) {
   MainWindow& w = Open();
   Board& board = w.game().board();
-  PlaceGivens(board, 0, 2, 0);
+  PlaceGivens(board, 0, 50, 0);
   for (int n : {3, 14, 25}) {
     if (board.digit(0, n) != 0) continue;
     board.setDigit(0, n, kSolution[n - 1] - '0');
@@ -461,7 +470,7 @@ TEST_F(WindowTest, ScreenshotsOfTheCombinationOrders) {
   for (int order : {2, 3}) {
     board.setComboOrder(order);
     for (int grid = 1; grid <= order; ++grid) {
-      PlaceGivens(board, grid, 3, grid);
+      PlaceGivens(board, grid, 40, grid);
       c.setVisible(ctl::PicMis(grid), true);
     }
     board.clearEntry(1, 81);
@@ -478,6 +487,82 @@ TEST_F(WindowTest, ScreenshotsOfTheCombinationOrders) {
                QStringLiteral("不可用"));
     Screenshot(w, order == 2 ? QStringLiteral("order-2") : QStringLiteral("order-3"));
   }
+}
+
+}  // namespace
+}  // namespace varelo
+
+namespace varelo {
+namespace {
+
+TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
+  MainWindow& w = Open();
+  GameLinks& links = w.game().links();
+  Controls& c = w.game().controls();
+
+  // The top bar slides in on the window's Timer5.
+  links.slideTopBarIn();
+  EXPECT_TRUE(w.topBar().isSlidingIn());
+  for (int i = 0; i < 6; ++i) w.topBar().SlideInTick();
+  EXPECT_FALSE(w.topBar().isSlidingIn());
+  EXPECT_EQ(Child(w, QStringLiteral("PicTop"))->y(), 0);
+
+  // The conflict marker's cross appears on the grid view.
+  w.game().conflicts().ShowConflictCross(0, 41);
+  EXPECT_EQ(w.gridView(0)->crossCell(), 41);
+
+  // The level arrows follow the mission entry.
+  settings.store().Write(SettingKey::LevelsOpened, 5);
+  c.setText(ctl::LblBegin(7), QStringLiteral("第3关"));
+  links.updateLevelArrows();
+  EXPECT_TRUE(c.isVisible(QStringLiteral("ImgLa")));
+  EXPECT_TRUE(c.isVisible(QStringLiteral("ImgRa")));
+
+  // A newly opened level gets its menu item.
+  links.addLevelMenuItem();
+  ASSERT_EQ(w.levelMenu().count(), 2);
+  EXPECT_EQ(w.levelMenu().item(1)->text(), QStringLiteral("第2关"));
+  EXPECT_EQ(w.levelMenu().item(1)->objectName(), QStringLiteral("mnuLevels(1)"));
+
+  pointer.at = OverSquare(w, 0, 1);
+  EXPECT_TRUE(links.pointerOverMainGrid());
+  pointer.at = QPoint(-50000, -50000);
+  EXPECT_FALSE(links.pointerOverMainGrid());
+}
+
+TEST_F(WindowTest, TheFileSubmenuAsksTheGameEachTimeItOpens) {
+  MainWindow& w = Open();
+  int asked = 0;
+  w.game().OnClick(QStringLiteral("wenjian"), [&asked](int) { ++asked; });
+  auto* files = w.findChild<QMenu*>(QStringLiteral("wenjian"));
+  ASSERT_NE(files, nullptr);
+  emit files->aboutToShow();
+  emit files->aboutToShow();
+  EXPECT_EQ(asked, 2);
+}
+
+TEST_F(WindowTest, OpensCentredAtTheDesignSizeWithAMinimum) {
+  MainWindow& w = Open();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Varelo"));
+  EXPECT_EQ(w.size(), QSize(773, 580));
+  EXPECT_EQ(w.minimumSize(), QSize(550, 530));
+  w.resize(300, 200);
+  EXPECT_EQ(w.size(), QSize(550, 530));
+  EXPECT_FALSE(w.windowIcon().isNull());
+  // The start screen's entries are as wide as the model says, so notices centre by it.
+  EXPECT_EQ(w.game().controls().width(ctl::LblBegin(2)), 2220);
+}
+
+TEST_F(WindowTest, ShowingTheMainGridTakesBackADrag) {
+  MainWindow& w = Open();
+  Controls& c = w.game().controls();
+  c.setVisible(QStringLiteral("PicMis"), true);
+  Settle();
+  const int left = c.left(QStringLiteral("PicMis"));
+  c.setLeft(QStringLiteral("PicMis"), left + 600);
+  c.setVisible(QStringLiteral("PicMis"), false);
+  c.setVisible(QStringLiteral("PicMis"), true);
+  EXPECT_EQ(c.left(QStringLiteral("PicMis")), left);
 }
 
 }  // namespace

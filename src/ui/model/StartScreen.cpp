@@ -91,7 +91,10 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight) {
   place(8, subLeft, top + 600);
   for (int i = 9; i <= 10; ++i) place(i, subLeft, top + 480 * (i - 9) + 480);
   for (int i = 12; i <= 14; ++i) place(i, subLeft, top + 480 * (i - 12) + 880);
-  for (int i = 0; i < kEntryCount; ++i) controls.setColour(ctl::LblBegin(i), kNormal);
+  for (int i = 0; i < kEntryCount; ++i) {
+    controls.setWidth(ctl::LblBegin(i), kEntryWidth);  // the pause notice centres itself by it
+    controls.setColour(ctl::LblBegin(i), kNormal);
+  }
 
   controls.setLeft(kLeftArrow, subLeft + 150);
   controls.setTop(kLeftArrow, top + 200);
