@@ -272,6 +272,19 @@ TEST_F(WindowTest, ClosingSavesTheGeometryAndTheNextStartRestoresIt) {
   EXPECT_FALSE(window->isMaximized());
 }
 
+TEST_F(WindowTest, AStoredMaximisedStateOpensMaximisedAndSavesOnlyTheState) {
+  settings.store().Write(SettingKey::WindowState, QStringLiteral("2"));
+  settings.store().Write(SettingKey::WindowWidth, QStringLiteral("9000"));
+  window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
+  window->ShowAtStoredPlacement();
+  Settle();
+  EXPECT_TRUE(window->isMaximized());
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(settings.store().Read(SettingKey::WindowState), QStringLiteral("2"));
+  EXPECT_EQ(settings.store().Read(SettingKey::WindowWidth), QStringLiteral("9000"));
+  EXPECT_TRUE(settings.store().Read(SettingKey::WindowLeft).isEmpty());
+}
+
 TEST_F(WindowTest, AMissingBackgroundIsReportedOnceAndReset) {
   const QString path = programDir->filePath(QStringLiteral("gone.jpg"));
   settings.store().Write(SettingKey::Background, path);
