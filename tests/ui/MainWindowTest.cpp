@@ -106,7 +106,9 @@ TEST_F(WindowTest, SharedCornersCoverEachOtherOnScreen) {
       return InClient(w, w.gridView(grid)) + QPoint(ToPixels(s.left), ToPixels(s.top));
     };
     EXPECT_LE((corner(1, 81) - corner(2, 1)).manhattanLength(), 2) << order;
-    if (order == 3) EXPECT_LE((corner(2, 9) - corner(3, 73)).manhattanLength(), 2);
+    if (order == 3) {
+      EXPECT_LE((corner(2, 9) - corner(3, 73)).manhattanLength(), 2);
+    }
   }
 }
 

@@ -1,0 +1,117 @@
+#include "game/OptionsFlow.h"
+
+#include <QFileInfo>
+
+#include "core/Board.h"
+#include "game/Controls.h"
+#include "game/GameClock.h"
+#include "game/GameFlow.h"
+#include "game/Texts.h"
+#include "game/WindowPort.h"
+#include "settings/SettingsStore.h"
+#include "ui/model/Cursors.h"
+#include "ui/model/TopBarSlide.h"
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kPauseGreen{0, 255, 0};
+constexpr Rgb kStartScreenTeal{0, 128, 128};
+const QString kDefaultGivens = QStringLiteral("35");
+}  // namespace
+
+OptionsFlow::OptionsFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+                         GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window)
+    : board_(board), controls_(controls), cursors_(cursors), settings_(settings), clock_(clock),
+      topBar_(topBar), flow_(flow), window_(window) {}
+
+bool OptionsFlow::ValidGivens(const QString& text) {
+  bool whole = false;
+  const int value = text.trimmed().toInt(&whole);
+  return whole && value >= 11 && value <= 75;
+}
+
+bool OptionsFlow::GameOnScreen() const {
+  return controls_.isVisible(ctl::PicMis(0)) || controls_.isVisible(ctl::PicMis(1));
+}
+
+// The glide timers of the main grid or of grid 1 run while a game is shown.
+bool OptionsFlow::GameRunning() const { return cursors_.isTracking(0) || cursors_.isTracking(1); }
+
+void OptionsFlow::Open() {
+  clockWasRunning_ = clock_.isRunning();
+  if (!GameOnScreen()) return;
+  topBar_.StopSlideIn();
+  clock_.Stop();
+  topBar_.StartSlideOut();
+  for (int grid = 0; grid < kGridCount; ++grid) controls_.setVisible(ctl::PicMis(grid), false);
+
+  const QString pause = ctl::LblBegin(2);
+  controls_.setText(pause, texts::kPause);
+  controls_.setColour(pause, kPauseGreen);
+  controls_.setVisible(pause, true);
+  controls_.setLeft(pause, window_.clientWidth() / 2 - controls_.width(pause) / 2);
+  controls_.setTop(pause, static_cast<int>(window_.clientHeight() * 0.35));
+}
+
+OptionValues OptionsFlow::Load() {
+  OptionValues values;
+  values.colourHint = settings_.ReadInt(SettingKey::ColourHint);
+  values.bossKey = settings_.ReadInt(SettingKey::BossKey);
+  const int nd = settings_.ReadInt(SettingKey::Difficulty);
+  values.difficultyIndex = nd >= 1 && nd <= 3 ? nd - 1 : 3;
+  values.givens = settings_.Read(SettingKey::Givens);
+  if (!ValidGivens(values.givens)) {
+    values.givens = kDefaultGivens;
+    settings_.Write(SettingKey::Givens, kDefaultGivens);
+  }
+  values.trayTip = settings_.Read(SettingKey::TrayTip);
+  values.background = settings_.Read(SettingKey::Background);
+  loaded_ = values;
+  return values;
+}
+
+void OptionsFlow::Accept(const OptionValues& values) {
+  const bool puzzleChanged = values.colourHint != loaded_.colourHint ||
+                             values.difficultyIndex != loaded_.difficultyIndex ||
+                             values.givens.trimmed().toInt() != loaded_.givens.trimmed().toInt();
+  // A typed puzzle of solve mode is never replaced by a restart.
+  const bool restart = puzzleChanged && GameRunning() && !board_.inSolveMode();
+  if (restart) flow_.StartDeferredRestart();
+
+  settings_.Write(SettingKey::ColourHint, values.colourHint);
+  settings_.Write(SettingKey::BossKey, values.bossKey);
+  settings_.Write(SettingKey::Difficulty, values.difficultyIndex + 1);
+  controls_.setText(ctl::LblTop(3), texts::kDifficulties[values.difficultyIndex]);
+  settings_.Write(SettingKey::Givens, values.givens);
+  settings_.Write(SettingKey::TrayTip, values.trayTip);
+  const QString path = values.background.trimmed();
+  const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
+  settings_.Write(SettingKey::Background, exists ? values.background : setting_values::kDefaultBackground);
+
+  if (GameRunning()) Resume(!restart);
+}
+
+void OptionsFlow::Cancel() {
+  if (GameOnScreen()) {
+    topBar_.StartSlideIn();
+    topBar_.StopSlideOut();
+    if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
+  }
+  if (GameRunning()) Resume(true);
+}
+
+void OptionsFlow::Resume(bool showGrids) {
+  topBar_.StartSlideIn();
+  topBar_.StopSlideOut();
+  controls_.setVisible(ctl::LblBegin(2), false);
+  controls_.setColour(ctl::LblBegin(2), kStartScreenTeal);
+  if (showGrids)
+    for (int grid = 0; grid < kGridCount; ++grid)
+      if (cursors_.isTracking(grid)) controls_.setVisible(ctl::PicMis(grid), true);
+  // A clock that was not running (a won game, the beginner) stays stopped.
+  if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1 && !board_.inSolveMode())
+    clock_.Start();
+}
+
+}  // namespace varelo

@@ -1,0 +1,68 @@
+#pragma once
+// What the Options dialog does to the game around it: opening it pauses a
+// game on screen (grids hidden, clock stopped, top bar slid out, "Pause" in
+// the middle of the window); OK saves the settings and resumes the game, or
+// restarts it when a setting that shapes the puzzle changed; Cancel resumes.
+
+#include <QString>
+
+namespace varelo {
+
+class Board;
+class Controls;
+class Cursors;
+class GameClock;
+class GameFlow;
+class SettingsStore;
+class TopBarSlide;
+class WindowPort;
+
+// The values the dialog edits.
+struct OptionValues {
+  int colourHint = 2;       // check box state 0, 1, 2
+  int bossKey = 2;          // check box state 0, 1, 2
+  int difficultyIndex = 1;  // 0 beginner .. 3 hard
+  QString givens = QStringLiteral("35");
+  QString trayTip;
+  QString background;
+};
+
+class OptionsFlow {
+ public:
+  OptionsFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+              GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
+
+  // Pauses a game on screen; the dialog opens after this.
+  void Open();
+
+  // The values to show, from the settings. An invalid `sl` is repaired to
+  // "35" and saved at once.
+  OptionValues Load();
+
+  // OK: saves `values`; restarts the game when the colour hint, the
+  // difficulty or the number of givens differs from what Load() returned.
+  void Accept(const OptionValues& values);
+  // Cancel: nothing is saved; the game goes on.
+  void Cancel();
+
+  // Whether `text` is a valid number of givens: a whole number 11..75.
+  static bool ValidGivens(const QString& text);
+
+ private:
+  bool GameOnScreen() const;
+  bool GameRunning() const;
+  void Resume(bool showGrids);
+
+  Board& board_;
+  Controls& controls_;
+  Cursors& cursors_;
+  SettingsStore& settings_;
+  GameClock& clock_;
+  TopBarSlide& topBar_;
+  GameFlow& flow_;
+  WindowPort& window_;
+  OptionValues loaded_;
+  bool clockWasRunning_ = false;
+};
+
+}  // namespace varelo

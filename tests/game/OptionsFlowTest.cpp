@@ -1,0 +1,145 @@
+// The Options dialog's effect on the game: pause, resume, deferred restart.
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "game/Completion.h"
+#include "game/GameClock.h"
+#include "game/GameFlow.h"
+#include "game/OptionsFlow.h"
+#include "tests/game/GameHarness.h"
+#include "ui/model/TopBarSlide.h"
+
+namespace varelo {
+namespace {
+
+class OptionsFlowTest : public ::testing::Test {
+ protected:
+  OptionsFlowTest()
+      : topBar(h.controls()),
+        options(h.board(), h.controls(), h.game.cursors(), h.store(), h.game.clock(), topBar,
+                h.game.flow(), h.window) {
+    h.game.links().slideTopBarIn = [this] { topBar.StartSlideIn(); };
+  }
+
+  QTimer* RestartTimer() { return h.game.findChild<QTimer*>(QStringLiteral("Timer10")); }
+  QString Clock() { return h.Clock(); }
+
+  testing::GameHarness h;
+  TopBarSlide topBar;
+  OptionsFlow options;
+};
+
+TEST_F(OptionsFlowTest, FromTheStartScreenNothingPauses) {
+  options.Open();
+  options.Load();
+  for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(grid)));
+  EXPECT_FALSE(h.controls().isVisible(ctl::LblBegin(2)) &&
+               h.controls().text(ctl::LblBegin(2)) == texts::kPause);
+  EXPECT_FALSE(topBar.isSlidingOut());
+  options.Cancel();
+  EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0)));
+}
+
+TEST_F(OptionsFlowTest, CancelResumesATimedGameWhereItStopped) {
+  h.game.Click(QStringLiteral("sjms"));
+  for (int i = 0; i < 10; ++i) h.game.clock().Timer8_Timer();
+  const QString shown = Clock();
+  options.Open();
+  EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0)));
+  EXPECT_FALSE(h.game.clock().isRunning());
+  EXPECT_TRUE(topBar.isSlidingOut());
+  EXPECT_EQ(h.controls().text(ctl::LblBegin(2)), texts::kPause);
+  EXPECT_EQ(h.controls().colour(ctl::LblBegin(2)), (Rgb{0, 255, 0}));
+  EXPECT_TRUE(h.controls().isVisible(ctl::LblBegin(2)));
+  EXPECT_EQ(h.controls().top(ctl::LblBegin(2)), static_cast<int>(h.window.clientHeight() * 0.35));
+
+  options.Load();
+  options.Cancel();
+  EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+  EXPECT_TRUE(h.game.clock().isRunning());
+  EXPECT_TRUE(topBar.isSlidingIn());
+  EXPECT_FALSE(topBar.isSlidingOut());
+  EXPECT_FALSE(h.controls().isVisible(ctl::LblBegin(2)));
+  EXPECT_EQ(Clock(), shown);
+  EXPECT_FALSE(RestartTimer()->isActive());
+}
+
+TEST_F(OptionsFlowTest, ATipChangeResumesWithoutARestart) {
+  h.game.Click(QStringLiteral("sjms"));
+  const GridDigits before = h.board().digitsOf(0);
+  options.Open();
+  OptionValues values = options.Load();
+  values.trayTip = QStringLiteral("老板键");
+  options.Accept(values);
+  EXPECT_EQ(h.store().Read(SettingKey::TrayTip), QStringLiteral("老板键"));
+  EXPECT_FALSE(RestartTimer()->isActive());
+  EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+  EXPECT_TRUE(h.game.clock().isRunning());
+  EXPECT_EQ(h.board().digitsOf(0), before);
+}
+
+TEST_F(OptionsFlowTest, ADifficultyChangeRestartsOnceTheDialogHasClosed) {
+  h.game.Click(QStringLiteral("sjms"));
+  options.Open();
+  OptionValues values = options.Load();
+  values.difficultyIndex = 3;
+  options.Accept(values);
+  EXPECT_TRUE(RestartTimer()->isActive());
+  EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0))) << "the dialog does not show the grid itself";
+  EXPECT_EQ(h.store().Read(SettingKey::Difficulty), "4");
+  EXPECT_EQ(h.Top(3), QStringLiteral("困难"));
+
+  RestartTimer()->stop();
+  h.game.flow().Command1_Click();  // what Timer10's tick does
+  EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+  EXPECT_EQ(Clock(), "05|:|00");
+}
+
+TEST_F(OptionsFlowTest, LoadRepairsAnInvalidGivensSetting) {
+  for (const char* bad : {"7", "abc", "76", "20.5", ""}) {
+    h.store().Write(SettingKey::Givens, QString::fromLatin1(bad));
+    EXPECT_EQ(options.Load().givens, "35") << bad;
+    EXPECT_EQ(h.store().Read(SettingKey::Givens), "35") << bad;
+  }
+  h.store().Write(SettingKey::Difficulty, QStringLiteral("9"));
+  EXPECT_EQ(options.Load().difficultyIndex, 3) << "unknown difficulties show as hard";
+}
+
+TEST_F(OptionsFlowTest, AMissingBackgroundIsSavedAsTheDefault) {
+  QTemporaryDir dir;
+  OptionValues values = options.Load();
+  values.background = dir.filePath(QStringLiteral("gone.jpg"));
+  options.Accept(values);
+  EXPECT_EQ(h.store().Read(SettingKey::Background), QStringLiteral("默认"));
+  values.background = dir.path();  // a folder is no picture either
+  options.Accept(values);
+  EXPECT_EQ(h.store().Read(SettingKey::Background), QStringLiteral("默认"));
+}
+
+TEST_F(OptionsFlowTest, AWonCombinationStaysStoppedAndSolveModeIsNeverRestarted) {
+  h.game.Click(QStringLiteral("zhej"));
+  const GridDigits grid1 = testing::RelabelledGrid(0, 0);
+  h.Solve(1, grid1);
+  h.Solve(2, testing::RelabelledGrid(0, grid1[80]));
+  ASSERT_TRUE(h.game.completion().pointerRunning());
+  options.Open();
+  options.Load();
+  options.Cancel();
+  EXPECT_FALSE(h.game.clock().isRunning()) << "the won game's clock stays stopped";
+
+  h.game.Click(QStringLiteral("qjyj"));
+  h.TypeDigit(0, 1, 5);
+  options.Open();
+  OptionValues values = options.Load();
+  values.difficultyIndex = 0;
+  options.Accept(values);
+  EXPECT_FALSE(RestartTimer()->isActive());
+  EXPECT_EQ(h.board().digit(0, 1), 5) << "the typed puzzle stays";
+  EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+}
+
+}  // namespace
+}  // namespace varelo
