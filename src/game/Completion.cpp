@@ -13,6 +13,7 @@
 #include "input/CellEditor.h"
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
+#include "sources/MissionProgress.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
@@ -23,7 +24,6 @@ const QString kPointer = QStringLiteral("Imgpt");
 constexpr int kPointerHigh = -600;
 constexpr int kPointerLow = -480;
 constexpr int kPointerStep = 15;
-constexpr int kLastLevel = 1999;
 
 GridDigits ParseEntry(const QString& entry) {
   GridDigits digits{};
@@ -101,10 +101,7 @@ void Completion::CheckSingleCompletion() {
   StartNextSingleGame();
 }
 
-int Completion::StoredLevel() const {
-  const int level = settings_.ReadInt(SettingKey::MissionLevel);
-  return level >= 1 && level <= kLastLevel ? level : 1;
-}
+int Completion::StoredLevel() const { return StoredMissionLevel(settings_); }
 
 void Completion::StartNextSingleGame() {
   if (!PuzzleSetup::MissionLevel(controls_)) {

@@ -62,6 +62,7 @@ QList<Initial> DesignStates() {
   // Menu items whose state the game changes; the rest never change.
   add(QStringLiteral("wenjian"), QStringLiteral("读取与保存"), false);
   add(QStringLiteral("mnucav6"), QString(), false);
+  add(QStringLiteral("mnufil(0)"), QStringLiteral("无"));
   add(QStringLiteral("qxqj"), QStringLiteral("取消求解(&C)"), false);
   add(QStringLiteral("mnucav5"), QString(), false);
   add(QStringLiteral("cssd"), QStringLiteral("单人游戏"));

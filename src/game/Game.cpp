@@ -1,20 +1,34 @@
 #include "game/Game.h"
 
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "game/Completion.h"
+#include "game/FileMenu.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
+#include "game/OptionsFlow.h"
+#include "game/Prompter.h"
+#include "game/Texts.h"
 #include "game/WindowPort.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
 #include "input/KeyboardMap.h"
 #include "input/MouseInput.h"
 #include "settings/SettingsStore.h"
+#include "solver/RandomFill.h"
+#include "solver/SolveController.h"
+#include "sources/LevelBank.h"
+#include "sources/SolveFolder.h"
+#include "ui/model/TopBarSlide.h"
 
 namespace varelo {
 
 namespace {
+QString PerUserSolveDir() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+}
+
 // Calls a link if it is there, with a neutral result otherwise.
 template <typename R, typename... Args>
 auto Through(const std::function<R(Args...)>& link) {
@@ -56,7 +70,46 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       cursors_, *editor_, controls_, settings_, prompter_, window_,
       KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { mouse_->ImgLa_Click(); },
                     [this] { mouse_->ImgRa_Click(); }, [this] { completion_->AfterEntryCheck(); }});
+  bank_ = new LevelBank(settings_, this);
+  topBar_ = new TopBarSlide(controls_, this);
+  solver_ = new SolveController(*this,
+                                SolveHooks{[this] { completion_->AfterEntryCheck(); },
+                                           [this] { return conflicts_->anyEraseTimerRunning(); }, {}},
+                                this);
+  files_ = new FileMenu(board_, controls_, prompter_,
+                        PuzzleFiles(SolveFolderInUse(paths_.solveDir(), PerUserSolveDir())),
+                        FileMenuHooks{[this] { solver_->Command3_Click(); },
+                                      [this] { completion_->AfterEntryCheck(); },
+                                      [this] { return conflicts_->anyEraseTimerRunning(); }},
+                        this);
+  options_ = std::make_unique<OptionsFlow>(board_, controls_, cursors_, settings_, *clock_, *topBar_,
+                                           *flow_, window_);
+  LinkOwnParts();
   RegisterHandlers();
+}
+
+void Game::LinkOwnParts() {
+  links_.randomFill = [this](const FillRequest& request) { return GenerateGrid(request); };
+  links_.levelEntry = [this](int level) { return bank_->entry(level); };
+  links_.addLevelMenuItem = [this] { bank_->menu().AddItem(); };
+  links_.buildFileMenu = [this] { files_->BuildFileMenu(); };
+  links_.hideFileMenu = [this] { files_->HideFileMenu(); };
+  links_.slideTopBarIn = [this] { topBar_->StartSlideIn(); };
+}
+
+FilledGrid Game::GenerateGrid(const FillRequest& request) {
+  RandomFillRequest fill{request.comboOrder, request.randomMode, paths_.testPuzzle()};
+  const FillTarget target{request.workGrid, request.sharedDigit12, request.sharedDigit23};
+  RandomGrid grid = RandomFill(random_, fill, target);
+  if (grid.errorCode != 0) {
+    prompter_.Fail(texts::kErrorCode + QString::number(grid.errorCode));
+    // A test file that cannot be read gives way to a random grid rather
+    // than to an empty board.
+    fill.testFilePath.clear();
+    grid = RandomFill(random_, fill, target);
+  }
+  if (grid.usedTestFile) solver_->ShowTimedHint(QStringLiteral("非随机数独，从test.txt文件中生成"));
+  return FilledGrid{grid.digits, grid.fromSource, grid.usedTestFile};
 }
 
 Game::~Game() = default;
@@ -78,6 +131,10 @@ void Game::RegisterHandlers() {
   on("ImgRa", [this] { mouse_->ImgRa_Click(); });
   on("Lbltishi", [this] { mouse_->Lbltishi_Click(); });
   on("tuichu", [this] { window_.requestClose(); });
+  on("wenjian", [this] { files_->BuildFileMenu(); });
+  on("baocun", [this] { files_->Save(); });
+  on("Command5", [this] { files_->Save(); });
+  OnClick(QStringLiteral("mnufil"), [this](int index) { files_->mnufil_Click(index); });
   on("xuanxiang", [this] { window_.openOptions(); });
   on("yxgz", [this] { window_.openRules(); });
   on("guanyu", [this] { window_.openAbout(); });
@@ -97,6 +154,7 @@ void Game::Load() {
   random_.ReseedFromClock();
   const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
   controls_.setColour(QStringLiteral("Lbltishi"), Rgb::FromValue(colour));
+  controls_.setText(ctl::LblBegin(7), bank_->LoadLevelBank());
 }
 
 void Game::Dispatch(const QHash<QString, Handler>& handlers, const QString& name) {

@@ -24,19 +24,25 @@ namespace varelo {
 class CellEditor;
 class Completion;
 class ConflictMarker;
+class FileMenu;
 class GameClock;
 class GameFlow;
 class KeyboardMap;
+class LevelBank;
 class MouseInput;
+class OptionsFlow;
 class Prompter;
 class SettingsStore;
+class SolveController;
+class TopBarSlide;
 class WindowPort;
 
 // Modifier bits of a key event, as the keyboard map tests them.
 enum KeyModifier { kShift = 1, kCtrl = 2, kAlt = 4 };
 
-// What the game takes from its neighbours: the puzzle generator, the level
-// bank, the file menu, the window's start screen and top bar, the pointer.
+// How the rules reach their neighbours. The game fills every link with its
+// own parts except the two the window gives (the start screen's arrows and
+// the pointer test); tests may replace any of them.
 struct GameLinks {
   std::function<FilledGrid(const FillRequest&)> randomFill;
   std::function<QString(int level)> levelEntry;
@@ -73,6 +79,11 @@ class Game : public QObject {
   PuzzleSetup& puzzleSetup() { return *setup_; }
   Completion& completion() { return *completion_; }
   GameFlow& flow() { return *flow_; }
+  LevelBank& levelBank() { return *bank_; }
+  SolveController& solver() { return *solver_; }
+  TopBarSlide& topBar() { return *topBar_; }
+  OptionsFlow& options() { return *options_; }
+  FileMenu& fileMenu() { return *files_; }
   GameLinks& links() { return links_; }
 
   // The game's share of the window's load handler: seeds the generator,
@@ -98,6 +109,8 @@ class Game : public QObject {
  private:
   static void Dispatch(const QHash<QString, Handler>& handlers, const QString& name);
   void RegisterHandlers();
+  void LinkOwnParts();
+  FilledGrid GenerateGrid(const FillRequest& request);
 
   SettingsStore& settings_;
   Prompter& prompter_;
@@ -120,6 +133,11 @@ class Game : public QObject {
   GameFlow* flow_;
   std::unique_ptr<KeyboardMap> keyboard_;
   std::unique_ptr<MouseInput> mouse_;
+  LevelBank* bank_;
+  TopBarSlide* topBar_;
+  SolveController* solver_;
+  FileMenu* files_;
+  std::unique_ptr<OptionsFlow> options_;
 
   QHash<QString, Handler> clickHandlers_;
   QHash<QString, Handler> hoverHandlers_;

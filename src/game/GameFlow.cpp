@@ -13,6 +13,7 @@
 #include "input/ConflictMarker.h"
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
+#include "sources/MissionProgress.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
@@ -235,7 +236,7 @@ void GameFlow::LblBegin_Click(int index) {
       // After the first run the label names the level to resume: 第N关.
       const QString caption = controls_.text(ctl::LblBegin(7));
       int level = caption != texts::kMissionMode ? ParseInt(QStringView(caption).mid(1)) : 1;
-      if (level < 1 || level > 1999) level = 1;
+      if (level < kFirstLevel || level > kLastLevel) level = kFirstLevel;
       settings_.Write(SettingKey::MissionLevel, level);
       CopyLevel(level);
       SetTopBar(texts::kModeMission, texts::kLevelPrefix + QString::number(level), QString());

@@ -11,9 +11,11 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/RulesDialog.h"
+#include "game/FileMenu.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
+#include "sources/LevelBank.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
 #include "ui/ControlBinder.h"
@@ -66,7 +68,6 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
     move(screen->availableGeometry().center() - rect().center());
   setFocusPolicy(Qt::StrongFocus);
 
-  topBar_ = std::make_unique<TopBarSlide>(game_.controls());
   canvas_ = new Canvas(this);
   setCentralWidget(canvas_);
   binder_ = new ControlBinder(game_.controls(), this);
@@ -209,10 +210,16 @@ void MainWindow::ConnectGame() {
     startscreen::Hover(game_.controls(), settings_, entry);
   });
   GameLinks& links = game_.links();
-  links.slideTopBarIn = [this] { topBar_->StartSlideIn(); };
   links.updateLevelArrows = [this] { startscreen::UpdateLevelArrows(game_.controls(), settings_); };
   links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
-  links.addLevelMenuItem = [this] { levelMenu().Append({texts::LevelCaption(levelMenu().count() + 1)}); };
+  // The level and file menus mirror the game's lists.
+  connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,
+          [this](int, const QString& caption) { levelMenu().Append({caption}); });
+  connect(&game_.fileMenu(), &FileMenu::itemsChanged, this, [this] {
+    fileMenu().RemoveFrom(1);
+    fileMenu().Append(game_.fileMenu().items());
+  });
+  binder_->Bind(fileMenu().item(0));
   ConflictMarker& conflicts = game_.conflicts();
   connect(&conflicts, &ConflictMarker::crossChanged, this,
           [this, &conflicts](int grid) { setCrossCell(grid, conflicts.crossCell(grid)); });

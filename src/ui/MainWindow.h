@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   // steer the cursor only when it is not).
   bool pointerOverMainGrid() const;
   // The top-bar slide (Timer5 in, Timer9 out).
-  TopBarSlide& topBar() { return *topBar_; }
+  TopBarSlide& topBar() { return game_.topBar(); }
   // The player's background picture ("Imgbcl2"); a null image removes it.
   void setPlayerBackground(const QImage& picture);
   bool hasPlayerBackground() const;
@@ -110,7 +110,6 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   std::array<bool, kGridCount> gridShown_{};
   std::unique_ptr<CursorGlide> glide_;
   PictureBox* logo_ = nullptr;
-  std::unique_ptr<TopBarSlide> topBar_;
   bool quitting_ = false;
   bool hiddenToTray_ = false;
 };

@@ -36,8 +36,18 @@ inline QString ToText(const GridDigits& grid) {
 
 class GameHarness {
  public:
-  GameHarness() : game(settings.store(), prompter, window, AppPaths{QStringLiteral("/nonexistent")}) {
+  enum class Parts { Fakes, Real };
+
+  // With Parts::Real the game keeps its own generator and level bank, and
+  // `programDir` stands for the executable's folder.
+  explicit GameHarness(Parts parts = Parts::Fakes, const QString& programDir = QStringLiteral("/nonexistent"))
+      : game(settings.store(), prompter, window, AppPaths{programDir}) {
     GameLinks& links = game.links();
+    links.pointerOverMainGrid = [this] { return pointerOverMainGrid; };
+    if (parts == Parts::Real) {
+      game.Load();
+      return;
+    }
     links.randomFill = [](const FillRequest& request) {
       FilledGrid filled;
       filled.digits = request.workGrid == 2   ? RelabelledGrid(0, request.sharedDigit12)
@@ -52,7 +62,6 @@ class GameHarness {
       return level <= 50 ? grid : grid.left(9) + QString(72, u'0');
     };
     links.addLevelMenuItem = [this] { ++levelItemsAdded; };
-    links.pointerOverMainGrid = [this] { return pointerOverMainGrid; };
     game.Load();
   }
 

@@ -1,0 +1,58 @@
+#include "game/FileMenu.h"
+
+#include "game/Controls.h"
+#include "game/Prompter.h"
+
+namespace varelo {
+
+namespace {
+const QString kSubmenu = QStringLiteral("wenjian");
+const QString kSeparator = QStringLiteral("mnucav6");
+const QString kNone = QStringLiteral("mnufil(0)");
+}  // namespace
+
+FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files,
+                   FileMenuHooks hooks, QObject* parent)
+    : QObject(parent), board_(board), controls_(controls), prompter_(prompter),
+      files_(std::move(files)), hooks_(std::move(hooks)) {}
+
+void FileMenu::SetItems(const QStringList& items) {
+  if (items == items_) return;
+  items_ = items;
+  emit itemsChanged();
+}
+
+void FileMenu::BuildFileMenu() {
+  controls_.setVisible(kSubmenu, true);
+  controls_.setVisible(kSeparator, true);
+  SetItems(files_.ListFiles());
+  controls_.setVisible(kNone, items_.isEmpty());
+}
+
+void FileMenu::HideFileMenu() {
+  controls_.setVisible(kSubmenu, false);
+  controls_.setVisible(kSeparator, false);
+  controls_.setVisible(kNone, true);
+  SetItems({});
+}
+
+void FileMenu::Show(const FileOutcome& outcome) {
+  if (outcome.message.isEmpty()) return;
+  if (outcome.ok) prompter_.Inform(outcome.message);
+  else prompter_.Fail(outcome.message);
+}
+
+void FileMenu::mnufil_Click(int index) {
+  if (index <= 0) return prompter_.Inform(PuzzleFiles::PlacementHint());
+  if (index > items_.size()) return;
+  const FileOutcome outcome = files_.Load(items_[index - 1], board_, hooks_.reset);
+  Show(outcome);
+  if (outcome.ok && hooks_.afterEntryCheck) hooks_.afterEntryCheck();
+}
+
+void FileMenu::Save() {
+  if (hooks_.conflictShown && hooks_.conflictShown()) return;
+  Show(files_.Save(board_));
+}
+
+}  // namespace varelo
