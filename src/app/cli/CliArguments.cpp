@@ -13,6 +13,12 @@ const char* const kUsage =
     "solve prints the first solution in the game's search order (or 'none');\n"
     "solve --all prints every solution and 'count: K' ('K+': stopped by --max);\n"
     "count prints the number of solutions ('N+': more than --max N).\n"
+    "       varelo-cli level N        prints mission level N of the level bank\n"
+    "       varelo-cli levels         prints levels 1 to 1999, one a line\n"
+    "       varelo-cli generate [--order 1|2|3] [--givens K] [--level N]\n"
+    "generate prints the givens the game would set up: a random game of order 1,\n"
+    "or a combination of order 2 or 3 (grids separated by a blank), with K givens\n"
+    "(11 to 75, default 35) per grid; or those of mission level N.\n"
     "Exit status: 0 every puzzle solved, 1 some without solution, 2 bad input.\n";
 
 namespace {
@@ -45,6 +51,26 @@ bool Matches(const std::string& word, const std::string& name) {
   return word == name || word.compare(0, name.size() + 1, name + "=") == 0;
 }
 
+void CheckBankCommand(Arguments& args, std::string& error) {
+  const bool generate = args.command == Arguments::Command::Generate;
+  if (args.command == Arguments::Command::Level) {
+    if (args.puzzles.size() != 1 || !Number(args.puzzles[0])) {
+      error = "level takes one level number";
+      return;
+    }
+    args.level = Number(args.puzzles[0]);
+    args.puzzles.clear();
+  } else if (!args.puzzles.empty() || args.fromStdin) {
+    error = "unexpected word '" + (args.fromStdin ? std::string("-") : args.puzzles[0]) + "'";
+  } else if (args.all || args.max) {
+    error = "--all and --max belong to solve and count";
+  } else if (!generate && (args.order || args.givens || args.level)) {
+    error = "levels takes no option";
+  } else if (generate && args.level && (args.order > 1 || args.givens)) {
+    error = "generate --level takes no --order or --givens: the level decides";
+  }
+}
+
 }  // namespace
 
 ParseResult ParseArguments(const std::vector<std::string>& words) {
@@ -70,19 +96,36 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
     } else if (Matches(word, "--order")) {
       if (!OptionValue(words, i, "--order", value, error)) return result;
       const auto order = Number(value);
-      if (!order || (*order != 2 && *order != 3)) {
-        error = "--order must be 2 or 3, not '" + value + "'";
+      if (!order || *order < 1 || *order > 3) {
+        error = "--order must be 2 or 3 (or 1 for generate), not '" + value + "'";
         return result;
       }
       args.order = static_cast<int>(*order);
+    } else if (Matches(word, "--givens")) {
+      if (!OptionValue(words, i, "--givens", value, error)) return result;
+      args.givens = Number(value);
+      if (!args.givens || *args.givens < 11 || *args.givens > 75) {
+        error = "--givens needs a whole number from 11 to 75, not '" + value + "'";
+        return result;
+      }
+    } else if (Matches(word, "--level")) {
+      if (!OptionValue(words, i, "--level", value, error)) return result;
+      args.level = Number(value);
+      if (!args.level) {
+        error = "--level needs a level number, not '" + value + "'";
+        return result;
+      }
     } else if (word.size() > 1 && word[0] == '-' && word[1] == '-') {
       error = "unknown option " + word;
       return result;
     } else if (!haveCommand) {
       if (word == "solve") args.command = Arguments::Command::Solve;
       else if (word == "count") args.command = Arguments::Command::Count;
+      else if (word == "level") args.command = Arguments::Command::Level;
+      else if (word == "levels") args.command = Arguments::Command::Levels;
+      else if (word == "generate") args.command = Arguments::Command::Generate;
       else {
-        error = "unknown command '" + word + "' (solve or count)";
+        error = "unknown command '" + word + "' (solve, count, level, levels or generate)";
         return result;
       }
       haveCommand = true;
@@ -94,6 +137,15 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
   }
   if (!haveCommand) {
     error = "no command given";
+    return result;
+  }
+  const bool puzzles = args.command == Arguments::Command::Solve || args.command == Arguments::Command::Count;
+  if (!puzzles) {
+    CheckBankCommand(args, error);
+  } else if (args.order == 1) {
+    error = "--order must be 2 or 3 for solve and count";
+  } else if (args.givens || args.level) {
+    error = "--givens and --level belong to generate";
   } else if (args.fromStdin && !args.puzzles.empty()) {
     error = "'-' reads the puzzles from standard input and takes no puzzle besides";
   } else if (!args.fromStdin && args.puzzles.empty()) {

@@ -3,6 +3,9 @@
 #include <iostream>
 #include <sstream>
 
+#include <QCoreApplication>
+
+#include "app/cli/BankCommands.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/PuzzleInput.h"
@@ -28,6 +31,17 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  if (args.command == Arguments::Command::Level)
+    return RunLevel(static_cast<int>(*args.level), std::cout, std::cerr);
+  if (args.command == Arguments::Command::Levels) return RunLevels(std::cout);
+  if (args.command == Arguments::Command::Generate) {
+    QCoreApplication app(argc, argv);
+    GenerateOptions options;
+    options.order = args.order == 0 ? 1 : args.order;
+    if (args.givens) options.givens = static_cast<int>(*args.givens);
+    if (args.level) options.level = static_cast<int>(*args.level);
+    return RunGenerate(options, std::cout, std::cerr);
+  }
 
   const PuzzleList list = args.fromStdin ? PuzzlesFromLines(std::cin, args.order)
                                          : PuzzlesFromWords(args.puzzles, args.order);
@@ -49,7 +63,7 @@ int main(int argc, char** argv) {
     case Arguments::Command::Count:
       status = RunCount(args, list.puzzles, out);
       break;
-    case Arguments::Command::Help:
+    default:
       break;
   }
   std::cout << out.str();
