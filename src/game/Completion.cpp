@@ -20,9 +20,9 @@ namespace varelo {
 
 namespace {
 const QString kPointer = QStringLiteral("Imgpt");
-// The pointer's top relative to the restart button's top, in twips.
-constexpr int kPointerHigh = -600;
-constexpr int kPointerLow = -480;
+// The pointer bobs between these heights above the restart button's top.
+constexpr int kPointerHigh = 600;
+constexpr int kPointerLow = 480;
 constexpr int kPointerStep = 15;
 
 GridDigits ParseEntry(const QString& entry) {
@@ -153,20 +153,21 @@ void Completion::StartPointer() {
 void Completion::StopPointer() {
   pointerTimer_->stop();
   controls_.setVisible(kPointer, false);
-  controls_.setTop(kPointer, kPointerHigh);
+  controls_.setTop(kPointer, controls_.top(ctl::Command(1)) - kPointerHigh);
 }
 
 bool Completion::pointerRunning() const { return pointerTimer_->isActive(); }
 
 void Completion::Timer17_Timer() {
   controls_.setVisible(kPointer, true);
+  const int button = controls_.top(ctl::Command(1));
   int top = controls_.top(kPointer);
   if (pointerDown_) {
     top += kPointerStep;
-    if (kPointerLow < top) pointerDown_ = false;
+    if (button - kPointerLow < top) pointerDown_ = false;
   } else {
     top -= kPointerStep;
-    if (kPointerHigh > top) pointerDown_ = true;
+    if (button - kPointerHigh > top) pointerDown_ = true;
   }
   controls_.setTop(kPointer, top);
 }

@@ -83,7 +83,6 @@ Controls::Controls(QObject* parent) : QObject(parent) {
     states_.insert(initial.name, state);
   }
   states_[QStringLiteral("PicTop")].top = -250;
-  states_[QStringLiteral("Imgpt")].top = -600;  // relative to the restart button
   states_[QStringLiteral("Lbltishi")].toolTip = QStringLiteral("单击这里改变字体颜色。");
   states_[QStringLiteral("Imgcol")].toolTip = texts::kPen;
   states_[QStringLiteral("Imgcle")].toolTip = QStringLiteral("橡皮擦");

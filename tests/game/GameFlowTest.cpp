@@ -135,7 +135,17 @@ TEST(GameFlow, CombinationsShowTheirGridsAndAWinLocksThem) {
   EXPECT_FALSE(h.board().gridEditable(2));
   EXPECT_FALSE(h.game.clock().isRunning());
   EXPECT_TRUE(h.game.completion().pointerRunning());
-  h.game.completion().Timer17_Timer();
+  // The pointer bobs between 600 and 480 twips above the restart button.
+  h.controls().setTop(ctl::Command(1), 6000);
+  h.controls().setTop(QStringLiteral("Imgpt"), 6000 - 600);
+  int highest = 6000, lowest = 0;
+  for (int i = 0; i < 40; ++i) {
+    h.game.completion().Timer17_Timer();
+    highest = std::min(highest, h.controls().top(QStringLiteral("Imgpt")));
+    lowest = std::max(lowest, h.controls().top(QStringLiteral("Imgpt")));
+  }
+  EXPECT_EQ(highest, 6000 - 615);
+  EXPECT_EQ(lowest, 6000 - 465);
   EXPECT_TRUE(h.controls().isVisible(QStringLiteral("Imgpt")));
 
   h.game.Click(QStringLiteral("Command1"));

@@ -1,0 +1,254 @@
+// Playing in the real main window, offscreen, with key and mouse events:
+// a mission level won from the start screen, a clash withdrawn, a
+// combination won, the clock, pen, pencil and eraser.
+
+#include <QAction>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "core/Board.h"
+#include "game/Completion.h"
+#include "game/Controls.h"
+#include "game/GameClock.h"
+#include "input/ConflictMarker.h"
+#include "settings/SettingsStore.h"
+#include "sources/LevelBank.h"
+#include "ui/GridView.h"
+#include "ui/model/TopBarSlide.h"
+#include "ui/model/Twips.h"
+#include "WindowFixture.h"
+
+namespace varelo {
+namespace {
+
+using testing::WindowTest;
+
+constexpr char kSolution[] =
+    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+
+// A valid grid whose digits are relabelled so that `position` holds `digit`.
+GridDigits RelabelledGrid(int position, int digit) {
+  GridDigits grid{};
+  for (int p = 0; p < 81; ++p) grid[p] = static_cast<unsigned char>(kSolution[p] - '0');
+  if (digit == 0) return grid;
+  const int old = grid[position];
+  for (auto& d : grid) d = d == old ? digit : d == digit ? old : d;
+  return grid;
+}
+
+class PlayWindowTest : public WindowTest {
+ protected:
+  QWidget* Child(const QString& name) {
+    auto* widget = window->findChild<QWidget*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+  }
+  QString LabelText(const QString& name) { return qobject_cast<QLabel*>(Child(name))->text(); }
+  Game& game() { return window->game(); }
+  Board& board() { return game().board(); }
+
+  void Click(const QString& name) {
+    QWidget* widget = Child(name);
+    ASSERT_TRUE(widget && widget->isVisible()) << name.toStdString();
+    QTest::mouseClick(widget, Qt::LeftButton);
+    Settle();
+  }
+  void Hover(const QString& name) {
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(Child(name), &enter);
+  }
+  void Trigger(const QString& action) {
+    auto* item = window->findChild<QAction*>(action);
+    ASSERT_NE(item, nullptr) << action.toStdString();
+    item->trigger();
+    Settle();
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(window.get(), key, modifiers);
+  }
+  void Digit(int digit) { Key(static_cast<Qt::Key>(Qt::Key_0 + digit)); }
+
+  void Glide(int grid) {
+    for (int tick = 0; tick < 40; ++tick) {
+      window->glide().VerticalTick(grid);
+      window->glide().HorizontalTick(grid);
+    }
+  }
+  // Steps the main grid's cursor with the arrow keys, the pointer away.
+  void StepTo(int cell) {
+    pointer.at = QPoint(-1000000, -1000000);
+    while (game().cursors().state(0).currentCell != cell) {
+      const int current = game().cursors().state(0).currentCell;
+      const int dRow = (cell - 1) / 9 - (current - 1) / 9;
+      const int dColumn = (cell - 1) % 9 - (current - 1) % 9;
+      Key(dRow > 0 ? Qt::Key_Down : dRow < 0 ? Qt::Key_Up : dColumn > 0 ? Qt::Key_Right : Qt::Key_Left);
+      Glide(0);
+      ASSERT_NE(game().cursors().state(0).currentCell, current) << "the cursor did not move";
+    }
+  }
+  // Puts the pointer over a square of a further grid; its frame appears there.
+  void PointAt(int grid, int cell) {
+    const TwipRect s = window->gridView(grid)->geometry().square(cell);
+    const QPoint local(ToPixels(s.left + s.width / 2), ToPixels(s.top + s.height / 2));
+    pointer.at = QPoint(-1000000, -1000000);
+    for (int g = 1; g <= 3; ++g) window->glide().VerticalTick(g);
+    pointer.at = window->gridView(grid)->mapToGlobal(local) * kTwipsPerPixel;
+    for (int g = 1; g <= 3; ++g) Glide(g);
+    ASSERT_EQ(game().cursors().state(grid).currentCell, cell);
+  }
+  // The top bar slides in over half a second; a screenshot wants it there.
+  void SlideTopBarIn() {
+    for (int i = 0; i < 6; ++i) game().topBar().SlideInTick();
+    Settle();
+  }
+  QStringList Asked() {
+    QStringList texts;
+    for (const Prompt& p : prompter.asked) texts << p.text;
+    return texts;
+  }
+};
+
+TEST_F(PlayWindowTest, AFirstRunWinsLevelOneWithTheKeyboardAndOpensLevelTwo) {
+  Open();
+  ResizeTo(900, 680);
+  game().levelBank().Timer18_Timer();
+  Hover(ctl::LblBegin(0));
+  ASSERT_EQ(LabelText(ctl::LblBegin(7)), QStringLiteral("任务模式"));
+  Click(ctl::LblBegin(7));
+  EXPECT_EQ(LabelText(ctl::LblTop(1)), QStringLiteral("Level 1"));
+  EXPECT_EQ(LabelText(ctl::LblTop(0)), QStringLiteral("任务"));
+  EXPECT_TRUE(Child(ctl::PicMis(0))->isVisible());
+
+  const QString solution = game().levelBank().entry(1);
+  for (int cell = 1; cell <= 81; ++cell) {
+    if (board().digit(0, cell) != 0) continue;
+    StepTo(cell);
+    Digit(solution[cell - 1].digitValue());
+  }
+  EXPECT_EQ(Asked(), QStringList{QStringLiteral("你赢了！")});
+  EXPECT_EQ(LabelText(ctl::LblTop(1)), QStringLiteral("Level 2"));
+  EXPECT_EQ(settings.store().Read(SettingKey::MissionLevel), "2");
+  EXPECT_EQ(settings.store().Read(SettingKey::LevelsOpened), "2");
+  ASSERT_EQ(window->levelMenu().count(), 2);
+  EXPECT_EQ(window->levelMenu().item(1)->text(), QStringLiteral("第2关"));
+  EXPECT_TRUE(Child(ctl::PicMis(0))->isVisible());
+}
+
+TEST_F(PlayWindowTest, AClashIsCrossedLockedAndWithdrawn) {
+  Open();
+  ResizeTo(900, 680);
+  Trigger(QStringLiteral("sjms"));
+  // A given and an empty cell of the same row.
+  int given = 1;
+  while (!board().isFixed(0, given)) ++given;
+  int empty = (given - 1) / 9 * 9 + 1;
+  while (board().digit(0, empty) != 0) ++empty;
+  StepTo(empty);
+  const Rgb hintBefore = board().background(0, empty);
+  Digit(board().digit(0, given));
+
+  EXPECT_EQ(board().ink(0, given), colours::kRed);
+  EXPECT_EQ(window->gridView(0)->crossCell(), empty);
+  EXPECT_FALSE(board().gridEditable(0));
+  EXPECT_EQ(board().background(0, empty), hintBefore);
+  SlideTopBarIn();
+  Screenshot(*window, QStringLiteral("game-conflict-cross"));
+
+  auto* eraseTimer = game().findChild<QTimer*>(QStringLiteral("Timer3"));
+  ASSERT_TRUE(eraseTimer && eraseTimer->isActive());
+  game().conflicts().EraseTick(0);
+  EXPECT_EQ(board().digit(0, empty), 0);
+  EXPECT_EQ(board().ink(0, given), colours::kBlack);
+  EXPECT_EQ(window->gridView(0)->crossCell(), 0);
+  EXPECT_TRUE(board().gridEditable(0));
+}
+
+TEST_F(PlayWindowTest, PenPencilAndEraserFromTheirIcons) {
+  Open();
+  ResizeTo(900, 680);
+  Trigger(QStringLiteral("sjms"));
+  int empty = 1;
+  while (board().digit(0, empty) != 0) ++empty;
+  StepTo(empty);
+  Click(QStringLiteral("Imgcol"));
+  EXPECT_EQ(Child(QStringLiteral("Imgcol"))->toolTip(), QStringLiteral("铅笔"));
+  // Any candidate of the cell never clashes.
+  int candidate = 1;
+  auto clashes = [this, empty](int d) {
+    for (int n = 1; n <= 81; ++n) {
+      const bool sameRow = (n - 1) / 9 == (empty - 1) / 9, sameColumn = (n - 1) % 9 == (empty - 1) % 9;
+      const bool sameBox = (n - 1) / 27 == (empty - 1) / 27 && (n - 1) % 9 / 3 == (empty - 1) % 9 / 3;
+      if (n != empty && (sameRow || sameColumn || sameBox) && board().digit(0, n) == d) return true;
+    }
+    return false;
+  };
+  while (clashes(candidate)) ++candidate;
+  Digit(candidate);
+  EXPECT_EQ(board().kind(0, empty), EntryKind::Pencil);
+  EXPECT_EQ(board().ink(0, empty), colours::kPencilGrey);
+  Click(QStringLiteral("Imgcol"));
+  EXPECT_EQ(Child(QStringLiteral("Imgcol"))->toolTip(), QStringLiteral("钢笔"));
+  Digit(candidate);
+  EXPECT_EQ(board().kind(0, empty), EntryKind::Pen);
+  EXPECT_EQ(board().ink(0, empty), colours::kBlue);
+
+  Click(QStringLiteral("Imgcol"));
+  Digit(candidate);
+  Click(QStringLiteral("Imgcle"));
+  EXPECT_EQ(board().digit(0, empty), 0) << "the eraser clears pencil entries";
+}
+
+TEST_F(PlayWindowTest, TheClockCountsInTheTopBar) {
+  settings.store().Write(SettingKey::Difficulty, QStringLiteral("2"));
+  Open();
+  Trigger(QStringLiteral("sjms"));
+  EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "10:00");
+  game().clock().Timer8_Timer();
+  game().clock().Timer8_Timer();
+  EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "09:59");
+
+  settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
+  Trigger(QStringLiteral("zhsj"));
+  EXPECT_EQ(LabelText(ctl::LblTime(1)), QStringLiteral("∞"));
+  EXPECT_FALSE(game().clock().isRunning());
+}
+
+TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
+  Open();
+  ResizeTo(1100, 760);
+  // A known pair of solutions, chained through the corner.
+  game().links().randomFill = [](const FillRequest& request) {
+    FilledGrid filled;
+    filled.digits = request.workGrid == 2 ? RelabelledGrid(0, request.sharedDigit12) : RelabelledGrid(0, 0);
+    return filled;
+  };
+  Trigger(QStringLiteral("zhej"));
+  EXPECT_EQ(LabelText(ctl::LblTop(1)), QStringLiteral("二阶"));
+  const GridDigits grid1 = RelabelledGrid(0, 0);
+  const GridDigits grid2 = RelabelledGrid(0, grid1[80]);
+  for (int grid : {1, 2}) {
+    const GridDigits& solution = grid == 1 ? grid1 : grid2;
+    for (int cell = 1; cell <= 81; ++cell) {
+      if (board().digit(grid, cell) != 0) continue;
+      PointAt(grid, cell);
+      Digit(solution[cell - 1]);
+    }
+  }
+  EXPECT_EQ(Asked(), QStringList{QStringLiteral("你赢了！")});
+  EXPECT_FALSE(board().gridEditable(1));
+  EXPECT_FALSE(board().gridEditable(2));
+  ASSERT_TRUE(game().completion().pointerRunning());
+  for (int i = 0; i < 5; ++i) game().completion().Timer17_Timer();
+  EXPECT_TRUE(Child(QStringLiteral("Imgpt"))->isVisible());
+  PointAt(1, 40);
+  const int before = board().digit(1, 40);
+  Digit(before == 9 ? 1 : before + 1);
+  EXPECT_EQ(board().digit(1, 40), before) << "a won combination takes no keys";
+  SlideTopBarIn();
+  Screenshot(*window, QStringLiteral("combination-win"));
+}
+
+}  // namespace
+}  // namespace varelo
