@@ -6,8 +6,7 @@
 
 #include "core/Board.h"
 #include "game/Game.h"
-#include "game/Prompter.h"
-#include "game/WindowPort.h"
+#include "game/Headless.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
 #include "sources/MissionProgress.h"
@@ -15,28 +14,6 @@
 namespace varelo::cli {
 
 namespace {
-
-// The game without a window: nothing to show, nobody to ask.
-class SilentPrompter : public Prompter {
- public:
-  Answer Ask(const Prompt& prompt) override {
-    return prompt.buttons == Prompt::Buttons::YesNo ? Answer::Yes : Answer::Ok;
-  }
-};
-
-class NoWindow : public WindowPort {
- public:
-  bool isMinimized() const override { return false; }
-  bool isHidden() const override { return false; }
-  int clientWidth() const override { return 11400; }
-  int clientHeight() const override { return 7800; }
-  void openOptions() override {}
-  void openRules() override {}
-  void openAbout() override {}
-  void requestClose() override {}
-  void quitNow() override {}
-  void hideToTray() override {}
-};
 
 void PrintGivens(const Board& board, int grid, std::ostream& out) {
   for (int n = 1; n <= kCellsPerGrid; ++n)
