@@ -4,11 +4,11 @@
 // repainted); "repaint" is the first refresh of a new puzzle (every empty
 // cell graded and painted).
 
-#include <QCoreApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "BenchMain.h"
 
 #include "core/Board.h"
 #include "core/ColourHint.h"
@@ -65,12 +65,4 @@ BENCHMARK(BM_ReadColourSetting);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  QTemporaryDir config;  // never touch the user's settings
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

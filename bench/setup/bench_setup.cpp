@@ -3,11 +3,11 @@
 // complete grids and a stored one.
 //   build/bin/bench_setup
 
-#include <QCoreApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "BenchMain.h"
 
 #include "game/Game.h"
 #include "game/Headless.h"
@@ -43,12 +43,4 @@ BENCHMARK(BM_MissionLevel1999)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  QTemporaryDir config;  // never touch the user's settings
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -7,6 +7,7 @@
 #include "game/Controls.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
+#include "game/ShowLayout.h"
 #include "game/Texts.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
@@ -96,12 +97,17 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   if (hooks_.hideFileMenu) hooks_.hideFileMenu();
 }
 
-// The common end of every playing entry from the menus.
-void GameFlow::EnterPlayingMode(int order) {
-  board_.setComboOrder(order);
+// Only the grids of the order take the player's keys.
+void GameFlow::TakeInputIn(int order) {
   const auto grids = GridsInPlay(order);
   for (int grid = 0; grid < kGridCount; ++grid)
     board_.setGridEditable(grid, std::find(grids.begin(), grids.end(), grid) != grids.end());
+}
+
+// The common end of every playing entry from the menus.
+void GameFlow::EnterPlayingMode(int order) {
+  board_.setComboOrder(order);
+  TakeInputIn(order);
   controls_.setVisible(QStringLiteral("Imgcol"), true);
   controls_.setVisible(QStringLiteral("Imgcle"), true);
   SetClock(OrderName(order));
@@ -171,9 +177,7 @@ void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
     for (int n = 1; n <= kCellsPerGrid; ++n) board_.setBackground(0, n, colours::Checkerboard(n));
 
   board_.setComboOrder(order);
-  const auto grids = GridsInPlay(order);
-  for (int grid = 0; grid < kGridCount; ++grid)
-    board_.setGridEditable(grid, std::find(grids.begin(), grids.end(), grid) != grids.end());
+  TakeInputIn(order);
   if (order == 0) board_.clearGridEntries(0);
   else PrepareCombinationGrids(order);
 
@@ -198,18 +202,7 @@ void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
   board_.setInSolveMode(true);
   if (hooks_.buildFileMenu) hooks_.buildFileMenu();
 
-  if (order >= 2) {
-    board_.setBackground(1, 81, colours::kSharedCorner);
-    board_.setBackground(2, 1, colours::kSharedCorner);
-  }
-  if (order == 3) {
-    board_.setBackground(2, 9, colours::kSharedCorner);
-    board_.setBackground(3, 73, colours::kSharedCorner);
-  }
-  for (int grid : grids) {
-    cursors_.setTracking(grid, true);
-    controls_.setVisible(ctl::PicMis(grid), true);
-  }
+  ShowLayout(board_, controls_, cursors_);
 }
 
 void GameFlow::StartFromStartScreen(int order) {

@@ -62,6 +62,7 @@ class GameFlow : public QObject {
   void EnterCombination(int order);
   void EnterSolveMode(int order, bool fromStartScreen);
   void PrepareCombinationGrids(int order);
+  void TakeInputIn(int order);
   void SetTopBar(const QString& mode, const QString& level, const QString& hint);
   void SetClock(const QString& order);
   void CopyLevel(int level);

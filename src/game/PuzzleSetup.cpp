@@ -8,6 +8,7 @@
 #include "core/RandomSource.h"
 #include "game/Controls.h"
 #include "game/GameClock.h"
+#include "game/ShowLayout.h"
 #include "game/Texts.h"
 #include "settings/SettingsStore.h"
 #include "ui/model/Cursors.h"
@@ -194,19 +195,7 @@ void PuzzleSetup::OpenGame() {
   controls_.setVisible(QStringLiteral("Imgcol"), true);
   controls_.setVisible(QStringLiteral("Imgcle"), true);
 
-  const int order = board_.comboOrder();
-  if (order >= 2) {
-    board_.setBackground(1, 81, colours::kSharedCorner);
-    board_.setBackground(2, 1, colours::kSharedCorner);
-  }
-  if (order == 3) {
-    board_.setBackground(2, 9, colours::kSharedCorner);
-    board_.setBackground(3, 73, colours::kSharedCorner);
-  }
-  for (int grid : GridsInPlay(order)) {
-    cursors_.setTracking(grid, true);
-    controls_.setVisible(ctl::PicMis(grid), true);
-  }
+  ShowLayout(board_, controls_, cursors_);
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
   if (settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
 }

@@ -10,23 +10,11 @@
 #include "game/Texts.h"
 #include "settings/SettingsStore.h"
 #include "support/Fakes.h"
+#include "support/Grids.h"
 #include "support/TempSettings.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo::testing {
-
-inline constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
-
-// A valid grid whose digits are relabelled so that `position` holds `digit`.
-inline GridDigits RelabelledGrid(int position, int digit) {
-  GridDigits grid{};
-  for (int p = 0; p < 81; ++p) grid[p] = static_cast<unsigned char>(kSolution[p] - '0');
-  if (digit == 0) return grid;
-  const int old = grid[position];
-  for (auto& d : grid) d = d == old ? digit : d == digit ? old : d;
-  return grid;
-}
 
 inline QString ToText(const GridDigits& grid) {
   QString text;

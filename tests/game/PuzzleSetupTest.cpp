@@ -14,14 +14,14 @@
 #include "game/PuzzleSetup.h"
 #include "game/Texts.h"
 #include "support/Fakes.h"
+#include "support/Grids.h"
 #include "support/TempSettings.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
 namespace {
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+using testing::kSolution;
 
 GridDigits ParseGrid(const char* text) {
   GridDigits grid{};
@@ -29,14 +29,7 @@ GridDigits ParseGrid(const char* text) {
   return grid;
 }
 
-// A valid grid whose digits are relabelled so that `position` holds `digit`.
-GridDigits GridWith(int position, int digit) {
-  GridDigits grid = ParseGrid(kSolution);
-  if (digit == 0) return grid;
-  const int old = grid[position];
-  for (auto& d : grid) d = d == old ? digit : d == digit ? old : d;
-  return grid;
-}
+GridDigits GridWith(int position, int digit) { return testing::RelabelledGrid(position, digit); }
 
 class PuzzleSetupTest : public ::testing::Test {
  protected:

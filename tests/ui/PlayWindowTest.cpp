@@ -18,6 +18,7 @@
 #include "ui/GridView.h"
 #include "ui/model/TopBarSlide.h"
 #include "ui/model/Twips.h"
+#include "support/Grids.h"
 #include "WindowFixture.h"
 
 namespace varelo {
@@ -25,18 +26,8 @@ namespace {
 
 using testing::WindowTest;
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
-
-// A valid grid whose digits are relabelled so that `position` holds `digit`.
-GridDigits RelabelledGrid(int position, int digit) {
-  GridDigits grid{};
-  for (int p = 0; p < 81; ++p) grid[p] = static_cast<unsigned char>(kSolution[p] - '0');
-  if (digit == 0) return grid;
-  const int old = grid[position];
-  for (auto& d : grid) d = d == old ? digit : d == digit ? old : d;
-  return grid;
-}
+using testing::kSolution;
+using testing::RelabelledGrid;
 
 class PlayWindowTest : public WindowTest {
  protected:
