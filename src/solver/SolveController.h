@@ -40,6 +40,8 @@ class SolveController : public QObject {
   SearchState& search() { return state_; }
   SolveRunner& runner() { return runner_; }
   bool running() const { return runner_.running(); }
+  // The watchdog's calendar (the clock's date when empty); tests fix the month.
+  void setCalendar(std::function<QDate()> today) { hooks_.today = std::move(today); }
 
   // Shows a text on the hint line for three seconds (Timer6).
   void ShowTimedHint(const QString& text);

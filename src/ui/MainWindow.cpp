@@ -15,6 +15,7 @@
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
+#include "solver/SolveController.h"
 #include "sources/LevelBank.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
@@ -261,8 +262,8 @@ void MainWindow::Relayout() {
   context.comboOrder = game_.board().comboOrder();
   context.corrected = Corrected();
   context.timeLimitSeconds = game_.clock().timeLimitSeconds();
-  const auto* busyBar = game_.findChild<QTimer*>(QStringLiteral("Timer15"));
-  context.busyBarRunning = busyBar && busyBar->isActive();
+  // The whole run owns the bar, also while the watchdog's question holds Timer15.
+  context.busyBarRunning = game_.solver().running();
   ApplyResize(game_.controls(), sizesInTwips(), context);
   canvas_->update();
 }

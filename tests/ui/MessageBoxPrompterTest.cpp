@@ -1,0 +1,70 @@
+// The window's message boxes, offscreen: a question with an automatic answer
+// really closes itself with Yes, and an answer by the player first leaves no
+// automatic answer behind for a later box.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "ui/MessageBoxPrompter.h"
+#include "BoxWatcher.h"
+
+namespace varelo {
+namespace {
+
+using testing::BoxWatcher;
+
+Prompt Question(int autoYesAfterMs) {
+  Prompt prompt{QStringLiteral("是否继续求解？"), Prompt::Icon::Question, Prompt::Buttons::YesNo};
+  prompt.autoYesAfterMs = autoYesAfterMs;
+  return prompt;
+}
+
+TEST(MessageBoxPrompterTest, AQuestionLeftAloneAnswersYesByItself) {
+  QWidget owner;
+  MessageBoxPrompter prompter(&owner);
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  BoxWatcher watch([&](QMessageBox& box) {
+    title = box.windowTitle();
+    text = box.text();
+    icon = box.icon();
+    buttons = box.standardButtons();
+  });
+  EXPECT_EQ(prompter.Ask(Question(50)), Answer::Yes);
+  EXPECT_EQ(title, "Varelo");
+  EXPECT_EQ(text, "是否继续求解？");
+  EXPECT_EQ(icon, QMessageBox::Question);
+  EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the box is gone";
+}
+
+TEST(MessageBoxPrompterTest, ThePlayersAnswerCancelsThePendingAutomaticOne) {
+  QWidget owner;
+  MessageBoxPrompter prompter(&owner);
+  {
+    BoxWatcher answerNo([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    EXPECT_EQ(prompter.Ask(Question(200)), Answer::No);
+  }
+  // A later box stays open past the moment the first one's automatic answer
+  // was due; the player answers it.
+  bool dueTimePassed = false;
+  QTimer::singleShot(400, [&] { dueTimePassed = true; });
+  BoxWatcher answerLater([&](QMessageBox& box) {
+    auto* later = new QTimer(&box);
+    later->setInterval(5);
+    QObject::connect(later, &QTimer::timeout, &box, [&box, &dueTimePassed] {
+      if (dueTimePassed) box.button(QMessageBox::No)->click();
+    });
+    later->start();
+  });
+  EXPECT_EQ(prompter.Ask(Question(0)), Answer::No) << "no stale Yes reached the later box";
+  EXPECT_TRUE(dueTimePassed);
+}
+
+}  // namespace
+}  // namespace varelo
