@@ -18,6 +18,10 @@ namespace {
 constexpr Rgb kPauseGreen{0, 255, 0};
 constexpr Rgb kStartScreenTeal{0, 128, 128};
 const QString kDefaultGivens = QStringLiteral("35");
+
+// A check box shows 0, 1 or 2; any other stored number shows by what it
+// means to its reader (on as the greyed default), rather than failing.
+int CheckBoxValue(double stored, bool on) { return !on ? 0 : stored == 1 ? 1 : 2; }
 }  // namespace
 
 OptionsFlow::OptionsFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
@@ -56,8 +60,10 @@ void OptionsFlow::Open() {
 
 OptionValues OptionsFlow::Load() {
   OptionValues values;
-  values.colourHint = settings_.ReadInt(SettingKey::ColourHint);
-  values.bossKey = settings_.ReadInt(SettingKey::BossKey);
+  const double colourHint = settings_.ReadNumber(SettingKey::ColourHint);
+  values.colourHint = CheckBoxValue(colourHint, colourHint != 0);
+  const double bossKey = settings_.ReadNumber(SettingKey::BossKey);
+  values.bossKey = CheckBoxValue(bossKey, bossKey > 0);
   const int nd = settings_.ReadInt(SettingKey::Difficulty);
   values.difficultyIndex = nd >= 1 && nd <= 3 ? nd - 1 : 3;
   values.givens = settings_.Read(SettingKey::Givens);

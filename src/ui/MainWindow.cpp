@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "dialogs/AboutDialog.h"
+#include "dialogs/OptionsDialog.h"
 #include "dialogs/RulesDialog.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
@@ -23,6 +24,7 @@
 #include "ui/ControlWidgets.h"
 #include "ui/GridView.h"
 #include "ui/MessageBoxPrompter.h"
+#include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
 #include "ui/model/StartScreen.h"
 #include "ui/model/Twips.h"
@@ -83,6 +85,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   BuildTopBar();
   BuildSideControls();
   ConnectGame();
+  BuildTray();
   game_.Load();
   LoadLogo();
 
@@ -226,6 +229,14 @@ void MainWindow::ConnectGame() {
           [this, &conflicts](int grid) { setCrossCell(grid, conflicts.crossCell(grid)); });
 }
 
+// The boss key's tray and the two items of its menu "sys".
+void MainWindow::BuildTray() {
+  tray_ = new NotificationTray(*this, *menus_.tray, settings_, prompter_,
+                               game_.paths().file(QStringLiteral("HIDE.ICO")), [this] { quitNow(); }, this);
+  game_.OnClick(QStringLiteral("huanyuan"), [this](int) { tray_->Restore(); });
+  game_.OnClick(QStringLiteral("tuichu2"), [this](int) { tray_->Quit(); });
+}
+
 void MainWindow::LoadBackground() {
   const QString path = settings_.Read(SettingKey::Background);
   const LoadedPicture loaded = LoadPicture(path);
@@ -296,8 +307,15 @@ void MainWindow::ShowAtStoredPlacement() {
 int MainWindow::clientWidth() const { return ToTwips(canvas_->width()); }
 int MainWindow::clientHeight() const { return ToTwips(canvas_->height()); }
 
+bool MainWindow::isMinimized() const { return QMainWindow::isMinimized() || isHidden(); }
+bool MainWindow::isHidden() const { return tray_->windowHidden(); }
+
 void MainWindow::openOptions() {
-  // The Options dialog arrives with its own issue; until then there is nothing to open.
+  game_.options().Open();
+  OptionsDialog dialog(game_.options(), prompter_, game_.random(),
+                       [this](const QImage& picture) { setPlayerBackground(picture); }, this);
+  if (runDialog_) runDialog_(dialog);
+  else dialog.exec();
 }
 
 void MainWindow::openRules() {
@@ -318,11 +336,7 @@ void MainWindow::quitNow() {
   QCoreApplication::quit();
 }
 
-void MainWindow::hideToTray() {
-  // The notification-area icon arrives with its own issue; until then the
-  // boss key minimises.
-  showMinimized();
-}
+void MainWindow::hideToTray() { tray_->Hide(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (quitting_) return event->accept();

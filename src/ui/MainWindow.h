@@ -19,11 +19,14 @@
 #include "ui/model/TopBarSlide.h"
 #include "ui/model/WindowLayout.h"
 
+class QDialog;
+
 namespace varelo {
 
 class Canvas;
 class ControlBinder;
 class GridView;
+class NotificationTray;
 class PictureBox;
 class SettingsStore;
 
@@ -51,6 +54,11 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   RuntimeMenu& fileMenu() { return *menus_.files; }
   QMenu* trayMenu() const { return menus_.tray; }
 
+  // How the Options dialog is run: modally by default; tests drive the
+  // dialog through their own runner instead of blocking in exec().
+  using DialogRunner = std::function<void(QDialog&)>;
+  void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
   // Grid k's conflict cross over a cell; 0 hides it.
   void setCrossCell(int grid, int cell);
   // The pointer strictly inside the main grid's border lines (the arrow keys
@@ -66,8 +74,10 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   WindowSizes sizesInTwips() const;
 
   // WindowPort
-  bool isMinimized() const override { return QMainWindow::isMinimized(); }
-  bool isHidden() const override { return hiddenToTray_; }
+  // Hidden to the tray counts as minimised, whatever the window manager
+  // reports for a hidden window.
+  bool isMinimized() const override;
+  bool isHidden() const override;
   int clientWidth() const override;
   int clientHeight() const override;
   void openOptions() override;
@@ -92,6 +102,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   void ConnectGame();
   void LoadBackground();
   void LoadLogo();
+  void BuildTray();
   int FrameTerm() const;
   bool Corrected() const;
 
@@ -110,8 +121,9 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   std::array<bool, kGridCount> gridShown_{};
   std::unique_ptr<CursorGlide> glide_;
   PictureBox* logo_ = nullptr;
+  NotificationTray* tray_ = nullptr;
+  DialogRunner runDialog_;
   bool quitting_ = false;
-  bool hiddenToTray_ = false;
 };
 
 }  // namespace varelo
