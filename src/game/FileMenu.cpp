@@ -45,6 +45,8 @@ void FileMenu::Show(const FileOutcome& outcome) {
 void FileMenu::mnufil_Click(int index) {
   if (index <= 0) return prompter_.Inform(PuzzleFiles::PlacementHint());
   if (index > items_.size()) return;
+  // The pending erase of a shown clash would cut a digit out of the loaded grids.
+  if (hooks_.conflictShown && hooks_.conflictShown()) return;
   const FileOutcome outcome = files_.Load(items_[index - 1], board_, hooks_.reset);
   Show(outcome);
   if (outcome.ok && hooks_.afterEntryCheck) hooks_.afterEntryCheck();

@@ -20,7 +20,7 @@ class Prompter;
 struct FileMenuHooks {
   std::function<void()> reset;            // solve mode's "重置"
   std::function<void()> afterEntryCheck;  // after a load
-  std::function<bool()> conflictShown;    // no save while a conflict shows
+  std::function<bool()> conflictShown;    // no save or load while a conflict shows
 };
 
 class FileMenu : public QObject {

@@ -99,7 +99,8 @@ TEST_F(PuzzleFileWindowTest, ACombinationSavesEachGridAndLoadsAPlainPuzzleString
   EXPECT_EQ(FileContent("sk2.txt").count("\r\n"), 11 + 3 + 11);
 }
 
-TEST_F(PuzzleFileWindowTest, NoSaveWhileAClashIsShown) {
+TEST_F(PuzzleFileWindowTest, NoSaveOrLoadWhileAClashIsShown) {
+  PlaceFile(QStringLiteral("sk1.txt"), ExpectedFileText({kGrid}));
   OpenActive();
   Key(Qt::Key_F9);
   TypeAt(1, 5);
@@ -108,12 +109,18 @@ TEST_F(PuzzleFileWindowTest, NoSaveWhileAClashIsShown) {
   ASSERT_TRUE(Button(5)->isEnabled());
   Press(5);
   Trigger(QStringLiteral("baocun"));
-  EXPECT_TRUE(FilesOnDisk().isEmpty());
+  EXPECT_EQ(FilesOnDisk(), QStringList{"sk1.txt"}) << "nothing saved";
+  // A load now would be cut by the pending erase a moment later.
+  LoadFile(1);
+  EXPECT_EQ(board().digit(0, 2), 5) << "the clash is still shown, nothing loaded";
   EXPECT_TRUE(Asked().isEmpty());
 
   game().conflicts().EraseTick(0);
+  EXPECT_EQ(board().digit(0, 2), 0);
+  LoadFile(1);
+  EXPECT_EQ(Digits(0), kGrid);
   Press(5);
-  EXPECT_EQ(FilesOnDisk(), QStringList{"sk1.txt"});
+  EXPECT_EQ(FilesOnDisk(), (QStringList{"sk1.txt", "sk2.txt"}));
 }
 
 }  // namespace
