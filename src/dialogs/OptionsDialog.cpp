@@ -196,13 +196,6 @@ void OptionsDialog::PreviewBackground(const QString& text) {
   if (loaded.error == PictureError::Unreadable) background_->setText(setting_values::kDefaultBackground);
 }
 
-// The picture of a path as the window showed it before the dialog, without
-// messages: a cancelled preview must not leave an unsaved picture behind.
-void OptionsDialog::ShowBackgroundQuietly(const QString& path) {
-  const bool isFile = !path.trimmed().isEmpty() && QFileInfo(path.trimmed()).isFile();
-  preview_(isFile ? LoadPicture(path.trimmed()).image : QImage());
-}
-
 OptionValues OptionsDialog::values() const {
   OptionValues values;
   values.colourHint = colourHint_->value();
@@ -225,7 +218,6 @@ void OptionsDialog::accept() {
 void OptionsDialog::reject() {
   if (!closed_) {
     closed_ = true;
-    ShowBackgroundQuietly(loaded_.background);
     flow_.Cancel();
   }
   QDialog::reject();

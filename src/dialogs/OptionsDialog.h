@@ -60,7 +60,6 @@ class OptionsDialog : public QDialog {
   void ApplyBossKeyRule();
   void CheckGivensOnLeaving();
   void PreviewBackground(const QString& text);
-  void ShowBackgroundQuietly(const QString& path);
 
   OptionsFlow& flow_;
   Prompter& prompter_;
