@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -38,9 +39,23 @@ namespace {
 constexpr int kLogoMaxWidth = 3060;
 constexpr int kLogoMaxHeight = 615;
 
+// Asking the window system for the pointer is a round trip to the display
+// server; the glide timers of up to three grids ask every 10 ms, so one
+// answer serves every question within the same few milliseconds.
 class ScreenPointer : public PointerSource {
  public:
-  QPoint PointerTwips() const override { return QCursor::pos() * kTwipsPerPixel; }
+  QPoint PointerTwips() const override {
+    if (!asked_.isValid() || asked_.elapsed() >= kFreshMs) {
+      last_ = QCursor::pos() * kTwipsPerPixel;
+      asked_.start();
+    }
+    return last_;
+  }
+
+ private:
+  static constexpr int kFreshMs = 5;
+  mutable QElapsedTimer asked_;
+  mutable QPoint last_;
 };
 
 QFont Font(const char* family, double points, bool bold = false) {
