@@ -35,7 +35,12 @@ QString SettingsStore::Read(const QString& section, const QString& key,
   const QVariant value = settings_->value(FullKey(section, key));
   if (!value.isValid()) return defaultValue;
   // A hand-edited INI line such as "a, b" comes back as a list; read it whole.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u", ");
+  // Qt writes a list back as a QVariantList when an item needs escaping (a
+  // control character), so both kinds must read alike, or writing any other
+  // key would change this one.
+  const int type = value.typeId();
+  if (type == QMetaType::QStringList || type == QMetaType::QVariantList)
+    return value.toStringList().join(u", ");
   return value.toString();
 }
 

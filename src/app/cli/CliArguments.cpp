@@ -1,6 +1,7 @@
 #include "app/cli/CliArguments.h"
 
 #include <charconv>
+#include <limits>
 
 namespace varelo::cli {
 
@@ -31,6 +32,15 @@ std::optional<std::int64_t> Number(const std::string& text) {
   return value;
 }
 
+// Level numbers go on as int: a larger number would wrap round to a real
+// level, so it is no level number at all.
+std::optional<std::int64_t> LevelNumber(const std::string& text) {
+  const auto value = Number(text);
+  if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return value;
+}
+
 // Splits "--name=value" or takes the value from the next word.
 bool OptionValue(const std::vector<std::string>& words, size_t& i, const std::string& name,
                  std::string& value, std::string& error) {
@@ -51,19 +61,22 @@ bool Matches(const std::string& word, const std::string& name) {
   return word == name || word.compare(0, name.size() + 1, name + "=") == 0;
 }
 
+// A bank command takes no option or word that it would quietly ignore.
 void CheckBankCommand(Arguments& args, std::string& error) {
   const bool generate = args.command == Arguments::Command::Generate;
-  if (args.command == Arguments::Command::Level) {
-    if (args.puzzles.size() != 1 || !Number(args.puzzles[0])) {
+  if (args.all || args.max) {
+    error = "--all and --max belong to solve and count";
+  } else if (args.command == Arguments::Command::Level) {
+    if (args.puzzles.size() != 1 || args.fromStdin || !LevelNumber(args.puzzles[0])) {
       error = "level takes one level number";
-      return;
+    } else if (args.order || args.givens || args.level) {
+      error = "level takes no option";
+    } else {
+      args.level = LevelNumber(args.puzzles[0]);
+      args.puzzles.clear();
     }
-    args.level = Number(args.puzzles[0]);
-    args.puzzles.clear();
   } else if (!args.puzzles.empty() || args.fromStdin) {
     error = "unexpected word '" + (args.fromStdin ? std::string("-") : args.puzzles[0]) + "'";
-  } else if (args.all || args.max) {
-    error = "--all and --max belong to solve and count";
   } else if (!generate && (args.order || args.givens || args.level)) {
     error = "levels takes no option";
   } else if (generate && args.level && (args.order > 1 || args.givens)) {
@@ -110,7 +123,7 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
       }
     } else if (Matches(word, "--level")) {
       if (!OptionValue(words, i, "--level", value, error)) return result;
-      args.level = Number(value);
+      args.level = LevelNumber(value);
       if (!args.level) {
         error = "--level needs a level number, not '" + value + "'";
         return result;
