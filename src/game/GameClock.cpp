@@ -44,7 +44,9 @@ void GameClock::Timer8_Timer() {
   controls_.setText(ctl::LblTime(1), separator);
   if (separator.isEmpty()) return;  // the count goes once a second
 
-  if (!window_.isMinimized() && !CountDown()) {
+  // A game set up without a time (a difficulty outside 1..4 names none) has
+  // nothing to run out; ending it would restart it every second.
+  if (timeLimit_ > 0 && !window_.isMinimized() && !CountDown()) {
     timer_->stop();
     prompter_.Inform(QStringLiteral("时间到！"));
     if (timeUp_) timeUp_();

@@ -1,9 +1,11 @@
 #include "settings/LenientNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace varelo {
 
@@ -33,6 +35,30 @@ qsizetype NumericPrefixEnd(QStringView s, qsizetype i) {
   }
   return end;
 }
+
+// Whether an unsigned numeric prefix that is out of a double's range is too
+// small (reads as 0) rather than too large (reads as infinity). Its size is
+// about 10 to the power of the first non-zero digit's place plus the
+// exponent; out of range that sum is far from 0 either way.
+bool BelowRange(std::string_view number) {
+  const std::size_t e = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::size_t i = e + 1;
+    const bool negative = number[i] == '-';
+    if (number[i] == '+' || number[i] == '-') ++i;
+    for (; i < number.size(); ++i)
+      if (exponent < 1'000'000'000'000) exponent = exponent * 10 + (number[i] - '0');
+    if (negative) exponent = -exponent;
+  }
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return true;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+  return place + exponent < 0;
+}
 }  // namespace
 
 double ParseNumber(QStringView text) {
@@ -52,9 +78,7 @@ double ParseNumber(QStringView text) {
   const auto result = std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // Too large reads as infinity, too small as zero, like strtod.
-    const auto exponent = prefix.find_first_of("eE");
-    const bool tiny = exponent != std::string::npos && prefix[exponent + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    value = BelowRange(prefix) ? 0.0 : std::numeric_limits<double>::infinity();
   }
   return negative ? -value : value;
 }
