@@ -311,7 +311,13 @@ void MainWindow::ShowAtStoredPlacement() {
                                                         : QRect();
   const bool fits = screen.isEmpty() ||
                     (frameGeometry().width() <= screen.width() && frameGeometry().height() <= screen.height());
-  const StartPlacement plan = PlanStartPlacement(settings_, fits);
+  // Every screen counts: the window may have closed on a second one.
+  const QRect desktop = QGuiApplication::primaryScreen()
+                            ? QGuiApplication::primaryScreen()->availableVirtualGeometry()
+                            : QRect();
+  const QRect available(desktop.topLeft() * kTwipsPerPixel, desktop.size() * kTwipsPerPixel);
+  const StartPlacement plan = KeepOnScreen(PlanStartPlacement(settings_, fits), available,
+                                           QSize(ToTwips(width()), ToTwips(height())));
   resize(plan.width ? ToPixels(*plan.width) : width(), plan.height ? ToPixels(*plan.height) : height());
   if (plan.left || plan.top)
     move(plan.left ? ToPixels(*plan.left) : x(), plan.top ? ToPixels(*plan.top) : y());

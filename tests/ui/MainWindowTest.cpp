@@ -245,7 +245,7 @@ TEST_F(WindowTest, AFurtherGridHidesItsFrameWhenThePointerLeaves) {
 
 TEST_F(WindowTest, ClosingSavesTheGeometryAndTheNextStartRestoresIt) {
   MainWindow& first = Open();
-  first.resize(820, 640);
+  first.resize(780, 640);  // within the 800 x 800 offscreen screen
   first.move(40, 30);
   Settle();
   const QPoint place = first.pos();
@@ -262,14 +262,14 @@ TEST_F(WindowTest, ClosingSavesTheGeometryAndTheNextStartRestoresIt) {
   EXPECT_TRUE(first.close());
   SettingsStore& store = settings.store();
   EXPECT_EQ(store.Read(SettingKey::WindowState), QStringLiteral("0"));
-  EXPECT_EQ(store.Read(SettingKey::WindowWidth), QString::number(820 * 15));
+  EXPECT_EQ(store.Read(SettingKey::WindowWidth), QString::number(780 * 15));
   EXPECT_EQ(store.Read(SettingKey::WindowHeight), QString::number(640 * 15));
   EXPECT_EQ(store.Read(SettingKey::WindowLeft), QString::number(place.x() * 15));
 
   window = std::make_unique<MainWindow>(store, AppPaths{programDir->path()}, &prompter, &pointer);
   window->ShowAtStoredPlacement();
   Settle();
-  EXPECT_EQ(window->size(), QSize(820, 640));
+  EXPECT_EQ(window->size(), QSize(780, 640));
   EXPECT_EQ(window->pos(), place);
   EXPECT_FALSE(window->isMaximized());
 }

@@ -1,5 +1,6 @@
 #include "ui/model/WindowPlacement.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "settings/LenientNumber.h"
@@ -36,6 +37,21 @@ StartPlacement PlanStartPlacement(const SettingsStore& settings, bool fitsScreen
   constexpr int kAnyPosition = std::numeric_limits<int>::min();
   plan.left = StoredNumber(settings, SettingKey::WindowLeft, kAnyPosition);
   plan.top = StoredNumber(settings, SettingKey::WindowTop, kAnyPosition);
+  return plan;
+}
+
+StartPlacement KeepOnScreen(StartPlacement plan, const QRect& screen, const QSize& current) {
+  if (screen.isEmpty() || plan.maximised) return plan;
+  if (plan.width) plan.width = std::min(*plan.width, screen.width());
+  if (plan.height) plan.height = std::min(*plan.height, screen.height());
+  // In 64 bits: a stored edge may be near the end of the int range.
+  auto overlaps = [](long long start, long long length, long long from, long long size) {
+    return start < from + size && start + length > from;
+  };
+  if (plan.left && !overlaps(*plan.left, plan.width.value_or(current.width()), screen.left(), screen.width()))
+    plan.left.reset();
+  if (plan.top && !overlaps(*plan.top, plan.height.value_or(current.height()), screen.top(), screen.height()))
+    plan.top.reset();
   return plan;
 }
 

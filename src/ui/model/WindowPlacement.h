@@ -2,6 +2,9 @@
 // Where the main window opens and what it remembers when it closes: state,
 // outer size and position in the keys "st", "lf", "tp", "wi", "he" (twips).
 
+#include <QRect>
+#include <QSize>
+
 #include <optional>
 
 namespace varelo {
@@ -20,6 +23,13 @@ struct StartPlacement {
 // state other than 0, opens maximised; a stored size counts only from
 // 8250 x 7950 up; a stored position only in the normal state.
 StartPlacement PlanStartPlacement(const SettingsStore& settings, bool fitsScreen);
+
+// A stored geometry no screen can hold (a damaged or hand-edited store) must
+// not lose the window: a size larger than the screen is cut to the screen,
+// and a stored edge that would leave no part of the window on the screen is
+// not applied. `screen` is the available area and `current` the window's
+// size before the plan, both in twips; an empty `screen` changes nothing.
+StartPlacement KeepOnScreen(StartPlacement plan, const QRect& screen, const QSize& current);
 
 enum class ShownState { Normal, Minimised, Maximised };
 

@@ -1,0 +1,149 @@
+// The real main window, offscreen, started on a spoiled settings store: it
+// opens where the player can reach it, shows the start screen, plays, and
+// closes without touching the stored progress.
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "BadSettings.h"
+#include "core/Board.h"
+#include "game/Controls.h"
+#include "sources/LevelBank.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/model/Twips.h"
+#include "ui/model/WindowLayout.h"
+#include "ui/model/WindowPlacement.h"
+
+namespace varelo {
+namespace {
+
+using namespace varelo::testing;
+
+QRect Desktop() { return QGuiApplication::primaryScreen()->availableVirtualGeometry(); }
+
+const QSize kDesignSize(ToPixels(metrics::kDesignWidth), ToPixels(metrics::kDesignHeight));
+
+class BadSettingsWindow : public WindowTest {
+ protected:
+  MainWindow& OpenAtStoredPlacement() {
+    window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
+    window->ShowAtStoredPlacement();
+    Settle();
+    return *window;
+  }
+  QWidget* Widget(const QString& name) { return window->findChild<QWidget*>(name); }
+};
+
+class EveryKeyInTheWindow : public BadSettingsWindow, public ::testing::WithParamInterface<KeyAndValue> {};
+
+TEST_P(EveryKeyInTheWindow, OpensWithinReachPlaysAndClosesWithTheProgressKept) {
+  const SettingKey key = KeyNamed(QString::fromLatin1(GetParam().key));
+  SettingsStore& store = settings.store();
+  StoreProgress(store);
+  store.Write(key, GetParam().value.text);
+  MainWindow& w = OpenAtStoredPlacement();
+
+  const QRect frame = w.frameGeometry();
+  EXPECT_TRUE(Desktop().intersects(frame)) << "the window opened out of sight";
+  EXPECT_LE(w.width(), Desktop().width());
+  EXPECT_LE(w.height(), Desktop().height());
+  EXPECT_GE(w.width(), 550);
+  EXPECT_GE(w.height(), 530);
+  EXPECT_TRUE(prompter.asked.isEmpty());
+
+  const QString level = key == SettingKey::MissionLevel ? QStringLiteral("1") : kStoredLevel;
+  ASSERT_NE(Widget(ctl::LblBegin(0)), nullptr);
+  EXPECT_TRUE(Widget(ctl::LblBegin(0))->isVisible()) << "no start screen";
+  EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), u'第' + level + u'关');
+
+  w.game().Click(ctl::LblBegin(8));  // a random game from the start screen
+  Settle();
+  EXPECT_TRUE(Widget(ctl::PicMis(0))->isVisible());
+  int givens = 0;
+  for (int n = 1; n <= kCellsPerGrid; ++n) givens += w.game().board().isFixed(0, n);
+  EXPECT_GT(givens, 0);
+
+  prompter.answers = {Answer::Ok};
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(store.Read(SettingKey::MissionLevel), key == SettingKey::MissionLevel ? GetParam().value.text : kStoredLevel);
+  EXPECT_EQ(store.Read(SettingKey::LevelsOpened),
+            key == SettingKey::LevelsOpened ? GetParam().value.text : kStoredOpened);
+}
+
+INSTANTIATE_TEST_SUITE_P(BadValues, EveryKeyInTheWindow, ::testing::ValuesIn(EveryKeyWithEveryBadValue()),
+                         [](const ::testing::TestParamInfo<KeyAndValue>& info) { return NameOf(info.param); });
+
+// st: any number but 0 maximises; letters and nothing read as 0.
+TEST_F(BadSettingsWindow, AWindowStateReadsLeniently) {
+  const std::pair<QString, bool> cases[] = {{QStringLiteral("abc"), false},
+                                            {QString(), false},
+                                            {QStringLiteral("99999999999999999999"), true},
+                                            {QStringLiteral("-5"), true}};
+  for (const auto& [text, maximised] : cases) {
+    SCOPED_TRACE(text.toStdString());
+    settings.store().Write(SettingKey::WindowState, text);
+    EXPECT_EQ(OpenAtStoredPlacement().isMaximized(), maximised);
+  }
+}
+
+// wi, he: garbage, nothing or a negative number leave the design size; a
+// huge number is cut to the screen instead of making a window millions of
+// pixels wide.
+TEST_F(BadSettingsWindow, AStoredSizeIsIgnoredBelowTheMinimumAndCutToTheScreen) {
+  for (const QString& text : {QStringLiteral("abc"), QString(), QStringLiteral("-5")}) {
+    settings.store().Write(SettingKey::WindowWidth, text);
+    settings.store().Write(SettingKey::WindowHeight, text);
+    EXPECT_EQ(OpenAtStoredPlacement().size(), kDesignSize) << text.toStdString();
+  }
+  settings.store().Write(SettingKey::WindowWidth, QStringLiteral("99999999999999999999"));
+  settings.store().Write(SettingKey::WindowHeight, QStringLiteral("1e30"));
+  EXPECT_EQ(OpenAtStoredPlacement().size(), Desktop().size());
+}
+
+// lf, tp: letters read as 0 (the screen's edge), nothing keeps the centred
+// place, and a place no screen shows is not applied.
+TEST_F(BadSettingsWindow, AStoredPlaceOffEveryScreenKeepsTheCentredPlace) {
+  const QPoint centred = OpenAtStoredPlacement().pos();
+  settings.store().Write(SettingKey::WindowLeft, QStringLiteral("abc"));
+  settings.store().Write(SettingKey::WindowTop, QString());
+  EXPECT_EQ(OpenAtStoredPlacement().pos(), QPoint(0, centred.y()));
+  for (const QString& far : {QStringLiteral("99999999999999999999"), QStringLiteral("-99999999999999999999")}) {
+    settings.store().Write(SettingKey::WindowLeft, far);
+    settings.store().Write(SettingKey::WindowTop, far);
+    EXPECT_EQ(OpenAtStoredPlacement().pos(), centred) << far.toStdString();
+  }
+}
+
+// The rule itself, on made-up screens: a second screen's place is kept.
+TEST(KeepOnScreen, CutsTheSizeAndDropsOnlyAPlaceNoScreenShows) {
+  const QRect desktop(0, 0, 2 * 19200, 16200);  // two 1280 x 1080 screens side by side, twips
+  const QSize current(11600, 8700);
+  StartPlacement plan;
+  plan.width = 100000;
+  plan.height = 9000;
+  plan.left = 25000;  // on the second screen
+  plan.top = std::numeric_limits<int>::max();
+  StartPlacement kept = KeepOnScreen(plan, desktop, current);
+  EXPECT_EQ(kept.width, desktop.width());
+  EXPECT_EQ(kept.height, 9000);
+  EXPECT_EQ(kept.left, 25000);
+  EXPECT_FALSE(kept.top);
+
+  plan.left = -11600;  // just out of sight on the left: the window is 11600 wide
+  plan.width.reset();
+  plan.top = -8000;  // partly above the top: still reachable
+  kept = KeepOnScreen(plan, desktop, current);
+  EXPECT_FALSE(kept.left);
+  EXPECT_EQ(kept.top, -8000);
+
+  EXPECT_EQ(KeepOnScreen(plan, QRect(), current).left, -11600) << "no screen known";
+  plan.maximised = true;
+  EXPECT_EQ(KeepOnScreen(plan, desktop, current).left, -11600) << "a maximised window places itself";
+}
+
+}  // namespace
+}  // namespace varelo
