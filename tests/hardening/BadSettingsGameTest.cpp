@@ -8,45 +8,19 @@
 #include <gtest/gtest.h>
 
 #include "BadSettings.h"
+#include "StartedGame.h"
 #include "core/Board.h"
 #include "game/Controls.h"
-#include "game/Game.h"
 #include "game/GameClock.h"
 #include "game/OptionsFlow.h"
 #include "game/Texts.h"
 #include "sources/LevelBank.h"
-#include "support/Fakes.h"
 #include "support/TempSettings.h"
 
 namespace varelo {
 namespace {
 
 using namespace varelo::testing;
-
-// A returning player's game, started the way the window starts it, on a
-// store that was filled before the start.
-class StartedGame {
- public:
-  explicit StartedGame(SettingsStore& store) : game(store, prompter, window, AppPaths{}) {
-    game.Load();
-    game.levelBank().Timer18_Timer();
-  }
-  QString Top(int i) { return game.controls().text(ctl::LblTop(i)); }
-  int Givens(int grid) {
-    int count = 0;
-    for (int n = 1; n <= kCellsPerGrid; ++n) count += game.board().isFixed(grid, n);
-    return count;
-  }
-  // Two ticks of the clock make one second.
-  void RunClock(int seconds) {
-    for (int i = 0; i < 2 * seconds; ++i)
-      if (game.clock().isRunning()) game.clock().Timer8_Timer();
-  }
-
-  ScriptedPrompter prompter;
-  FakeWindow window;
-  Game game;
-};
 
 struct Entry {
   const char* click;
