@@ -118,6 +118,25 @@ TEST_F(BadSettingsWindow, AStoredPlaceOffEveryScreenKeepsTheCentredPlace) {
   }
 }
 
+// acs far beyond the bank (a hand edit): the start screen's arrows must not
+// step past the last level, whose caption would start level 1 and store it
+// over the player's level.
+TEST_F(BadSettingsWindow, TheLevelArrowsStopAtTheLastLevelWhateverAcsSays) {
+  SettingsStore& store = settings.store();
+  store.Write(SettingKey::FirstRun, setting_values::kFalse);
+  store.Write(SettingKey::MissionLevel, QStringLiteral("1999"));
+  store.Write(SettingKey::LevelsOpened, QStringLiteral("99999999999999999999"));
+  MainWindow& w = OpenAtStoredPlacement();
+  w.game().Hover(ctl::LblBegin(0));
+  Settle();
+  EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), QStringLiteral("第1999关"));
+  EXPECT_TRUE(w.game().controls().isVisible(QStringLiteral("ImgLa")));
+  EXPECT_FALSE(w.game().controls().isVisible(QStringLiteral("ImgRa"))) << "an arrow to level 2000";
+  w.game().Click(ctl::LblBegin(7));
+  EXPECT_EQ(store.Read(SettingKey::MissionLevel), QStringLiteral("1999"));
+  EXPECT_EQ(w.game().controls().text(ctl::LblTop(1)), QStringLiteral("Level 1999"));
+}
+
 // The rule itself, on made-up screens: a second screen's place is kept.
 TEST(KeepOnScreen, CutsTheSizeAndDropsOnlyAPlaceNoScreenShows) {
   const QRect desktop(0, 0, 2 * 19200, 16200);  // two 1280 x 1080 screens side by side, twips

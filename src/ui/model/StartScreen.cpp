@@ -1,11 +1,13 @@
 #include "ui/model/StartScreen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/Controls.h"
 #include "game/Texts.h"
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
+#include "sources/MissionProgress.h"
 
 namespace varelo::startscreen {
 
@@ -115,7 +117,9 @@ void UpdateLevelArrows(Controls& controls, const SettingsStore& settings) {
   const QString caption = controls.text(ctl::LblBegin(7));
   if (caption == texts::kMissionMode) return;
   const double level = ParseNumber(QStringView(caption).mid(1));
-  const double opened = settings.ReadNumber(SettingKey::LevelsOpened);
+  // No arrow past the bank's last level, whatever a spoilt acs says: that
+  // caption would start level 1 and store it over the player's level.
+  const double opened = std::min(settings.ReadNumber(SettingKey::LevelsOpened), double{kLastLevel});
   if (level < opened) {
     SetArrows(controls, level > 1, true);
   } else if (level == opened) {
