@@ -18,9 +18,7 @@ namespace {
 using Grids = std::array<GridDigits, 3>;
 
 // What the C locale calls a blank, which is what splits the words.
-bool Blank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool Blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 std::vector<std::string> Tokens(const std::string& text) {
   std::vector<std::string> tokens;
@@ -101,8 +99,7 @@ std::optional<std::vector<Grids>> PlainLines(const std::string& text, int order)
   return puzzles;
 }
 
-void Compare(const cli::PuzzleList& list, const std::optional<std::vector<Grids>>& expected,
-             int order) {
+void Compare(const cli::PuzzleList& list, const std::optional<std::vector<Grids>>& expected, int order) {
   Check(list.error.empty() == expected.has_value(), "a fault was missed or invented");
   if (!expected || !list.error.empty()) return;
   Check(list.puzzles.size() == expected->size(), "a puzzle was lost or invented");

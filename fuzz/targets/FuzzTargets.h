@@ -30,9 +30,8 @@ struct Target {
 };
 
 inline constexpr Target kTargets[] = {
-    {"puzzle_file", PuzzleFile},         {"cli_puzzles", CliPuzzles},
-    {"cli_arguments", CliArguments},     {"lenient_number", LenientNumber},
-    {"settings_readers", SettingsReaders},
+    {"puzzle_file", PuzzleFile},       {"cli_puzzles", CliPuzzles},           {"cli_arguments", CliArguments},
+    {"lenient_number", LenientNumber}, {"settings_readers", SettingsReaders},
 };
 
 }  // namespace varelo::fuzz

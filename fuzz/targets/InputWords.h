@@ -12,8 +12,10 @@ namespace varelo::fuzz {
 inline std::vector<std::string> WordsOf(Bytes input) {
   std::vector<std::string> words(1);
   for (std::uint8_t byte : input) {
-    if (byte == 0) words.emplace_back();
-    else words.back() += static_cast<char>(byte);
+    if (byte == 0)
+      words.emplace_back();
+    else
+      words.back() += static_cast<char>(byte);
   }
   return words;
 }

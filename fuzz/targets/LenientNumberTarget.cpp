@@ -4,12 +4,12 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <locale.h>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"

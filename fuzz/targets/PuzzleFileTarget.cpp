@@ -85,8 +85,7 @@ const QString& Folder() {
 }  // namespace
 
 void PuzzleFile(Bytes input) {
-  const QByteArray bytes(reinterpret_cast<const char*>(input.data()),
-                         static_cast<qsizetype>(input.size()));
+  const QByteArray bytes(reinterpret_cast<const char*>(input.data()), static_cast<qsizetype>(input.size()));
   const std::optional<FileGrids> collected = Collect(bytes);
   Check(collected.has_value(), "reading a buffer failed");
   if (!collected) return;

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-
 #include <cmath>
 #include <limits>
 
@@ -61,9 +60,35 @@ void CheckGivens(const QString& text) {
   Check(valid || givens == 35, "an invalid sl does not read as 35");
 }
 
+bool Overlaps(long long start, long long length, long long from, long long size) {
+  return start < from + size && start + length > from;
+}
+
+// Whatever the store says, the window opens where a screen shows it.
+void CheckKeptOnScreen(const StartPlacement& plan) {
+  const QSize current(11600, 8700);
+  for (const QRect& screen : {QRect(0, 0, 28800, 16200), QRect(-19200, -600, 48000, 16800)}) {
+    const StartPlacement kept = KeepOnScreen(plan, screen, current);
+    Check(kept.maximised == plan.maximised, "keeping on screen changed the state");
+    Check((!kept.width || plan.width) && (!kept.height || plan.height) && (!kept.left || plan.left) &&
+              (!kept.top || plan.top),
+          "keeping on screen invented a stored value");
+    if (plan.maximised) continue;
+    Check(!kept.width || *kept.width <= screen.width(), "a width wider than the screen");
+    Check(!kept.height || *kept.height <= screen.height(), "a height taller than the screen");
+    const int width = kept.width.value_or(current.width());
+    const int height = kept.height.value_or(current.height());
+    Check(!kept.left || Overlaps(*kept.left, width, screen.left(), screen.width()),
+          "opened left of or right of every screen");
+    Check(!kept.top || Overlaps(*kept.top, height, screen.top(), screen.height()),
+          "opened above or below every screen");
+  }
+}
+
 void CheckPlacement(const SettingsStore& store) {
   for (bool fits : {true, false}) {
     const StartPlacement plan = PlanStartPlacement(store, fits);
+    CheckKeptOnScreen(plan);
     Check(fits || plan.maximised, "a window too big for the screen does not open maximised");
     const bool stateMaximised = store.ReadNumber(SettingKey::WindowState) != 0;
     Check(!stateMaximised || (plan.maximised && !plan.width && !plan.height && !plan.left && !plan.top),
@@ -98,8 +123,7 @@ void SettingsReaders(Bytes input) {
   const QString copy = QStringLiteral("fuzz-settings-%1-copy").arg(run);
   const QString path = FileOf(name);
   const QString copyPath = FileOf(copy);
-  const QByteArray bytes(reinterpret_cast<const char*>(input.data()),
-                         static_cast<qsizetype>(input.size()));
+  const QByteArray bytes(reinterpret_cast<const char*>(input.data()), static_cast<qsizetype>(input.size()));
   if (!WriteFile(path, bytes)) return;
 
   const Values before = ReadEverything(name);

@@ -112,7 +112,8 @@ class BadPuzzleFiles : public ::testing::Test {
   StartedGame& EnterSolveMode(const char* entry) {
     started = std::make_unique<StartedGame>(settings.store(), folder.path());
     started->game.Click(QString::fromLatin1(entry));
-    for (int grid : GridsInPlay(started->game.board().comboOrder())) started->game.board().setDigit(grid, 41, 5);
+    for (int grid : GridsInPlay(started->game.board().comboOrder()))
+      started->game.board().setDigit(grid, 41, 5);
     started->game.Click(QStringLiteral("wenjian"));
     return *started;
   }
@@ -184,7 +185,8 @@ TEST_F(BadPuzzleFiles, AnUnreadableFileIsAReadErrorThatTouchesNothing) {
   QFile::setPermissions(PuzzleFile(1), QFileDevice::Permissions());
   QFile probe(PuzzleFile(1));
   if (probe.open(QIODevice::ReadOnly))
-    GTEST_SKIP() << "permissions do not stop this user (root) from reading; the folder case covers a read error";
+    GTEST_SKIP()
+        << "permissions do not stop this user (root) from reading; the folder case covers a read error";
   StartedGame& s = EnterSolveMode("qjyj");
   const GridDigits typed = Grid(0);
   s.game.Click(QStringLiteral("mnufil(1)"));

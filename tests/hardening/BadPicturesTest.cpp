@@ -79,7 +79,8 @@ TEST_F(BadPictures, ABackgroundThatIsNoPictureIsToldOnceAndReset) {
     settings.store().Write(SettingKey::Background, c.path);
     Open();
     ASSERT_EQ(prompter.asked.size(), 1);
-    const QString expected = c.message == kMissing ? QStringLiteral("无法打开") + c.path + kMissing : c.path + kUnsupported;
+    const QString expected =
+        c.message == kMissing ? QStringLiteral("无法打开") + c.path + kMissing : c.path + kUnsupported;
     EXPECT_EQ(prompter.asked[0].text, expected);
     EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Error);
     EXPECT_EQ(settings.store().Read(SettingKey::Background), QStringLiteral("默认"));

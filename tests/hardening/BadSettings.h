@@ -31,8 +31,8 @@ inline const std::vector<BadValue>& BadValues() {
 
 // The keys a player or a broken disk can spoil, by their names in the store.
 inline const std::vector<const char*>& CheckedKeys() {
-  static const std::vector<const char*> keys{"state", "acs", "sl", "nd", "st", "wi",
-                                             "he", "lf", "tp", "tsys", "color", "lbj"};
+  static const std::vector<const char*> keys{"state", "acs", "sl", "nd",   "st",    "wi",
+                                             "he",    "lf",  "tp", "tsys", "color", "lbj"};
   return keys;
 }
 

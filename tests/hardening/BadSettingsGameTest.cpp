@@ -83,7 +83,9 @@ TEST_P(EveryKey, EveryModeStartsAndNoProgressIsLost) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BadValues, EveryKey, ::testing::ValuesIn(EveryKeyWithEveryBadValue()),
-                         [](const ::testing::TestParamInfo<KeyAndValue>& info) { return NameOf(info.param); });
+                         [](const ::testing::TestParamInfo<KeyAndValue>& info) {
+                           return NameOf(info.param);
+                         });
 
 TEST(BadSettingsReadTheirDefaults, GivensOutsideElevenToSeventyFiveGiveThirtyFive) {
   for (const BadValue& value : BadValues()) {

@@ -30,7 +30,8 @@ const QSize kDesignSize(ToPixels(metrics::kDesignWidth), ToPixels(metrics::kDesi
 class BadSettingsWindow : public WindowTest {
  protected:
   MainWindow& OpenAtStoredPlacement() {
-    window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
+    window =
+        std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
     window->ShowAtStoredPlacement();
     Settle();
     return *window;
@@ -69,13 +70,16 @@ TEST_P(EveryKeyInTheWindow, OpensWithinReachPlaysAndClosesWithTheProgressKept) {
 
   prompter.answers = {Answer::Ok};
   EXPECT_TRUE(w.close());
-  EXPECT_EQ(store.Read(SettingKey::MissionLevel), key == SettingKey::MissionLevel ? GetParam().value.text : kStoredLevel);
+  EXPECT_EQ(store.Read(SettingKey::MissionLevel),
+            key == SettingKey::MissionLevel ? GetParam().value.text : kStoredLevel);
   EXPECT_EQ(store.Read(SettingKey::LevelsOpened),
             key == SettingKey::LevelsOpened ? GetParam().value.text : kStoredOpened);
 }
 
 INSTANTIATE_TEST_SUITE_P(BadValues, EveryKeyInTheWindow, ::testing::ValuesIn(EveryKeyWithEveryBadValue()),
-                         [](const ::testing::TestParamInfo<KeyAndValue>& info) { return NameOf(info.param); });
+                         [](const ::testing::TestParamInfo<KeyAndValue>& info) {
+                           return NameOf(info.param);
+                         });
 
 // st: any number but 0 maximises; letters and nothing read as 0.
 TEST_F(BadSettingsWindow, AWindowStateReadsLeniently) {
@@ -111,7 +115,8 @@ TEST_F(BadSettingsWindow, AStoredPlaceOffEveryScreenKeepsTheCentredPlace) {
   settings.store().Write(SettingKey::WindowLeft, QStringLiteral("abc"));
   settings.store().Write(SettingKey::WindowTop, QString());
   EXPECT_EQ(OpenAtStoredPlacement().pos(), QPoint(0, centred.y()));
-  for (const QString& far : {QStringLiteral("99999999999999999999"), QStringLiteral("-99999999999999999999")}) {
+  for (const QString& far :
+       {QStringLiteral("99999999999999999999"), QStringLiteral("-99999999999999999999")}) {
     settings.store().Write(SettingKey::WindowLeft, far);
     settings.store().Write(SettingKey::WindowTop, far);
     EXPECT_EQ(OpenAtStoredPlacement().pos(), centred) << far.toStdString();

@@ -25,8 +25,7 @@ std::vector<std::uint8_t> Contents(const QString& path) {
 
 QStringList FilesIn(const QString& folder) {
   QStringList files;
-  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
-    files << info.filePath();
+  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) files << info.filePath();
   return files;
 }
 
