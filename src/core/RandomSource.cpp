@@ -18,6 +18,10 @@ constexpr std::uint64_t Mix(std::uint64_t z) {
 RandomSource::RandomSource() { ReseedFromClock(); }
 
 void RandomSource::ReseedFromClock() {
+  if (pinnedClock_) {
+    state_ = Mix(*pinnedClock_ ^ Mix(++reseeds_ * kGolden));
+    return;
+  }
   const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
   const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
   // The reseed counter keeps two re-seeds within one clock tick apart.

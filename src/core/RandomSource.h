@@ -7,6 +7,7 @@
 // first value on every machine, because it picks the level's givens.
 
 #include <cstdint>
+#include <optional>
 
 namespace varelo {
 
@@ -20,6 +21,10 @@ class RandomSource {
 
   // Re-seed reproducibly. Any integer works; the game uses negative numbers.
   void Reseed(std::int64_t seed);
+
+  // From now on ReseedFromClock() takes this fixed value in place of the
+  // clock, so a whole session can be replayed exactly (the random-play test).
+  void PinClock(std::uint64_t clock) { pinnedClock_ = clock; }
 
   // Uniform on [0, 1) with 53 random bits.
   double Next();
@@ -36,6 +41,7 @@ class RandomSource {
 
   std::uint64_t state_ = 0;
   std::uint64_t reseeds_ = 0;
+  std::optional<std::uint64_t> pinnedClock_;
 };
 
 }  // namespace varelo

@@ -35,12 +35,15 @@ class SolveRunner : public QObject {
   // cancel it without waiting. An empty gate lets every slice through.
   void setGate(std::function<bool()> gate) { gate_ = std::move(gate); }
 
+ public slots:
+  // One slice of the run: the tick of the runner's 0 ms timer, public so a
+  // test that drives every timer itself can step the run.
+  void slice();
+
  signals:
   void finished(varelo::RunOutcome outcome);
 
  private:
-  void slice();
-
   QTimer timer_;
   SolveSession* session_ = nullptr;
   std::function<bool()> gate_;
