@@ -39,8 +39,8 @@ GameFlow::GameFlow(Board& board, Controls& controls, Cursors& cursors, SettingsS
   restartTimer_->setObjectName(QStringLiteral("Timer10"));
   restartTimer_->setInterval(1);
   restartTimer_->setSingleShot(true);
-  connect(restartTimer_, &QTimer::timeout, this, &GameFlow::Command1_Click);
-  clock_.setTimeUpAction([this] { Command1_Click(); });
+  connect(restartTimer_, &QTimer::timeout, this, &GameFlow::RestartNow);
+  clock_.setTimeUpAction([this] { RestartNow(); });
 }
 
 void GameFlow::ShowHintCaption() {
@@ -73,6 +73,9 @@ void GameFlow::CopyLevel(int level) {
 }
 
 void GameFlow::LeaveCurrentGame(bool playing) {
+  // A conflict still shown belongs to the game being left; while its erase
+  // timer ran, the restart below would refuse to build the next game.
+  conflicts_.EraseNow();
   for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
@@ -170,6 +173,14 @@ void GameFlow::Command1_Click() {
 }
 
 void GameFlow::StartDeferredRestart() { restartTimer_->start(); }
+
+// The time-out and the Options dialog end the game whatever it shows: a
+// conflict still on screen is withdrawn at once, where the restart button
+// would wait for it.
+void GameFlow::RestartNow() {
+  conflicts_.EraseNow();
+  Command1_Click();
+}
 
 void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
   LeaveCurrentGame(false);

@@ -56,6 +56,7 @@ class GameFlow : public QObject {
   void StartDeferredRestart();
 
  private:
+  void RestartNow();
   void LeaveCurrentGame(bool playing);
   void ShowLoading();
   void EnterPlayingMode(int order);

@@ -46,15 +46,15 @@ bool CellEditor::CheckEntry(int grid, int cell) {
   return checks_.CheckCell(cell, MarkingMode(grid));
 }
 
-// Grid 1's cell 81 and grid 2's cell 9 are checked again in the grid they are
-// copied into; the copies the other way are not, because the checks of the
-// entry's own grid cover the same corner.
+// The copy is checked in the grid it is copied into, whichever way it goes:
+// the entry's own checks see only its own grid's row, column and box, and a
+// corner digit must obey both grids. A copy that clashes is crossed there and
+// withdrawn, with the entry, by that grid's erase timer.
 bool CellEditor::CopyToPartner(int grid, int cell, int digit) {
   const auto partner = board_.partner({grid, cell});
   if (!partner || board_.isFixed(partner->grid, partner->cell)) return true;
   board_.setDigit(partner->grid, partner->cell, digit);
-  const bool checkedThere = partner->grid > grid;
-  if (!checkedThere || CheckEntry(partner->grid, partner->cell)) return true;
+  if (CheckEntry(partner->grid, partner->cell)) return true;
   conflicts_.ShowConflictCross(partner->grid, partner->cell);
   return false;
 }
@@ -110,10 +110,17 @@ void CellEditor::SetPen() {
 }
 
 void CellEditor::Imgcle_Click() {
-  for (int n = 1; n <= kCellsPerGrid; ++n)
-    for (int grid = 0; grid < kGridCount; ++grid)
-      if (board_.kind(grid, n) == EntryKind::Pencil && board_.gridEditable(grid))
-        board_.clearEntry(grid, n);
+  for (int n = 1; n <= kCellsPerGrid; ++n) {
+    for (int grid = 0; grid < kGridCount; ++grid) {
+      if (board_.kind(grid, n) != EntryKind::Pencil || !board_.gridEditable(grid)) continue;
+      board_.clearEntry(grid, n);
+      // A copy into a corner's other record keeps that record's kind, so a
+      // pencil corner may be a pen digit there: both records go together,
+      // or the two grids would show different digits in the one cell.
+      if (const auto partner = board_.partner({grid, n}); partner && !board_.isFixed(partner->grid, partner->cell))
+        board_.clearEntry(partner->grid, partner->cell);
+    }
+  }
   hint_.RefreshHints();
 }
 

@@ -2,6 +2,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 #include "core/Board.h"
 #include "core/ColourHint.h"
 
@@ -23,7 +26,11 @@ void ConflictMarker::MarkClash(int grid, int cell) {
   board_.setInk(grid, cell, colours::kRed);
   eraseTimers_[grid]->start();
   board_.setGridEditable(grid, false);
-  pendingErase_[grid] = entryUnderTest_[grid];
+  // A grid already locked by a conflict can take a second wrong digit
+  // through a shared corner's copy; its tick withdraws both.
+  std::vector<int>& pending = pendingErase_[grid];
+  if (std::find(pending.begin(), pending.end(), entryUnderTest_[grid]) == pending.end())
+    pending.push_back(entryUnderTest_[grid]);
 }
 
 void ConflictMarker::ShowConflictCross(int grid, int cell) {
@@ -42,6 +49,11 @@ bool ConflictMarker::anyEraseTimerRunning() const {
   return false;
 }
 
+void ConflictMarker::EraseNow() {
+  for (int grid = 0; grid < kGridCount; ++grid)
+    if (eraseTimerRunning(grid)) EraseTick(grid);
+}
+
 bool ConflictMarker::GridInLayout(int grid) const {
   const int order = board_.comboOrder();
   if (grid == 0) return order == 0;
@@ -50,21 +62,23 @@ bool ConflictMarker::GridInLayout(int grid) const {
   return false;  // no layout shows grid 4
 }
 
+// Withdraws an entry, never a given or a solver digit.
+void ConflictMarker::Withdraw(int grid, int cell) {
+  if (!cells::IsCell(cell) || board_.isFixed(grid, cell)) return;
+  board_.setDigit(grid, cell, 0);
+  if (const auto partner = board_.partner({grid, cell})) {
+    if (!board_.isFixed(partner->grid, partner->cell)) board_.setDigit(partner->grid, partner->cell, 0);
+    HideCross(partner->grid);
+  }
+}
+
 void ConflictMarker::EraseTick(int grid) {
   eraseTimers_[grid]->stop();
   if (GridInLayout(grid)) board_.setGridEditable(grid, true);
   HideCross(grid);
 
-  // Withdraw the entry, never a given or a solver digit.
-  const int cell = pendingErase_[grid];
-  pendingErase_[grid] = 0;
-  if (cells::IsCell(cell) && !board_.isFixed(grid, cell)) {
-    board_.setDigit(grid, cell, 0);
-    if (const auto partner = board_.partner({grid, cell})) {
-      if (!board_.isFixed(partner->grid, partner->cell)) board_.setDigit(partner->grid, partner->cell, 0);
-      HideCross(partner->grid);
-    }
-  }
+  const std::vector<int> pending = std::exchange(pendingErase_[grid], {});
+  for (int cell : pending) Withdraw(grid, cell);
 
   const bool solveMode = board_.inSolveMode();
   for (int n = 1; n <= kCellsPerGrid; ++n)

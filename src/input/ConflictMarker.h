@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 #include "core/CellMath.h"
 #include "core/RuleChecks.h"
@@ -36,9 +37,17 @@ class ConflictMarker : public QObject, public ClashHook {
   void ShowConflictCross(int grid, int cell);
   int crossCell(int grid) const { return crossCell_[grid]; }  // 0: hidden
 
+  // Ends every conflict still shown at once, as its erase tick would: the
+  // game it belongs to is being left, and its pending erase must neither
+  // hold up the next game nor cut a digit out of it later.
+  void EraseNow();
+
   bool eraseTimerRunning(int grid) const;
   bool anyEraseTimerRunning() const;  // a conflict is being shown
-  int pendingErase(int grid) const { return pendingErase_[grid]; }
+  // The cells grid k's next erase tick withdraws: the entry that clashed
+  // and, when a shared corner's copy clashed there before the tick, the
+  // copy as well.
+  const std::vector<int>& pendingErase(int grid) const { return pendingErase_[grid]; }
 
  public slots:
   // The tick of grid k's erase timer (Timer3, Timer31..Timer34).
@@ -50,12 +59,13 @@ class ConflictMarker : public QObject, public ClashHook {
  private:
   void HideCross(int grid);
   bool GridInLayout(int grid) const;
+  void Withdraw(int grid, int cell);
 
   Board& board_;
   ColourHint& hint_;
   std::array<QTimer*, kGridCount> eraseTimers_{};
   std::array<int, kGridCount> entryUnderTest_{};
-  std::array<int, kGridCount> pendingErase_{};
+  std::array<std::vector<int>, kGridCount> pendingErase_{};
   std::array<int, kGridCount> crossCell_{};
 };
 

@@ -191,7 +191,11 @@ void SolveController::Command3_Click() {
 void SolveController::Command4_Click() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
+      // The solver's digits are its Fixed entries, drawn in blue. Blue ink
+      // alone does not make one: a typed digit copied into a shared corner's
+      // other record keeps that record's old blue ink, and is the puzzle.
       if (board_.ink(grid, n) != colours::kBlue) continue;
+      if (board_.digit(grid, n) != 0 && !board_.isFixed(grid, n)) continue;
       board_.clearEntry(grid, n);
       board_.setInk(grid, n, colours::kBlack);
     }

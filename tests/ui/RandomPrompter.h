@@ -1,0 +1,48 @@
+#pragma once
+// The random player's message boxes: every question is answered from the
+// play stream, except that the program is never allowed to end (the quit
+// question always gets Cancel or No). While a prompt is "open" the timers of
+// the window go on firing, as they do under a real modal message box; the
+// player decides which through `whileOpen`.
+
+#include <QStringList>
+
+#include <functional>
+
+#include "game/Prompter.h"
+#include "game/Texts.h"
+
+namespace varelo::testing {
+
+class RandomPrompter : public Prompter {
+ public:
+  // Returns a whole number in [0, bound) from the play stream.
+  using Draw = std::function<int(int bound)>;
+
+  explicit RandomPrompter(Draw draw) : draw_(std::move(draw)) {}
+
+  Answer Ask(const Prompt& prompt) override {
+    asked.append(prompt.text);
+    ++depth_;
+    if (whileOpen) whileOpen(depth_);
+    --depth_;
+    if (prompt.text == texts::kQuitQuestion)
+      return prompt.buttons == Prompt::Buttons::YesNo ? Answer::No : Answer::Cancel;
+    switch (prompt.buttons) {
+      case Prompt::Buttons::Ok: return Answer::Ok;
+      case Prompt::Buttons::OkCancel: return draw_(2) == 0 ? Answer::Ok : Answer::Cancel;
+      case Prompt::Buttons::YesNo: return draw_(2) == 0 ? Answer::Yes : Answer::No;
+    }
+    return Answer::Ok;
+  }
+
+  QStringList asked;
+  // Runs while a prompt is open, with the number of prompts open.
+  std::function<void(int depth)> whileOpen;
+
+ private:
+  Draw draw_;
+  int depth_ = 0;
+};
+
+}  // namespace varelo::testing
