@@ -23,7 +23,13 @@ QString ExecutableBaseName() {
 SettingsStore::SettingsStore(const QString& applicationName)
     : settings_(std::make_unique<QSettings>(
           QSettings::IniFormat, QSettings::UserScope, kOrganization,
-          applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {}
+          applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {
+  // Qt parses the file's sections lazily, and after a broken section header
+  // its lookup can miss a key that a full parse finds; the next write parses
+  // everything, so that key would change its value on a write of another.
+  // Parsing all of it now makes every read agree with what a write keeps.
+  settings_->allKeys();
+}
 
 SettingsStore::~SettingsStore() = default;
 
