@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "game/Completion.h"
 #include "game/Controls.h"
 #include "game/GameClock.h"
@@ -64,7 +66,7 @@ void PlayInvariants::Snapshot() {
 QStringList PlayInvariants::Check(bool fixedMayChange) const {
   QStringList problems;
   problems << Digits() << Corners() << Clashes() << ConflictMarks() << TopBar() << ShownGrids()
-           << ClockRunning();
+           << ClockRunning() << InputGrids();
   if (!fixedMayChange) problems << Givens();
   return problems;
 }
@@ -119,11 +121,14 @@ QStringList PlayInvariants::Corners() const {
   return problems;
 }
 
-// A given (or a solver digit) neither changes nor appears.
+// A given (or a solver digit) of the grids in play neither changes nor
+// appears. A grid out of play keeps what its last mode left until a mode
+// that uses it clears it; erasing grid 2's cell 9 in order 2 also empties
+// grid 3's cell 73 there, as corners are erased without looking at the order.
 QStringList PlayInvariants::Givens() const {
   QStringList problems;
   const Board& board = window_.game().board();
-  for (int grid = 0; grid < kGridCount; ++grid) {
+  for (int grid : GridsInPlay(board.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       const CellState& was = before_[grid * kCellsPerGrid + n - 1];
       const CellState& now = board.cell(grid, n);
@@ -324,6 +329,26 @@ QStringList PlayInvariants::ClockRunning() const {
   if (timed && !won && !running) return {QStringLiteral("a timed %1 game stands without its clock").arg(difficulty)};
   if (!timed && running) return {QStringLiteral("the clock runs for \"%1\"").arg(difficulty)};
   return {};
+}
+
+// Keys reach only the grids of the order, and those are locked only while
+// a conflict shows there, a solve runs or a won combination waits.
+QStringList PlayInvariants::InputGrids() const {
+  Game& game = window_.game();
+  const Board& board = game.board();
+  const auto inPlay = GridsInPlay(board.comboOrder());
+  const bool started = !game.controls().text(ctl::LblTop(0)).isEmpty();
+  QStringList problems;
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    const bool played = started && std::find(inPlay.begin(), inPlay.end(), grid) != inPlay.end();
+    if (!played) {
+      if (board.gridEditable(grid)) problems << QStringLiteral("grid %1 takes keys out of play").arg(grid);
+      continue;
+    }
+    const bool excused = EraseTimerRunning(grid) || game.solver().running() || game.completion().pointerRunning();
+    if (!board.gridEditable(grid) && !excused) problems << QStringLiteral("grid %1 stays locked").arg(grid);
+  }
+  return problems;
 }
 
 }  // namespace varelo::testing

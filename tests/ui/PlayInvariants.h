@@ -47,6 +47,7 @@ class PlayInvariants {
   QStringList ClockCaptions(const QString& difficulty, const QString& order) const;
   QStringList ShownGrids() const;
   QStringList ClockRunning() const;
+  QStringList InputGrids() const;
 
   bool EraseTimerRunning(int grid) const;
   bool AnyEraseTimerRunning() const;
