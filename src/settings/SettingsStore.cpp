@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 #include "settings/LenientNumber.h"
 
 namespace varelo {
@@ -45,8 +47,18 @@ QString SettingsStore::Read(const QString& section, const QString& key,
   // control character), so both kinds must read alike, or writing any other
   // key would change this one.
   const int type = value.typeId();
-  if (type == QMetaType::QStringList || type == QMetaType::QVariantList)
+  // An empty list, or one with an item that has no text, reads as absent:
+  // Qt writes either back as "@Invalid()".
+  const auto hasText = [](const QVariant& item) { return item.canConvert<QString>(); };
+  if (type == QMetaType::QStringList || type == QMetaType::QVariantList) {
+    const QVariantList items = value.toList();
+    if (items.isEmpty() || !std::all_of(items.begin(), items.end(), hasText)) return defaultValue;
     return value.toStringList().join(u", ");
+  }
+  // A value stored as a type that has no text ("@Rect(...)", "@Variant(...)")
+  // is nothing the game wrote: it reads as absent, which is also what Qt
+  // keeps of it ("@Invalid()") when it cannot write the type back.
+  if (!hasText(value)) return defaultValue;
   return value.toString();
 }
 
