@@ -163,14 +163,16 @@ void RandomPlayer::Play(int events) {
 
     QStringList problems = tickProblems_ + invariants_->Check(fixedMayChange_);
     if (!window->isVisible()) problems << QStringLiteral("the window has closed");
-    if (problems.isEmpty()) continue;
-    ADD_FAILURE() << "seed " << seed_ << ", event " << index << " (" << lastEvent_.toStdString() << "):\n  "
-                  << problems.join(QStringLiteral("\n  ")).toStdString()
-                  << "\nreplay with VARELO_RANDOM_PLAY_SEED=" << seed_ << " VARELO_RANDOM_PLAY_EVENTS=" << index + 1
-                  << "\nthe last events:\n  " << recent_.join(QStringLiteral("\n  ")).toStdString() << "\n"
-                  << invariants_->Dump().toStdString();
-    return;
+    if (!problems.isEmpty()) return ReportFailure(index, problems);
   }
+}
+
+void RandomPlayer::ReportFailure(int index, const QStringList& problems) {
+  ADD_FAILURE() << "seed " << seed_ << ", event " << index << " (" << lastEvent_.toStdString() << "):\n  "
+                << problems.join(QStringLiteral("\n  ")).toStdString()
+                << "\nreplay with VARELO_RANDOM_PLAY_SEED=" << seed_ << " VARELO_RANDOM_PLAY_EVENTS=" << index + 1
+                << "\nthe last events:\n  " << recent_.join(QStringLiteral("\n  ")).toStdString() << "\n"
+                << invariants_->Dump().toStdString();
 }
 
 QString RandomPlayer::Summary() const {

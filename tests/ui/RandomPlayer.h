@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QMap>
 #include <QMenu>  // the solve driver uses it without including it
-#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -31,7 +30,7 @@ class RandomPlayer : public SolveWindowTest {
   // Plays `events` events; stops at the first broken invariant with a
   // failure naming the seed and the event.
   void Play(int events);
-  // One line of figures: events by kind, messages, games won.
+  // One line of figures: new puzzles, solve runs, events by kind, messages.
   QString Summary() const;
 
  private:
@@ -46,6 +45,7 @@ class RandomPlayer : public SolveWindowTest {
   int Below(int bound);
   bool Chance(int percent) { return Below(100) < percent; }
   Kind Choose();
+  void ReportFailure(int index, const QStringList& problems);
 
   // Events; each returns false when it cannot happen now (nothing is done).
   bool Perform(Kind kind);
@@ -112,7 +112,6 @@ class RandomPlayer : public SolveWindowTest {
   int focus_ = 0;                 // events left in a phase of solving the grid
   std::array<std::optional<GridDigits>, kGridCount> generated_;  // the generator's solutions
   QMap<QString, int> performed_;
-  QMap<QString, int> messages_;
 };
 
 }  // namespace varelo::testing
