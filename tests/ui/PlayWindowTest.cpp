@@ -19,26 +19,17 @@
 #include "ui/model/TopBarSlide.h"
 #include "ui/model/Twips.h"
 #include "support/Grids.h"
-#include "WindowFixture.h"
+#include "SolveWindowDriver.h"
 
 namespace varelo {
 namespace {
 
-using testing::WindowTest;
-
 using testing::kSolution;
 using testing::RelabelledGrid;
 
-class PlayWindowTest : public WindowTest {
+class PlayWindowTest : public testing::SolveWindowTest {
  protected:
-  QWidget* Child(const QString& name) {
-    auto* widget = window->findChild<QWidget*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-  }
-  QString LabelText(const QString& name) { return qobject_cast<QLabel*>(Child(name))->text(); }
-  Game& game() { return window->game(); }
-  Board& board() { return game().board(); }
+  QString LabelText(const QString& name) { return Child<QLabel>(name)->text(); }
 
   void Click(const QString& name) {
     QWidget* widget = Child(name);
@@ -50,42 +41,13 @@ class PlayWindowTest : public WindowTest {
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QApplication::sendEvent(Child(name), &enter);
   }
-  void Trigger(const QString& action) {
-    auto* item = window->findChild<QAction*>(action);
-    ASSERT_NE(item, nullptr) << action.toStdString();
-    item->trigger();
-    Settle();
-  }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(window.get(), key, modifiers);
-  }
   void Digit(int digit) { Key(static_cast<Qt::Key>(Qt::Key_0 + digit)); }
 
-  void Glide(int grid) {
-    for (int tick = 0; tick < 40; ++tick) {
-      window->glide().VerticalTick(grid);
-      window->glide().HorizontalTick(grid);
-    }
-  }
-  // Steps the main grid's cursor with the arrow keys, the pointer away.
-  void StepTo(int cell) {
-    pointer.at = QPoint(-1000000, -1000000);
-    while (game().cursors().state(0).currentCell != cell) {
-      const int current = game().cursors().state(0).currentCell;
-      const int dRow = (cell - 1) / 9 - (current - 1) / 9;
-      const int dColumn = (cell - 1) % 9 - (current - 1) % 9;
-      Key(dRow > 0 ? Qt::Key_Down : dRow < 0 ? Qt::Key_Up : dColumn > 0 ? Qt::Key_Right : Qt::Key_Left);
-      Glide(0);
-      ASSERT_NE(game().cursors().state(0).currentCell, current) << "the cursor did not move";
-    }
-  }
   // Puts the pointer over a square of a further grid; its frame appears there.
   void PointAt(int grid, int cell) {
-    const TwipRect s = window->gridView(grid)->geometry().square(cell);
-    const QPoint local(ToPixels(s.left + s.width / 2), ToPixels(s.top + s.height / 2));
     pointer.at = QPoint(-1000000, -1000000);
     for (int g = 1; g <= 3; ++g) window->glide().VerticalTick(g);
-    pointer.at = window->gridView(grid)->mapToGlobal(local) * kTwipsPerPixel;
+    pointer.at = Over(grid, cell);
     for (int g = 1; g <= 3; ++g) Glide(g);
     ASSERT_EQ(game().cursors().state(grid).currentCell, cell);
   }
