@@ -5,6 +5,7 @@
 #include "core/Board.h"
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
+#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/Prompter.h"
 #include "game/PuzzleSetup.h"
@@ -33,10 +34,10 @@ GridDigits ParseEntry(const QString& entry) {
 }
 }  // namespace
 
-Completion::Completion(Board& board, Controls& controls, Cursors& cursors, Prompter& prompter,
+Completion::Completion(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, Prompter& prompter,
                        SettingsStore& settings, GameClock& clock, CellEditor& editor,
                        PuzzleSetup& setup, CompletionHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), cursors_(cursors), prompter_(prompter),
+    : QObject(parent), board_(board), controls_(controls), notice_(notice), cursors_(cursors), prompter_(prompter),
       settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
       pointerTimer_(new QTimer(this)) {
   pointerTimer_->setObjectName(QStringLiteral("Timer17"));
@@ -91,11 +92,9 @@ void Completion::CheckSingleCompletion() {
   board_.setGridEditable(0, false);
   editor_.SetPen();
   controls_.setVisible(ctl::PicMis(0), false);
-  controls_.setLeft(QStringLiteral("Shape1"), 0);
+  clock_.ResetBar();
   for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
-  controls_.setText(ctl::LblBegin(2), texts::kLoading);
-  controls_.setColour(ctl::LblBegin(2), Rgb{0, 255, 0});
-  controls_.setVisible(ctl::LblBegin(2), true);
+  notice_.ShowLoading();
   cursors_.setTracking(0, true);
   board_.setComboOrder(0);
   StartNextSingleGame();
@@ -128,7 +127,6 @@ void Completion::StartNextSingleGame() {
   }
   ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), texts::kOrder1);
   clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
-  controls_.setColour(QStringLiteral("Shape1"), Rgb{0, 225, 0});
   setup_.NewPuzzle();
 }
 

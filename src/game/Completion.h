@@ -16,6 +16,7 @@ namespace varelo {
 class Board;
 class CellEditor;
 class Controls;
+class StartNotice;
 class Cursors;
 class GameClock;
 class Prompter;
@@ -31,7 +32,7 @@ class Completion : public QObject {
   Q_OBJECT
 
  public:
-  Completion(Board& board, Controls& controls, Cursors& cursors, Prompter& prompter,
+  Completion(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, Prompter& prompter,
              SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
              CompletionHooks hooks, QObject* parent = nullptr);
 
@@ -58,6 +59,7 @@ class Completion : public QObject {
 
   Board& board_;
   Controls& controls_;
+  StartNotice& notice_;
   Cursors& cursors_;
   Prompter& prompter_;
   SettingsStore& settings_;

@@ -10,6 +10,7 @@
 #include "game/OptionsFlow.h"
 #include "game/Prompter.h"
 #include "game/Texts.h"
+#include "game/TimeBar.h"
 #include "game/WindowPort.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
@@ -49,18 +50,19 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       checks_(board_),
       hint_(board_, checks_, random_, settings_),
       conflicts_(new ConflictMarker(board_, hint_, this)),
-      clock_(new GameClock(controls_, window_, prompter_, this)) {
+      timeBar_(new TimeBar(controls_, this)),
+      clock_(new GameClock(controls_, *timeBar_, window_, prompter_, this)) {
   editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, controls_);
   setup_ = std::make_unique<PuzzleSetup>(
-      board_, controls_, cursors_, hint_, random_, settings_, *clock_,
+      board_, controls_, notice_, cursors_, hint_, random_, settings_, *clock_,
       PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry),
                        Through(links_.slideTopBarIn)});
-  completion_ = new Completion(board_, controls_, cursors_, prompter_, settings_, *clock_, *editor_,
+  completion_ = new Completion(board_, controls_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
                                *setup_,
                                CompletionHooks{Through(links_.levelEntry),
                                                Through(links_.addLevelMenuItem)},
                                this);
-  flow_ = new GameFlow(board_, controls_, cursors_, settings_, *clock_, *editor_, *conflicts_,
+  flow_ = new GameFlow(board_, controls_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_,
                        *setup_, *completion_,
                        GameFlowHooks{Through(links_.levelEntry), Through(links_.buildFileMenu),
                                      Through(links_.hideFileMenu), Through(links_.slideTopBarIn)},
@@ -82,7 +84,7 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                                       [this] { completion_->AfterEntryCheck(); },
                                       [this] { return conflicts_->anyEraseTimerRunning(); }},
                         this);
-  options_ = std::make_unique<OptionsFlow>(board_, controls_, cursors_, settings_, *clock_, *topBar_,
+  options_ = std::make_unique<OptionsFlow>(board_, controls_, notice_, cursors_, settings_, *clock_, *topBar_,
                                            *flow_, window_);
   LinkOwnParts();
   RegisterHandlers();

@@ -16,6 +16,7 @@
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
 #include "game/PuzzleSetup.h"
+#include "game/StartNotice.h"
 #include "settings/AppPaths.h"
 #include "ui/model/Cursors.h"
 
@@ -34,6 +35,7 @@ class OptionsFlow;
 class Prompter;
 class SettingsStore;
 class SolveController;
+class TimeBar;
 class TopBarSlide;
 class WindowPort;
 
@@ -64,6 +66,7 @@ class Game : public QObject {
 
   Board& board() { return board_; }
   Controls& controls() { return controls_; }
+  StartNotice& notice() { return notice_; }
   Cursors& cursors() { return cursors_; }
   RandomSource& random() { return random_; }
   RuleChecks& checks() { return checks_; }
@@ -76,6 +79,7 @@ class Game : public QObject {
   CellEditor& editor() { return *editor_; }
   ConflictMarker& conflicts() { return *conflicts_; }
   GameClock& clock() { return *clock_; }
+  TimeBar& timeBar() { return *timeBar_; }
   PuzzleSetup& puzzleSetup() { return *setup_; }
   Completion& completion() { return *completion_; }
   GameFlow& flow() { return *flow_; }
@@ -120,12 +124,14 @@ class Game : public QObject {
 
   Board board_;
   Controls controls_;
+  StartNotice notice_{controls_};
   Cursors cursors_;
   RandomSource random_;
   RuleChecks checks_;
   ColourHint hint_;
 
   ConflictMarker* conflicts_;  // QObject children: their timers are found by name
+  TimeBar* timeBar_;
   GameClock* clock_;
   std::unique_ptr<CellEditor> editor_;
   std::unique_ptr<PuzzleSetup> setup_;

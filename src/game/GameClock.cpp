@@ -4,39 +4,35 @@
 
 #include "game/Controls.h"
 #include "game/Prompter.h"
+#include "game/TimeBar.h"
 #include "game/WindowPort.h"
 #include "settings/LenientNumber.h"
 
 namespace varelo {
 
 namespace {
-const QString kStrip = QStringLiteral("Picture1");
-const QString kBar = QStringLiteral("Shape1");
-constexpr Rgb kWarningRed{255, 0, 0};
-
 QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 }  // namespace
 
-GameClock::GameClock(Controls& controls, WindowPort& window, Prompter& prompter, QObject* parent)
-    : QObject(parent), controls_(controls), window_(window), prompter_(prompter), timer_(new QTimer(this)) {
+GameClock::GameClock(Controls& controls, TimeBar& bar, WindowPort& window, Prompter& prompter,
+                     QObject* parent)
+    : QObject(parent), controls_(controls), bar_(bar), window_(window), prompter_(prompter),
+      timer_(new QTimer(this)) {
   timer_->setObjectName(QStringLiteral("Timer8"));
   timer_->setInterval(500);
   connect(timer_, &QTimer::timeout, this, &GameClock::Timer8_Timer);
-  // The layout changes the strip's width on every resize; the bar keeps its
-  // proportion of the remaining time.
-  connect(&controls_, &Controls::changed, this, [this](const QString& name) {
-    if (name == kStrip) FollowStripWidth();
-  });
+  // After a resize the bar shows the share of the limit that is left.
+  bar_.setClockReading([this] { return TimeBar::ClockReading{remainingSeconds(), timeLimit_}; });
 }
 
 void GameClock::Start() { timer_->start(); }
 void GameClock::Stop() { timer_->stop(); }
 bool GameClock::isRunning() const { return timer_->isActive(); }
 
-void GameClock::ResetBar() {
-  barLeft_ = 0;
-  controls_.setLeft(kBar, 0);
-  controls_.setWidth(kBar, controls_.width(kStrip));
+void GameClock::ResetBar() { bar_.Restart(); }
+
+int GameClock::remainingSeconds() const {
+  return ParseInt(controls_.text(ctl::LblTime(0))) * 60 + ParseInt(controls_.text(ctl::LblTime(2)));
 }
 
 void GameClock::Timer8_Timer() {
@@ -52,7 +48,7 @@ void GameClock::Timer8_Timer() {
     if (timeUp_) timeUp_();
   }
   FlashWarning();
-  StepBar();
+  bar_.Step(timeLimit_);
 }
 
 bool GameClock::CountDown() {
@@ -72,28 +68,7 @@ bool GameClock::CountDown() {
 void GameClock::FlashWarning() {
   const int minutes = ParseInt(controls_.text(ctl::LblTime(0)));
   const int seconds = ParseInt(controls_.text(ctl::LblTime(2)));
-  if (minutes != 0 || seconds >= 15) return;
-  const bool red = controls_.colour(kStrip) == kWarningRed;
-  controls_.setColour(kStrip, red ? colours::kBlack : kWarningRed);
-}
-
-void GameClock::StepBar() {
-  const int width = controls_.width(kBar);
-  if (timeLimit_ <= 0 || barLeft_ <= -width) return;
-  barLeft_ -= static_cast<double>(controls_.width(kStrip)) / timeLimit_;
-  controls_.setLeft(kBar, static_cast<int>(barLeft_));
-}
-
-void GameClock::FollowStripWidth() {
-  // Without a limit (beginner, solve mode, where the bar is the solver's
-  // busy bar) the bar is not the clock's to move.
-  if (timeLimit_ <= 0) return;
-  const int stripWidth = controls_.width(kStrip);
-  const int oldWidth = controls_.width(kBar);
-  controls_.setWidth(kBar, stripWidth);
-  if (oldWidth <= 0) return;
-  barLeft_ = barLeft_ * stripWidth / oldWidth;
-  controls_.setLeft(kBar, static_cast<int>(barLeft_));
+  if (minutes == 0 && seconds < 15) bar_.FlashStrip();
 }
 
 }  // namespace varelo

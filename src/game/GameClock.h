@@ -14,13 +14,15 @@ namespace varelo {
 
 class Controls;
 class Prompter;
+class TimeBar;
 class WindowPort;
 
 class GameClock : public QObject {
   Q_OBJECT
 
  public:
-  GameClock(Controls& controls, WindowPort& window, Prompter& prompter, QObject* parent = nullptr);
+  GameClock(Controls& controls, TimeBar& bar, WindowPort& window, Prompter& prompter,
+            QObject* parent = nullptr);
 
   // What happens when the time is up, after "时间到！" (the restart).
   void setTimeUpAction(std::function<void()> action) { timeUp_ = std::move(action); }
@@ -33,8 +35,11 @@ class GameClock : public QObject {
   void setTimeLimitSeconds(int seconds) { timeLimit_ = seconds; }
   int timeLimitSeconds() const { return timeLimit_; }
 
-  // The bar back at its start: left 0, the strip's full width.
+  // A new game: the bar back at its start (left 0, the strip's full width)
+  // on a black strip.
   void ResetBar();
+  // Minutes and seconds of the clock captions; the limit while none shows.
+  int remainingSeconds() const;
 
  public slots:
   void Timer8_Timer();
@@ -42,16 +47,14 @@ class GameClock : public QObject {
  private:
   bool CountDown();  // false when the time is up
   void FlashWarning();
-  void StepBar();
-  void FollowStripWidth();
 
   Controls& controls_;
+  TimeBar& bar_;
   WindowPort& window_;
   Prompter& prompter_;
   QTimer* timer_;
   std::function<void()> timeUp_;
   int timeLimit_ = 0;
-  double barLeft_ = 0;  // twips; fractions add up over a long game
 };
 
 }  // namespace varelo

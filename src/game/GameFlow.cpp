@@ -5,6 +5,7 @@
 #include "core/Board.h"
 #include "game/Completion.h"
 #include "game/Controls.h"
+#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
 #include "game/ShowLayout.h"
@@ -20,20 +21,16 @@
 namespace varelo {
 
 namespace {
-constexpr Rgb kLoadingGreen{0, 255, 0};
-constexpr Rgb kBarGreen{0, 225, 0};
-const QString kBar = QStringLiteral("Shape1");
-const QString kStrip = QStringLiteral("Picture1");
 
 QString OrderName(int order) {
   return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1;
 }
 }  // namespace
 
-GameFlow::GameFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+GameFlow::GameFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
                    GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
                    PuzzleSetup& setup, Completion& completion, GameFlowHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), cursors_(cursors), settings_(settings),
+    : QObject(parent), board_(board), controls_(controls), notice_(notice), cursors_(cursors), settings_(settings),
       clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion),
       hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
   restartTimer_->setObjectName(QStringLiteral("Timer10"));
@@ -59,11 +56,7 @@ void GameFlow::SetClock(const QString& order) {
   ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), order);
 }
 
-void GameFlow::ShowLoading() {
-  controls_.setText(ctl::LblBegin(2), texts::kLoading);
-  controls_.setColour(ctl::LblBegin(2), kLoadingGreen);
-  controls_.setVisible(ctl::LblBegin(2), true);
-}
+void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
 void GameFlow::CopyLevel(int level) {
   const QString entry = hooks_.levelEntry(level);
@@ -77,6 +70,7 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   // timer ran, the restart below would refuse to build the next game.
   conflicts_.EraseNow();
   for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  notice_.Hide();
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
   if (playing) ShowLoading();
@@ -91,7 +85,6 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   editor_.SetPen();
   controls_.setVisible(QStringLiteral("Lbltishi"), false);
   controls_.setText(QStringLiteral("Lbltishi"), QString());
-  controls_.setColour(kStrip, colours::kBlack);
 
   if (!playing) return;
   controls_.setVisible(ctl::Command(1), true);
@@ -167,8 +160,6 @@ void GameFlow::Command1_Click() {
 
   clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
   clock_.ResetBar();
-  controls_.setColour(kBar, kBarGreen);
-  controls_.setColour(kStrip, colours::kBlack);
   setup_.NewPuzzle();
 }
 
@@ -182,7 +173,7 @@ void GameFlow::RestartNow() {
   Command1_Click();
 }
 
-void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
+void GameFlow::EnterSolveMode(int order) {
   LeaveCurrentGame(false);
   if (order == 0)
     for (int n = 1; n <= kCellsPerGrid; ++n) board_.setBackground(0, n, colours::Checkerboard(n));
@@ -191,6 +182,10 @@ void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
   TakeInputIn(order);
   if (order == 0) board_.clearGridEntries(0);
   else PrepareCombinationGrids(order);
+  // The play set-up left its blue in empty cells; what the player types here
+  // is black, in whichever record of a corner it lands.
+  for (int grid : GridsInPlay(order))
+    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setInk(grid, n, NormalInk(EntryKind::Pen, true));
 
   SetTopBar(texts::kSolveSudoku, OrderName(order), texts::kHintUnavailable);
   if (const auto name = DifficultyName(settings_.ReadInt(SettingKey::Difficulty)))
@@ -198,7 +193,6 @@ void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
   ShowClockCaptions(controls_, ClockCaptions{});
   clock_.Stop();
   clock_.setTimeLimitSeconds(0);
-  if (fromStartScreen) controls_.setColour(kBar, kBarGreen);
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
 
   controls_.setVisible(QStringLiteral("Imgcol"), false);
@@ -219,7 +213,6 @@ void GameFlow::EnterSolveMode(int order, bool fromStartScreen) {
 void GameFlow::StartFromStartScreen(int order) {
   SetClock(OrderName(order));
   clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
-  controls_.setColour(kBar, kBarGreen);
   board_.setComboOrder(order);
   setup_.NewPuzzle();
 }
@@ -228,7 +221,7 @@ void GameFlow::LblBegin_Click(int index) {
   const bool playing = index >= 7 && index <= 10;
   const bool solving = index >= 12 && index <= 14;
   if (!playing && !solving) return;
-  if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3, true);
+  if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
 
   for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   controls_.setVisible(QStringLiteral("ImgLa"), false);

@@ -16,6 +16,7 @@ class CellEditor;
 class Completion;
 class ConflictMarker;
 class Controls;
+class StartNotice;
 class Cursors;
 class GameClock;
 class PuzzleSetup;
@@ -32,7 +33,7 @@ class GameFlow : public QObject {
   Q_OBJECT
 
  public:
-  GameFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+  GameFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
            GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
            Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
 
@@ -41,9 +42,9 @@ class GameFlow : public QObject {
   void sjms_Click();
   void zhej_Click() { EnterCombination(2); }
   void zhsj_Click() { EnterCombination(3); }
-  void qjyj_Click() { EnterSolveMode(0, false); }
-  void qjej_Click() { EnterSolveMode(2, false); }
-  void qjsj_Click() { EnterSolveMode(3, false); }
+  void qjyj_Click() { EnterSolveMode(0); }
+  void qjej_Click() { EnterSolveMode(2); }
+  void qjsj_Click() { EnterSolveMode(3); }
 
   // Start-screen entries 7..10 and 12..14.
   void LblBegin_Click(int index);
@@ -61,7 +62,7 @@ class GameFlow : public QObject {
   void ShowLoading();
   void EnterPlayingMode(int order);
   void EnterCombination(int order);
-  void EnterSolveMode(int order, bool fromStartScreen);
+  void EnterSolveMode(int order);
   void PrepareCombinationGrids(int order);
   void TakeInputIn(int order);
   void SetTopBar(const QString& mode, const QString& level, const QString& hint);
@@ -71,6 +72,7 @@ class GameFlow : public QObject {
 
   Board& board_;
   Controls& controls_;
+  StartNotice& notice_;
   Cursors& cursors_;
   SettingsStore& settings_;
   GameClock& clock_;

@@ -4,6 +4,7 @@
 
 #include "core/Board.h"
 #include "game/Controls.h"
+#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
 #include "game/Texts.h"
@@ -15,8 +16,6 @@
 namespace varelo {
 
 namespace {
-constexpr Rgb kPauseGreen{0, 255, 0};
-constexpr Rgb kStartScreenTeal{0, 128, 128};
 const QString kDefaultGivens = QStringLiteral("35");
 
 // A check box shows 0, 1 or 2; any other stored number shows by what it
@@ -24,9 +23,9 @@ const QString kDefaultGivens = QStringLiteral("35");
 int CheckBoxValue(double stored, bool on) { return !on ? 0 : stored == 1 ? 1 : 2; }
 }  // namespace
 
-OptionsFlow::OptionsFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+OptionsFlow::OptionsFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
                          GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window)
-    : board_(board), controls_(controls), cursors_(cursors), settings_(settings), clock_(clock),
+    : board_(board), controls_(controls), notice_(notice), cursors_(cursors), settings_(settings), clock_(clock),
       topBar_(topBar), flow_(flow), window_(window) {}
 
 bool OptionsFlow::ValidGivens(const QString& text) {
@@ -49,13 +48,7 @@ void OptionsFlow::Open() {
   clock_.Stop();
   topBar_.StartSlideOut();
   for (int grid = 0; grid < kGridCount; ++grid) controls_.setVisible(ctl::PicMis(grid), false);
-
-  const QString pause = ctl::LblBegin(2);
-  controls_.setText(pause, texts::kPause);
-  controls_.setColour(pause, kPauseGreen);
-  controls_.setVisible(pause, true);
-  controls_.setLeft(pause, window_.clientWidth() / 2 - controls_.width(pause) / 2);
-  controls_.setTop(pause, static_cast<int>(window_.clientHeight() * 0.35));
+  notice_.ShowPause(window_.clientWidth(), window_.clientHeight());
 }
 
 OptionValues OptionsFlow::Load() {
@@ -110,8 +103,7 @@ void OptionsFlow::Cancel() {
 void OptionsFlow::Resume(bool showGrids) {
   topBar_.StartSlideIn();
   topBar_.StopSlideOut();
-  controls_.setVisible(ctl::LblBegin(2), false);
-  controls_.setColour(ctl::LblBegin(2), kStartScreenTeal);
+  notice_.Hide();
   if (showGrids)
     for (int grid = 0; grid < kGridCount; ++grid)
       if (cursors_.isTracking(grid)) controls_.setVisible(ctl::PicMis(grid), true);

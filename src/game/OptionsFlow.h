@@ -10,6 +10,7 @@ namespace varelo {
 
 class Board;
 class Controls;
+class StartNotice;
 class Cursors;
 class GameClock;
 class GameFlow;
@@ -29,7 +30,7 @@ struct OptionValues {
 
 class OptionsFlow {
  public:
-  OptionsFlow(Board& board, Controls& controls, Cursors& cursors, SettingsStore& settings,
+  OptionsFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
               GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
 
   // Pauses a game on screen; the dialog opens after this.
@@ -55,6 +56,7 @@ class OptionsFlow {
 
   Board& board_;
   Controls& controls_;
+  StartNotice& notice_;
   Cursors& cursors_;
   SettingsStore& settings_;
   GameClock& clock_;

@@ -7,6 +7,7 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "game/Controls.h"
+#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/ShowLayout.h"
 #include "game/Texts.h"
@@ -32,10 +33,10 @@ bool NeverRevealed(int grid, int cell) {
 }
 }  // namespace
 
-PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, Cursors& cursors, ColourHint& hint,
+PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, ColourHint& hint,
                          RandomSource& random, const SettingsStore& settings, GameClock& clock,
                          PuzzleSetupHooks hooks)
-    : board_(board), controls_(controls), cursors_(cursors), hint_(hint), random_(random),
+    : board_(board), controls_(controls), notice_(notice), cursors_(cursors), hint_(hint), random_(random),
       settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
 
 int PuzzleSetup::GivensFromSetting(const QString& text) {
@@ -189,13 +190,14 @@ void PuzzleSetup::RevealCombinationGrid(int grid, const GridDigits& solution, in
 
 void PuzzleSetup::OpenGame() {
   for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
-  controls_.setColour(ctl::LblBegin(2), Rgb{0, 128, 128});
+  notice_.Hide();
   controls_.setVisible(ctl::Command(1), true);
   controls_.setEnabled(ctl::Command(1), true);
   controls_.setVisible(QStringLiteral("Imgcol"), true);
   controls_.setVisible(QStringLiteral("Imgcle"), true);
 
   ShowLayout(board_, controls_, cursors_);
+  clock_.ResetBar();
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
   if (settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
 }

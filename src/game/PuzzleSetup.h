@@ -20,6 +20,7 @@ namespace varelo {
 class Board;
 class ColourHint;
 class Controls;
+class StartNotice;
 class Cursors;
 class GameClock;
 class RandomSource;
@@ -50,7 +51,7 @@ struct PuzzleSetupHooks {
 
 class PuzzleSetup {
  public:
-  PuzzleSetup(Board& board, Controls& controls, Cursors& cursors, ColourHint& hint,
+  PuzzleSetup(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, ColourHint& hint,
               RandomSource& random, const SettingsStore& settings, GameClock& clock,
               PuzzleSetupHooks hooks);
 
@@ -90,6 +91,7 @@ class PuzzleSetup {
 
   Board& board_;
   Controls& controls_;
+  StartNotice& notice_;
   Cursors& cursors_;
   ColourHint& hint_;
   RandomSource& random_;

@@ -49,11 +49,14 @@ bool CellEditor::CheckEntry(int grid, int cell) {
 // The copy is checked in the grid it is copied into, whichever way it goes:
 // the entry's own checks see only its own grid's row, column and box, and a
 // corner digit must obey both grids. A copy that clashes is crossed there and
-// withdrawn, with the entry, by that grid's erase timer.
-bool CellEditor::CopyToPartner(int grid, int cell, int digit) {
+// withdrawn, with the entry, by that grid's erase timer. The copy takes the
+// entry's kind and ink too: the corner is one cell, whichever grid draws it.
+bool CellEditor::CopyToPartner(int grid, int cell) {
   const auto partner = board_.partner({grid, cell});
   if (!partner || board_.isFixed(partner->grid, partner->cell)) return true;
-  board_.setDigit(partner->grid, partner->cell, digit);
+  board_.setDigit(partner->grid, partner->cell, board_.digit(grid, cell));
+  board_.setKind(partner->grid, partner->cell, board_.kind(grid, cell));
+  board_.setInk(partner->grid, partner->cell, board_.ink(grid, cell));
   if (CheckEntry(partner->grid, partner->cell)) return true;
   conflicts_.ShowConflictCross(partner->grid, partner->cell);
   return false;
@@ -67,9 +70,9 @@ void CellEditor::EnterDigit(int digit) {
   board_.setDigit(*grid, cell, digit);
   if (*grid == 0) board_.setCandidateCache(cell, Board::kCacheDigitEntered);
   ResetSolveCaption();
-  if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell, digit);
   board_.setKind(*grid, cell, tool_);
   board_.setInk(*grid, cell, NormalInk(tool_, board_.inSolveMode()));
+  if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell);
 
   if (!CheckEntry(*grid, cell)) {
     conflicts_.ShowConflictCross(*grid, cell);

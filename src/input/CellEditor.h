@@ -40,7 +40,7 @@ class CellEditor {
   void ResetSolveCaption();
   // Copies an entry into the other record of a shared corner; returns false
   // when the copy was checked in the partner grid and clashed there.
-  bool CopyToPartner(int grid, int cell, int digit);
+  bool CopyToPartner(int grid, int cell);
   bool CheckEntry(int grid, int cell);
 
   Board& board_;

@@ -24,6 +24,10 @@ ConflictMarker::ConflictMarker(Board& board, ColourHint& hint, QObject* parent)
 
 void ConflictMarker::MarkClash(int grid, int cell) {
   board_.setInk(grid, cell, colours::kRed);
+  // The corner's other record is what the player sees when the later grid
+  // draws the corner: it turns red with it.
+  if (const auto partner = board_.partner({grid, cell}))
+    board_.setInk(partner->grid, partner->cell, colours::kRed);
   eraseTimers_[grid]->start();
   board_.setGridEditable(grid, false);
   // A grid already locked by a conflict can take a second wrong digit
@@ -81,9 +85,14 @@ void ConflictMarker::EraseTick(int grid) {
   for (int cell : pending) Withdraw(grid, cell);
 
   const bool solveMode = board_.inSolveMode();
-  for (int n = 1; n <= kCellsPerGrid; ++n)
-    if (board_.ink(grid, n) == colours::kRed)
-      board_.setInk(grid, n, NormalInk(board_.kind(grid, n), solveMode));
+  auto restore = [this, solveMode](int g, int n) {
+    if (board_.ink(g, n) == colours::kRed) board_.setInk(g, n, NormalInk(board_.kind(g, n), solveMode));
+  };
+  for (int n = 1; n <= kCellsPerGrid; ++n) {
+    if (board_.ink(grid, n) != colours::kRed) continue;
+    restore(grid, n);
+    if (const auto partner = board_.partner({grid, n})) restore(partner->grid, partner->cell);
+  }
 
   if (grid == 0) hint_.RefreshHints();
 }

@@ -8,6 +8,7 @@
 #include "game/Game.h"
 #include "game/Prompter.h"
 #include "game/Texts.h"
+#include "game/TimeBar.h"
 #include "game/WindowPort.h"
 #include "solver/WorkArrays.h"
 
@@ -16,8 +17,6 @@ namespace varelo {
 namespace {
 
 const QString kHintLine = QStringLiteral("Lbltishi");
-const QString kBar = QStringLiteral("Shape1");
-const QString kStrip = QStringLiteral("Picture1");
 const QString kSolving = QStringLiteral("求解中，请稍后……");
 const QString kCancelled = QStringLiteral("求解已取消。");
 const QString kNoSolution = QStringLiteral("此数独无解！");
@@ -25,8 +24,6 @@ const QString kNoSolution = QStringLiteral("此数独无解！");
 constexpr int kHintMs = 3000;
 constexpr int kWatchdogMs = 60000;
 constexpr int kBusyBarMs = 25;
-constexpr int kBusyBarWidth = 350;
-constexpr int kBusyBarStep = 75;
 
 QString NoNextSolution(int count) {
   return QStringLiteral("没有下一种解！\n该数独共有") + QString::number(count) +
@@ -54,6 +51,7 @@ SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
       controls_(game.controls()),
       prompter_(game.prompter()),
       window_(game.window()),
+      bar_(game.timeBar()),
       hooks_(std::move(hooks)),
       session_(board_, state_),
       hintTimer_(NamedTimer(this, "Timer6", kHintMs, true)),
@@ -247,21 +245,15 @@ void SolveController::Timer7_Timer() {
 }
 
 void SolveController::StartBusyBar() {
-  controls_.setWidth(kBar, kBusyBarWidth);
-  controls_.setLeft(kBar, -kBusyBarWidth);
+  bar_.StartBusy();
   busyBarTimer_->start();
 }
 
-void SolveController::Timer15_Timer() {
-  int left = controls_.left(kBar) + kBusyBarStep;
-  if (left >= controls_.width(kStrip)) left = -kBusyBarWidth;
-  controls_.setLeft(kBar, left);
-}
+void SolveController::Timer15_Timer() { bar_.StepBusy(); }
 
 void SolveController::StopBusyBar() {
   busyBarTimer_->stop();
-  controls_.setLeft(kBar, 0);
-  controls_.setWidth(kBar, controls_.width(kStrip));
+  bar_.StopBusy();
 }
 
 void SolveController::ToggleSolveUi(bool solving) {

@@ -22,6 +22,7 @@ class Board;
 class Controls;
 class Game;
 class Prompter;
+class TimeBar;
 class WindowPort;
 
 struct SolveHooks {
@@ -81,6 +82,7 @@ class SolveController : public QObject {
   Controls& controls_;
   Prompter& prompter_;
   WindowPort& window_;
+  TimeBar& bar_;
   SolveHooks hooks_;
 
   SearchState state_;

@@ -78,6 +78,8 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
       pointer_(pointer ? *pointer : *ownedPointer_),
       game_(settings, prompter_, *this, std::move(paths)) {
   setObjectName(QStringLiteral("Form1"));
+  // The window's timers, the game's included, are found by name from it.
+  game_.setParent(this);
   setWindowTitle(texts::kTitle);
   setWindowIcon(pictures::ProgramIcon());
   setMinimumSize(550, 530);
@@ -156,7 +158,8 @@ void MainWindow::BuildGridViews() {
   for (int grid = 0; grid < kGridCount; ++grid)
     geometries_[grid] = GridGeometry::Build(KindOfGrid(grid), frameTerm, corrected);
   const GridPlacement& placement = *this;
-  glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement);
+  glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement,
+                                         this);
   for (int grid = 0; grid < kGridCount; ++grid) {
     auto* view = new GridView(grid, geometries_[grid], game_.board(), game_.cursors(), game_.controls(), canvas_);
     grids_[grid] = view;
@@ -287,10 +290,9 @@ void MainWindow::Relayout() {
   LayoutContext context;
   context.comboOrder = game_.board().comboOrder();
   context.corrected = Corrected();
-  context.timeLimitSeconds = game_.clock().timeLimitSeconds();
-  // The whole run owns the bar, also while the watchdog's question holds Timer15.
-  context.busyBarRunning = game_.solver().running();
+  context.noticeShown = game_.notice().kind() != StartNotice::Kind::None;
   ApplyResize(game_.controls(), sizesInTwips(), context);
+  game_.notice().FollowResize(clientWidth(), clientHeight());
   canvas_->update();
 }
 

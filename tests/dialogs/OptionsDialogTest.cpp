@@ -250,6 +250,28 @@ TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
   EXPECT_FALSE(Timer("Timer10")->isActive());
 }
 
+// A resize behind the dialog lays the start screen out afresh; the notice
+// is no start-screen entry meanwhile: it stays green, centred, and hovering
+// it opens nothing.
+TEST_F(OptionsDialogTest, APauseNoticeKeepsItsColourAndPlaceThroughAResize) {
+  Open();
+  game().Click(QStringLiteral("sjms"));
+  WithDialog([&](OptionsDialog& d) {
+    ResizeTo(1000, 720);
+    const QString pause = ctl::LblBegin(2);
+    EXPECT_EQ(controls().colour(pause), (Rgb{0, 255, 0}));
+    const QWidget* notice = window->findChild<QWidget*>(pause);
+    const QWidget* client = window->centralWidget();
+    EXPECT_NEAR(notice->geometry().center().x(), client->width() / 2, 2);
+    EXPECT_NEAR(notice->y(), client->height() * 0.35, 2);
+    game().Hover(pause);
+    EXPECT_FALSE(controls().isVisible(ctl::LblBegin(12))) << "the solve entries stay closed";
+    Press(d, "Command2");
+  });
+  EXPECT_FALSE(controls().isVisible(ctl::LblBegin(2)));
+  EXPECT_EQ(controls().colour(ctl::LblBegin(2)), (Rgb{0, 128, 128}));
+}
+
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheCloseBoxCancelsToo) {
   Open();
   game().Click(QStringLiteral("sjms"));

@@ -5,6 +5,7 @@
 
 #include "game/Controls.h"
 #include "game/GameClock.h"
+#include "game/TimeBar.h"
 #include "support/Fakes.h"
 
 namespace varelo {
@@ -14,7 +15,7 @@ constexpr Rgb kRed{255, 0, 0};
 
 class GameClockTest : public ::testing::Test {
  protected:
-  GameClockTest() : clock(controls, window, prompter) {
+  GameClockTest() : bar(controls), clock(controls, bar, window, prompter) {
     controls.setWidth(QStringLiteral("Picture1"), 6000);
     clock.setTimeUpAction([this] {
       ++restarts;
@@ -41,6 +42,7 @@ class GameClockTest : public ::testing::Test {
   }
 
   Controls controls;
+  TimeBar bar;
   testing::FakeWindow window;
   testing::ScriptedPrompter prompter;
   GameClock clock;
@@ -90,6 +92,27 @@ TEST_F(GameClockTest, TheBarSlidesOutInStepWithTheLimit) {
   controls.setWidth(QStringLiteral("Picture1"), 3000);
   EXPECT_EQ(controls.width(QStringLiteral("Shape1")), 3000);
   EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -1500);
+  // A change of the strip's colour is no resize: the bar stays.
+  Second();
+  controls.setColour(QStringLiteral("Picture1"), kRed);
+  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -1550);
+}
+
+TEST_F(GameClockTest, WithoutALimitOrWhileBusyAResizeLeavesTheBarsPlace) {
+  const QString shape = QStringLiteral("Shape1");
+  SetTime("", "", 0);
+  bar.StartBusy();
+  bar.StepBusy();
+  controls.setWidth(QStringLiteral("Picture1"), 4000);
+  EXPECT_EQ(controls.left(shape), -350 + 75);
+  EXPECT_EQ(controls.width(shape), 350);
+  bar.StopBusy();
+  EXPECT_EQ(controls.left(shape), 0);
+  EXPECT_EQ(controls.width(shape), 4000);
+  clock.Timer8_Timer();
+  controls.setWidth(QStringLiteral("Picture1"), 5000);
+  EXPECT_EQ(controls.left(shape), 0);
+  EXPECT_EQ(controls.width(shape), 5000);
 }
 
 TEST_F(GameClockTest, MinimisingPausesTheCountButNotTheBarOrTheFlash) {

@@ -12,6 +12,8 @@
 #include "game/Controls.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
+#include "game/StartNotice.h"
+#include "game/TimeBar.h"
 #include "game/Texts.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
@@ -36,8 +38,9 @@ class PuzzleSetupTest : public ::testing::Test {
   PuzzleSetupTest()
       : checks(board),
         hint(board, checks, random, settings.store()),
-        clock(controls, window, prompter),
-        setup(board, controls, cursors, hint, random, settings.store(), clock, Hooks()) {}
+        bar(controls),
+        clock(controls, bar, window, prompter),
+        setup(board, controls, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
 
   PuzzleSetupHooks Hooks() {
     PuzzleSetupHooks hooks;
@@ -102,6 +105,7 @@ class PuzzleSetupTest : public ::testing::Test {
 
   Board board;
   Controls controls;
+  StartNotice notice{controls};
   Cursors cursors;
   RandomSource random;
   testing::TempSettings settings;
@@ -109,6 +113,7 @@ class PuzzleSetupTest : public ::testing::Test {
   testing::FakeWindow window;
   RuleChecks checks;
   ColourHint hint;
+  TimeBar bar;
   GameClock clock;
   PuzzleSetup setup;
   std::vector<FillRequest> requests;

@@ -108,13 +108,16 @@ QStringList PlayInvariants::Corners() const {
   QStringList problems;
   const Board& board = window_.game().board();
   const int order = board.comboOrder();
+  // A digit with its kind and ink, as a record shows it.
+  auto shown = [&](int grid, int n) {
+    const CellState& c = board.cell(grid, n);
+    if (c.digit == 0) return QStringLiteral("nothing");
+    return QStringLiteral("%1 (kind %2, ink %3)").arg(c.digit).arg(int(c.kind)).arg(c.ink.ToValue(), 6, 16, QLatin1Char('0'));
+  };
   auto same = [&](int g1, int n1, int g2, int n2) {
-    if (board.digit(g1, n1) != board.digit(g2, n2))
+    if (shown(g1, n1) != shown(g2, n2))
       problems << QStringLiteral("corner %1 holds %2 but %3 holds %4")
-                      .arg(Where(g1, n1))
-                      .arg(board.digit(g1, n1))
-                      .arg(Where(g2, n2))
-                      .arg(board.digit(g2, n2));
+                      .arg(Where(g1, n1), shown(g1, n1), Where(g2, n2), shown(g2, n2));
   };
   if (order >= 2) same(1, 81, 2, 1);
   if (order == 3) same(2, 9, 3, 73);
@@ -156,14 +159,21 @@ QStringList PlayInvariants::Clashes() const {
   return problems;
 }
 
-// Red ink and the cross belong to a conflict whose erase timer still runs.
+// Red ink and the cross belong to a conflict whose erase timer still runs;
+// a corner's two records turn red together, by the timer of either grid.
 QStringList PlayInvariants::ConflictMarks() const {
   QStringList problems;
   const Board& board = window_.game().board();
+  auto marked = [&](int grid, int n) {
+    if (EraseTimerRunning(grid)) return true;
+    const auto partner = board.partner({grid, n});
+    return partner && EraseTimerRunning(partner->grid);
+  };
   for (int grid = 0; grid < kGridCount; ++grid) {
-    if (EraseTimerRunning(grid)) continue;
     for (int n = 1; n <= kCellsPerGrid; ++n)
-      if (board.ink(grid, n) == colours::kRed) problems << Where(grid, n) + QStringLiteral(" stays red");
+      if (board.ink(grid, n) == colours::kRed && !marked(grid, n))
+        problems << Where(grid, n) + QStringLiteral(" stays red");
+    if (EraseTimerRunning(grid)) continue;
     // A corner's copy shows the cross of the entry in the other grid.
     const int cross = window_.gridView(grid)->crossCell();
     const auto partner = board.partner({grid, cross});

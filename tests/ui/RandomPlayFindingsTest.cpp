@@ -206,16 +206,17 @@ TEST_F(RandomPlayFindingsTest, TheOptionsRestartComesDuringAConflict) {
   EXPECT_FALSE(controls().isVisible(ctl::LblBegin(2)));
 }
 
-// Random play, seeds 1 and 20240611: a game leaves blue ink
-// on its empty cells, and solve mode keeps inks when it clears the grids. A
-// corner typed there was copied into a record that still had blue ink, and
-// clearing the results, which every solve does first, took it for a solver
-// digit: the typed corner vanished from one of its two grids.
+// Random play, seeds 1 and 20240611: a game leaves blue ink on its empty
+// cells, and solve mode kept inks when it cleared the grids. A corner typed
+// there was copied into a record that still had blue ink, and clearing the
+// results, which every solve does first, took it for a solver digit: the
+// typed corner vanished from one of its two grids. Solve mode now inks its
+// cells black on entry.
 TEST_F(RandomPlayFindingsTest, ClearingResultsKeepsATypedCornerInBothGrids) {
   OpenSeeded();
   Trigger(QStringLiteral("zhsj"));
   Trigger(QStringLiteral("qjsj"));
-  ASSERT_EQ(board().ink(3, 73), colours::kBlue) << "left over from the game";
+  ASSERT_EQ(board().ink(3, 73), colours::kBlack) << "nothing left over from the game";
   PointAt(2, 9);
   Digit(4);
   ASSERT_EQ(board().digit(3, 73), 4);

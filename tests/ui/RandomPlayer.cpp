@@ -77,9 +77,11 @@ void RandomPlayer::Start(std::uint64_t seed) {
     return filled;
   };
   // Every new puzzle and every solve-mode entry slides the top bar in.
+  timeBar_ = std::make_unique<TimeBarWatch>(*window);
   links.slideTopBarIn = [this, slide = links.slideTopBarIn] {
     ++newPuzzles_;
     fixedMayChange_ = true;
+    tickProblems_ << timeBar_->NewGame();
     if (slide) slide();
   };
   Fire(QStringLiteral("Timer18"));
@@ -161,7 +163,7 @@ void RandomPlayer::Play(int events) {
     if (trace) qInfo().noquote() << recent_.last() << Corners();
     if (focus_ > 0) --focus_;
 
-    QStringList problems = tickProblems_ + invariants_->Check(fixedMayChange_);
+    QStringList problems = tickProblems_ + invariants_->Check(fixedMayChange_) + timeBar_->Check();
     if (!window->isVisible()) problems << QStringLiteral("the window has closed");
     if (!problems.isEmpty()) return ReportFailure(index, problems);
   }

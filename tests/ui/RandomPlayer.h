@@ -17,6 +17,7 @@
 #include <random>
 
 #include "PlayInvariants.h"
+#include "TimeBarWatch.h"
 #include "RandomPrompter.h"
 #include "SolveWindowDriver.h"
 
@@ -101,6 +102,7 @@ class RandomPlayer : public SolveWindowTest {
   std::uint64_t seed_ = 0;
   std::unique_ptr<RandomPrompter> asker_;
   std::unique_ptr<PlayInvariants> invariants_;
+  std::unique_ptr<TimeBarWatch> timeBar_;
   QStringList recent_;            // the last events, for a failure report
   QString lastEvent_;
   QStringList tickProblems_;      // found by the erase-tick checks inside an event

@@ -1,4 +1,4 @@
-// The resize rules: top bar and clock, the time bar's proportion, the side
+// The resize rules: top bar and clock, the side
 // controls, and the grid containers of the three layouts.
 
 #include <gtest/gtest.h>
@@ -28,39 +28,12 @@ TEST(WindowLayoutTest, TopBarAnchorsItsRightLabelsToTheClientWidth) {
   EXPECT_EQ(controls.left(QStringLiteral("Picture1")), 2400 + 1200);
   const int strip = p - 3495 - 360 - 3600;
   EXPECT_EQ(controls.width(QStringLiteral("Picture1")), strip);
-  EXPECT_EQ(controls.width(QStringLiteral("Shape1")), strip);
   EXPECT_EQ(controls.width(QStringLiteral("Shape2")), strip);
   // The clock sits in the middle of the strip: minutes, colon, seconds.
   const int colon = controls.left(ctl::LblTime(1));
   EXPECT_NEAR(colon, strip / 2 - 60, 1);
   EXPECT_EQ(controls.left(ctl::LblTime(0)), colon - 240);
   EXPECT_EQ(controls.left(ctl::LblTime(2)), colon + 120);
-}
-
-TEST(WindowLayoutTest, TimeBarKeepsItsShareOfTheRemainingTime) {
-  Controls controls;
-  controls.setText(ctl::LblTime(0), QStringLiteral("05"));
-  controls.setText(ctl::LblTime(2), QStringLiteral("00"));
-  for (int width : {11600, 15000}) {
-    ApplyResize(controls, Window(width, 8700), LayoutContext{0, false, 600, false});
-    const int strip = controls.width(QStringLiteral("Picture1"));
-    EXPECT_NEAR(controls.left(QStringLiteral("Shape1")), -strip / 2, 1) << width;
-  }
-  controls.setText(ctl::LblTime(0), QStringLiteral("07"));
-  controls.setText(ctl::LblTime(2), QStringLiteral("30"));
-  ApplyResize(controls, Window(11600, 8700), LayoutContext{0, false, 600, false});
-  const int strip = controls.width(QStringLiteral("Picture1"));
-  EXPECT_NEAR(controls.left(QStringLiteral("Shape1")), -strip * 150 / 600, 1);
-}
-
-TEST(WindowLayoutTest, WithoutATimeLimitOrWhileBusyTheBarIsLeftAlone) {
-  Controls controls;
-  const QString bar = QStringLiteral("Shape1");
-  controls.setLeft(bar, -123);
-  controls.setWidth(bar, 350);
-  ApplyResize(controls, Window(11600, 8700), LayoutContext{0, false, 0, true});
-  EXPECT_EQ(controls.left(bar), -123);
-  EXPECT_EQ(controls.width(bar), 350);
 }
 
 TEST(WindowLayoutTest, ButtonsIconsAndPointerFollowTheOuterSize) {
@@ -79,7 +52,7 @@ TEST(WindowLayoutTest, ButtonsIconsAndPointerFollowTheOuterSize) {
   EXPECT_EQ(controls.top(QStringLiteral("Imgcle")), 4500 - 480);
 
   // The correction moves the pen and eraser 85 twips further left.
-  ApplyResize(controls, Window(12000, 9000), LayoutContext{0, true, 0, false});
+  ApplyResize(controls, Window(12000, 9000), LayoutContext{0, true});
   EXPECT_EQ(controls.left(QStringLiteral("Imgcol")), 12000 - 620 - 85);
   EXPECT_EQ(controls.left(QStringLiteral("Imgcle")), 12000 - 620 - 85);
 }
@@ -106,13 +79,13 @@ TEST(WindowLayoutTest, OrderTwoCentresOnTheClientOnlyWhenWideEnough) {
   Controls controls;
   const int w = ConstantsOf(GridKind::Further).containerWidth;
   const WindowSizes wide = Window(13000, 9800);
-  ApplyResize(controls, wide, LayoutContext{2, false, 0, false});
+  ApplyResize(controls, wide, LayoutContext{2, false});
   EXPECT_EQ(controls.left(ctl::PicMis(1)), wide.clientWidth / 2 - w);
   EXPECT_EQ(controls.top(ctl::PicMis(1)), wide.clientHeight / 2 - 4810 + 255 + 375 - 100);
   EXPECT_EQ(controls.left(ctl::PicMis(2)), controls.left(ctl::PicMis(1)) + 4130);
   EXPECT_EQ(controls.top(ctl::PicMis(2)), controls.top(ctl::PicMis(1)) + 4220);
 
-  ApplyResize(controls, Window(12030, 9800), LayoutContext{2, false, 0, false});
+  ApplyResize(controls, Window(12030, 9800), LayoutContext{2, false});
   EXPECT_EQ(controls.left(ctl::PicMis(1)), (12030 - 1920) / 2 - w + 250);
 }
 
@@ -126,7 +99,7 @@ TEST(WindowLayoutTest, SharedCornersLieOnTopOfEachOther) {
   for (bool corrected : {false, true}) {
     const auto g = GridGeometry::Build(GridKind::Further, kDesignFrameTerm, corrected);
     for (int order : {2, 3}) {
-      ApplyResize(controls, Window(20000, 14000), LayoutContext{order, corrected, 0, false});
+      ApplyResize(controls, Window(20000, 14000), LayoutContext{order, corrected});
       const TwipRect a = SquareInWindow(controls, g, 1, 81), b = SquareInWindow(controls, g, 2, 1);
       EXPECT_LE(std::abs(a.left - b.left), 10) << order;
       EXPECT_LE(std::abs(a.top - b.top), 10) << order;

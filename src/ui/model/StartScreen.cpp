@@ -13,6 +13,7 @@ namespace varelo::startscreen {
 
 namespace {
 
+constexpr int kNoticeEntry = 2;  // "Loading..." and "Pause" borrow it
 const QString kLeftArrow = QStringLiteral("ImgLa");
 const QString kRightArrow = QStringLiteral("ImgRa");
 
@@ -80,10 +81,11 @@ void OpenGroup(Controls& controls, const SettingsStore& settings, int entry) {
 
 }  // namespace
 
-void LayOut(Controls& controls, int windowWidth, int windowHeight) {
+void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeShown) {
   const int left = Round(windowWidth * 0.4310344);
   const int top = Round(windowHeight * 0.2528735);
-  auto place = [&controls](int i, int x, int y) {
+  auto place = [&controls, noticeShown](int i, int x, int y) {
+    if (noticeShown && i == kNoticeEntry) return;
     controls.setLeft(ctl::LblBegin(i), x);
     controls.setTop(ctl::LblBegin(i), y);
   };
@@ -95,7 +97,7 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight) {
   for (int i = 12; i <= 14; ++i) place(i, subLeft, top + 480 * (i - 12) + 880);
   for (int i = 0; i < kEntryCount; ++i) {
     controls.setWidth(ctl::LblBegin(i), kEntryWidth);  // the pause notice centres itself by it
-    controls.setColour(ctl::LblBegin(i), kNormal);
+    if (!noticeShown || i != kNoticeEntry) controls.setColour(ctl::LblBegin(i), kNormal);
   }
 
   controls.setLeft(kLeftArrow, subLeft + 150);

@@ -22,8 +22,9 @@ inline constexpr Rgb kNormal{0, 128, 128};
 inline constexpr Rgb kHighlight{0, 255, 255};
 
 // Places the entries proportionally to the window's outer size (twips) and
-// puts every entry back to the normal colour.
-void LayOut(Controls& controls, int windowWidth, int windowHeight);
+// puts every entry back to the normal colour. While entry 2 serves as a
+// notice (`noticeShown`), its place and colour belong to the notice.
+void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeShown = false);
 
 // The pointer moves over entry i: highlight it (keeping its parent lit) and
 // open the sub-entries of a main entry.

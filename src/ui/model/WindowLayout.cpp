@@ -32,27 +32,20 @@ void LayOutTopBar(Controls& controls, const WindowSizes& sizes) {
   controls.setLeft(ctl::LblTop(3), p - 855);
 }
 
-// Steps 3 to 5: the strip, its frame and bar, the clock, and the bar's
-// share of the strip that the remaining time earns.
-void LayOutTimeBar(Controls& controls, const LayoutContext& context) {
+// Steps 3 and 4: the strip, its frame and the clock. The bar inside the
+// strip follows the strip's width by itself (TimeBar).
+void LayOutTimeBar(Controls& controls) {
   const QString strip = QStringLiteral("Picture1");
   const int stripLeft = controls.left(ctl::LblTop(1)) + 1200;
   const int innerWidth = std::max(0, controls.left(ctl::Lblts(2)) - 360 - stripLeft);
   SetPlace(controls, strip, stripLeft, metrics::kTimeBarTop);
-  controls.setWidth(strip, innerWidth);
-  if (!context.busyBarRunning) controls.setWidth(QStringLiteral("Shape1"), innerWidth);
   controls.setWidth(QStringLiteral("Shape2"), innerWidth);
+  controls.setWidth(strip, innerWidth);
 
   const int colon = Round(innerWidth / 2.0 - metrics::kClockColonWidth / 2.0);
   controls.setLeft(ctl::LblTime(1), colon);
   controls.setLeft(ctl::LblTime(0), colon - 240);
   controls.setLeft(ctl::LblTime(2), colon + 120);
-
-  const int limit = context.timeLimitSeconds;
-  if (limit == 0) return;
-  const double remaining = ParseNumber(controls.text(ctl::LblTime(0))) * 60 +
-                           ParseNumber(controls.text(ctl::LblTime(2)));
-  controls.setLeft(QStringLiteral("Shape1"), Round(-innerWidth * (limit - remaining) / limit));
 }
 
 void LayOutSideControls(Controls& controls, const WindowSizes& sizes, const LayoutContext& context) {
@@ -109,10 +102,10 @@ void PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder) {
 
 void ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context) {
   LayOutTopBar(controls, sizes);
-  LayOutTimeBar(controls, context);
+  LayOutTimeBar(controls);
   LayOutSideControls(controls, sizes, context);
   PlaceGrids(controls, sizes, context.comboOrder);
-  startscreen::LayOut(controls, sizes.width, sizes.height);
+  startscreen::LayOut(controls, sizes.width, sizes.height, context.noticeShown);
 }
 
 }  // namespace varelo

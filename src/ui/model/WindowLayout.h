@@ -40,8 +40,7 @@ struct WindowSizes {
 struct LayoutContext {
   int comboOrder = 0;       // 0, 2 or 3
   bool corrected = false;   // "win7修正" is "yes"
-  int timeLimitSeconds = 0; // 0: no clock, the time bar keeps its place
-  bool busyBarRunning = false;  // the solver's busy bar owns the bar's width
+  bool noticeShown = false; // the start screen's entry 2 serves as a notice
 };
 
 // The whole resize handler except painting the background: top bar, clock,

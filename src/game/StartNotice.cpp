@@ -1,0 +1,40 @@
+#include "game/StartNotice.h"
+
+#include "game/Controls.h"
+#include "game/Texts.h"
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kNoticeGreen{0, 255, 0};
+constexpr Rgb kEntryTeal{0, 128, 128};
+const QString kEntry = ctl::LblBegin(2);
+}  // namespace
+
+void StartNotice::Show(Kind kind) {
+  kind_ = kind;
+  controls_.setText(kEntry, kind == Kind::Pause ? texts::kPause : texts::kLoading);
+  controls_.setColour(kEntry, kNoticeGreen);
+  controls_.setVisible(kEntry, true);
+}
+
+void StartNotice::ShowLoading() { Show(Kind::Loading); }
+
+void StartNotice::ShowPause(int clientWidth, int clientHeight) {
+  Show(Kind::Pause);
+  FollowResize(clientWidth, clientHeight);
+}
+
+void StartNotice::Hide() {
+  kind_ = Kind::None;
+  controls_.setVisible(kEntry, false);
+  controls_.setColour(kEntry, kEntryTeal);
+}
+
+void StartNotice::FollowResize(int clientWidth, int clientHeight) {
+  if (kind_ != Kind::Pause) return;
+  controls_.setLeft(kEntry, clientWidth / 2 - controls_.width(kEntry) / 2);
+  controls_.setTop(kEntry, static_cast<int>(clientHeight * 0.35));
+}
+
+}  // namespace varelo

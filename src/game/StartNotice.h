@@ -1,0 +1,35 @@
+#pragma once
+// The notice that borrows the start screen's third entry: "Loading..." while
+// a game is set up and "Pause" while the Options dialog holds a game. This
+// object alone shows, places and gives the entry back, so a resize of the
+// window, which lays the start screen out afresh, leaves a notice alone.
+
+namespace varelo {
+
+class Controls;
+
+class StartNotice {
+ public:
+  enum class Kind { None, Loading, Pause };
+
+  explicit StartNotice(Controls& controls) : controls_(controls) {}
+
+  // In the entry's own place.
+  void ShowLoading();
+  // Centred across the client area (twips), a third of the way down.
+  void ShowPause(int clientWidth, int clientHeight);
+  // The entry goes back to the start screen: hidden, in its normal colour.
+  void Hide();
+
+  Kind kind() const { return kind_; }
+  // After a resize: the pause notice stays centred.
+  void FollowResize(int clientWidth, int clientHeight);
+
+ private:
+  void Show(Kind kind);
+
+  Controls& controls_;
+  Kind kind_ = Kind::None;
+};
+
+}  // namespace varelo

@@ -1,0 +1,78 @@
+#include "game/TimeBar.h"
+
+#include <cmath>
+
+#include "game/Controls.h"
+
+namespace varelo {
+
+namespace {
+const QString kStrip = QStringLiteral("Picture1");
+const QString kBar = QStringLiteral("Shape1");
+constexpr Rgb kBarGreen{0, 225, 0};
+constexpr Rgb kWarningRed{255, 0, 0};
+constexpr int kBusyWidth = 350;
+constexpr int kBusyStep = 75;
+}  // namespace
+
+TimeBar::TimeBar(Controls& controls, QObject* parent) : QObject(parent), controls_(controls) {
+  // The strip also changes colour (the warning); only its width moves the bar.
+  connect(&controls_, &Controls::changed, this, [this](const QString& name) {
+    if (name == kStrip && stripWidth() != fittedWidth_) FitToStrip();
+  });
+}
+
+int TimeBar::stripWidth() const { return controls_.width(kStrip); }
+
+void TimeBar::SetLeft(double left) {
+  left_ = left;
+  controls_.setLeft(kBar, static_cast<int>(std::lround(left)));
+}
+
+void TimeBar::Restart() {
+  busy_ = false;
+  controls_.setWidth(kBar, stripWidth());
+  controls_.setColour(kBar, kBarGreen);
+  controls_.setColour(kStrip, colours::kBlack);
+  SetLeft(0);
+}
+
+void TimeBar::Step(int limitSeconds) {
+  if (busy_ || limitSeconds <= 0 || left_ <= -controls_.width(kBar)) return;
+  SetLeft(left_ - static_cast<double>(stripWidth()) / limitSeconds);
+}
+
+void TimeBar::FitToStrip() {
+  fittedWidth_ = stripWidth();
+  if (busy_) return;  // the busy bar keeps its own size
+  controls_.setWidth(kBar, stripWidth());
+  const ClockReading clock = reading_ ? reading_() : ClockReading{};
+  if (clock.limitSeconds <= 0) return;  // no clock: the bar keeps its place
+  SetLeft(-static_cast<double>(stripWidth()) * (clock.limitSeconds - clock.remainingSeconds) /
+          clock.limitSeconds);
+}
+
+void TimeBar::FlashStrip() {
+  const bool red = controls_.colour(kStrip) == kWarningRed;
+  controls_.setColour(kStrip, red ? colours::kBlack : kWarningRed);
+}
+
+void TimeBar::StartBusy() {
+  busy_ = true;
+  controls_.setWidth(kBar, kBusyWidth);
+  SetLeft(-kBusyWidth);
+}
+
+void TimeBar::StepBusy() {
+  double left = left_ + kBusyStep;
+  if (left >= stripWidth()) left = -kBusyWidth;
+  SetLeft(left);
+}
+
+void TimeBar::StopBusy() {
+  busy_ = false;
+  controls_.setWidth(kBar, stripWidth());
+  SetLeft(0);
+}
+
+}  // namespace varelo
