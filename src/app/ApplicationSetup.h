@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace varelo {
+
+// The game's application as the player meets it: the Windows font names
+// mapped to installed fonts, "宋体" 9 pt as the default font, and Qt's own
+// texts (dialog buttons) in Chinese like the rest of the game.
+void SetUpApplication(QApplication& app);
+
+}  // namespace varelo
