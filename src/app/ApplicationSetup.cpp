@@ -11,7 +11,6 @@
 namespace varelo {
 
 void SetUpApplication(QApplication& app) {
-  QApplication::setApplicationDisplayName(QStringLiteral("Varelo"));
   InstallFontSubstitutions();
   QFont font(QStringLiteral("宋体"));
   font.setPointSize(9);
