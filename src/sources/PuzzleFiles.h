@@ -37,7 +37,8 @@ class PuzzleFiles {
 
   // Writes every grid in play, from the digits the cells show, to the first
   // free sk N.txt. Goes through a temporary file, so a failed save leaves no
-  // partial file behind.
+  // partial file behind. A failure's message ends with the platform's error
+  // number, as does a failed load's.
   FileOutcome Save(const Board& board) const;
 
   // Reads `fileName` (a name from ListFiles) and writes its digits onto the

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+
 #include <gtest/gtest.h>
 
 #include "core/Board.h"
@@ -234,8 +236,7 @@ TEST_F(SolveFolderFixture, AFolderThatCannotBeMadeIsAWriteError) {
   PuzzleFiles blocked(PathOf("blocker") + QStringLiteral("/solve"));
   const FileOutcome outcome = blocked.Save(board);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("文件写入失败。\n错误代码：")))
-      << outcome.message.toStdString();
+  EXPECT_EQ(outcome.message, QStringLiteral("文件写入失败。\n错误代码：") + QString::number(ENOTDIR));
   EXPECT_TRUE(blocked.ListFiles().isEmpty());
 }
 
