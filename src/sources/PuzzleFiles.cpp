@@ -57,7 +57,7 @@ bool IsPlainFileName(const QString& name) {
 
 }  // namespace
 
-PuzzleFiles::PuzzleFiles(QString folder) : folder_(std::move(folder)) {}
+PuzzleFiles::PuzzleFiles(QString folder, Place place) : folder_(std::move(folder)), place_(place) {}
 
 QString PuzzleFiles::FileName(int number) {
   return QStringLiteral("sk") + QString::number(number) + QStringLiteral(".txt");
@@ -108,8 +108,10 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
   return {};
 }
 
-QString PuzzleFiles::PlacementHint() {
-  return QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+QString PuzzleFiles::PlacementHint() const {
+  const QString hint = QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+  if (place_ == Place::BesideGame) return hint;
+  return hint + u'\n' + kPathPrefix + QDir::toNativeSeparators(folder_);
 }
 
 }  // namespace varelo

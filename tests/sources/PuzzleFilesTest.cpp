@@ -242,7 +242,7 @@ TEST_F(SolveFolderFixture, AFolderThatCannotBeMadeIsAWriteError) {
 
 TEST(PuzzleFiles, NamesAndTheHintForAnEmptyList) {
   EXPECT_EQ(PuzzleFiles::FileName(7), "sk7.txt");
-  EXPECT_EQ(PuzzleFiles::PlacementHint(),
+  EXPECT_EQ(PuzzleFiles(QStringLiteral("/any")).PlacementHint(),
             QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。"));
 }
 

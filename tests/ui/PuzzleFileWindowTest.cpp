@@ -192,5 +192,23 @@ TEST_F(PuzzleFileWindowTest, ASaveOnAFullDiskShowsNoSpaceAndLeavesNoFile) {
       << "a partly written file was left behind";
 }
 
+// The game's own folder cannot be used (a file named "solve" stands there):
+// the "无" item names the folder the game reads instead, as saving does.
+TEST_F(PuzzleFileWindowTest, TheNoneItemNamesThePerUserFolderWhenTheGameFolderIsUnusable) {
+  QFile blocker(SolveDir());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QString perUser =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+  OpenActive();
+  Key(Qt::Key_F9);
+  OpenFileMenu();
+  ASSERT_EQ(FileMenuCaptions(), QStringList{"无"});
+  window->fileMenu().item(0)->trigger();
+  EXPECT_EQ(Asked(), QStringList{QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。\n路径：") +
+                                 QDir::toNativeSeparators(perUser)});
+  EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Information);
+}
+
 }  // namespace
 }  // namespace varelo
