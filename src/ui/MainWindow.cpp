@@ -19,10 +19,12 @@
 #include "settings/SettingsStore.h"
 #include "solver/SolveController.h"
 #include "sources/LevelBank.h"
+#include "sources/MissionProgress.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
 #include "ui/ControlBinder.h"
 #include "ui/ControlWidgets.h"
+#include "ui/CurrentLevelMenu.h"
 #include "ui/GridView.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
@@ -234,6 +236,7 @@ void MainWindow::ConnectGame() {
   // The level and file menus mirror the game's lists.
   connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,
           [this](int, const QString& caption) { levelMenu().Append({caption}); });
+  new CurrentLevelMenu(*levelMenu().menu(), [this] { return StoredMissionLevel(settings_); }, this);
   connect(&game_.fileMenu(), &FileMenu::itemsChanged, this, [this] {
     fileMenu().RemoveFrom(1);
     fileMenu().Append(game_.fileMenu().items());
