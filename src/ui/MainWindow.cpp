@@ -26,6 +26,7 @@
 #include "ui/ControlWidgets.h"
 #include "ui/CurrentLevelMenu.h"
 #include "ui/GridView.h"
+#include "ui/MenuBarEsc.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   binder_ = new ControlBinder(game_.controls(), this);
   menus_ = BuildGameMenus(menuBar(), this, [this](const QString& name) { game_.Click(name); });
   for (QAction* action : menus_.actions) binder_->Bind(action);
+  new MenuBarEsc(*menuBar(), *this);
 
   // The load handler, in its order: background, grid views (the main grid
   // ending with the start screen), the game's share, the logo.

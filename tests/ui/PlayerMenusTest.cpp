@@ -1,6 +1,7 @@
 // The menus as a player meets them in the real window, offscreen: a level
 // menu of 1999 levels that stays one scrolling column with the current level
-// in view.
+// in view, and Esc that acts as the boss key at once after a menu was
+// closed.
 
 #include <QMenu>
 #include <QMenuBar>
@@ -82,6 +83,26 @@ TEST_F(PlayerMenusTest, TheLevelMenuScrollsOneColumnWithTheCurrentLevelInView) {
   PlayerKey(Qt::Key_Down);
   PlayerKey(Qt::Key_Return);
   EXPECT_EQ(controls().text(ctl::LblTop(1)), QStringLiteral("Level 2"));
+}
+
+TEST_F(PlayerMenusTest, EscAfterAMenuWasClosedIsTheBossKeyAtOnce) {
+  settings.store().Write(SettingKey::BossKey, 0);  // Esc asks to quit: the prompter sees it
+  prompter.answers = {Answer::Cancel, Answer::Cancel};
+  OpenActive();
+
+  window->menuBar()->setActiveAction(Menu("youxi")->menuAction());
+  Settle();
+  ASSERT_TRUE(Menu("youxi")->isVisible());
+  PlayerKey(Qt::Key_Escape);
+  EXPECT_FALSE(Menu("youxi")->isVisible());
+  EXPECT_TRUE(prompter.asked.isEmpty()) << "Esc with a menu open only closes the menu";
+
+  PlayerKey(Qt::Key_Escape);
+  ASSERT_EQ(Asked(), QStringList{QStringLiteral("确定要退出吗？")});
+
+  // And again after the question was answered.
+  PlayerKey(Qt::Key_Escape);
+  EXPECT_EQ(prompter.asked.size(), 2);
 }
 
 }  // namespace
