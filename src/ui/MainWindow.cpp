@@ -22,6 +22,7 @@
 #include "sources/MissionProgress.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
+#include "ui/ClockSeparator.h"
 #include "ui/ControlBinder.h"
 #include "ui/ControlWidgets.h"
 #include "ui/CurrentLevelMenu.h"
@@ -193,7 +194,8 @@ void MainWindow::BuildTopBar() {
   binder_->Bind(frame, frame, 0, metrics::kTimeBarHeight, true);
   const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
   for (int i = 0; i < 3; ++i) {
-    auto* clock = new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
+    auto* clock = i == 1 ? new ClockSeparator(ctl::LblTime(i), font, strip)
+                         : new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
     binder_->Bind(clock, clock, clockWidths[i], metrics::kTimeBarHeight);
   }
 }
