@@ -33,16 +33,21 @@ ClockSeparator::ClockSeparator(const QString& name, const QFont& clockFont, QWid
       clockFont_(clockFont),
       infinityFont_(InfinityFont()) {}
 
-// The binder has just given the label its place; a wider "∞" grows it
-// evenly to both sides.
+// The binder has just given the label its place. A wider "∞" grows it
+// evenly to both sides, and the label moves so that the glyph, not the
+// font's line, sits in the middle of the strip.
 void ClockSeparator::Render(const ControlState& state) {
   CaptionLabel::Render(state);
   const bool infinity = state.text == kInfinity;
   setFont(infinity ? infinityFont_ : clockFont_);
   if (!infinity) return;
   const QRect place = geometry();
-  const int width = std::max(place.width(), QFontMetrics(infinityFont_).horizontalAdvance(kInfinity) + 4);
-  setGeometry(place.x() + place.width() / 2 - width / 2, place.y(), width, place.height());
+  const QFontMetricsF metrics(infinityFont_);
+  const int width = std::max(place.width(), int(std::ceil(metrics.horizontalAdvance(kInfinity))) + 4);
+  const double baseline = (place.height() - metrics.height()) / 2 + metrics.ascent();
+  const double inkMiddle = baseline + metrics.tightBoundingRect(kInfinity).center().y();
+  const int shift = int(std::lround(place.height() / 2.0 - inkMiddle));
+  setGeometry(place.x() + place.width() / 2 - width / 2, place.y() + shift, width, place.height());
 }
 
 }  // namespace varelo
