@@ -43,7 +43,7 @@ void FileMenu::Show(const FileOutcome& outcome) {
 }
 
 void FileMenu::mnufil_Click(int index) {
-  if (index <= 0) return prompter_.Inform(PuzzleFiles::PlacementHint());
+  if (index <= 0) return prompter_.Inform(files_.PlacementHint());
   if (index > items_.size()) return;
   // The pending erase of a shown clash would cut a digit out of the loaded grids.
   if (hooks_.conflictShown && hooks_.conflictShown()) return;

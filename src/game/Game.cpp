@@ -30,6 +30,12 @@ QString PerUserSolveDir() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
 }
 
+PuzzleFiles FilesInUse(const AppPaths& paths) {
+  const QString folder = SolveFolderInUse(paths.solveDir(), PerUserSolveDir());
+  return PuzzleFiles(folder, folder == paths.solveDir() ? PuzzleFiles::Place::BesideGame
+                                                         : PuzzleFiles::Place::PerUser);
+}
+
 // Calls a link if it is there, with a neutral result otherwise.
 template <typename R, typename... Args>
 auto Through(const std::function<R(Args...)>& link) {
@@ -79,7 +85,7 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                                            [this] { return conflicts_->anyEraseTimerRunning(); }, {}},
                                 this);
   files_ = new FileMenu(board_, controls_, prompter_,
-                        PuzzleFiles(SolveFolderInUse(paths_.solveDir(), PerUserSolveDir())),
+                        FilesInUse(paths_),
                         FileMenuHooks{[this] { solver_->Command3_Click(); },
                                       [this] { completion_->AfterEntryCheck(); },
                                       [this] { return conflicts_->anyEraseTimerRunning(); }},

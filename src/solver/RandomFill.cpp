@@ -1,10 +1,10 @@
 #include "solver/RandomFill.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/RandomSource.h"
 #include "solver/Search.h"
+#include "sources/PlatformFile.h"
 
 namespace varelo {
 
@@ -17,21 +17,22 @@ bool IsDigit(int value) { return value >= 1 && value <= 9; }
 // The digits of the test file, at most 81, in reading order.
 RandomFillResult ReadTestFile(const QString& path, SearchState& state) {
   RandomFillResult result;
-  QFile file(path);
+  PlatformReadFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.errorCode = static_cast<int>(file.error());
+    result.errorCode = file.error();
     return result;
   }
   QByteArray sequence;
-  while (!file.atEnd() && sequence.size() < 81) {
-    const QByteArray line = file.readLine();
-    for (char c : line) {
+  while (sequence.size() < 81) {
+    const QByteArray chunk = file.read(4096);
+    if (chunk.isEmpty()) break;  // the end, or a failed read
+    for (char c : chunk) {
       if (sequence.size() >= 81) break;
       if (c >= '0' && c <= '9') sequence.append(c);
     }
   }
-  if (file.error() != QFileDevice::NoError) {
-    result.errorCode = static_cast<int>(file.error());
+  if (file.error() != 0) {
+    result.errorCode = file.error();
     return result;
   }
   for (int p = 0; p < sequence.size(); ++p) {

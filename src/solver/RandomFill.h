@@ -23,7 +23,7 @@ struct RandomFillRequest {
 
 struct RandomFillResult {
   bool usedTestFile = false;  // the caller shows "非随机数独，从test.txt文件中生成"
-  int errorCode = 0;          // the test file could not be read: "错误代码：" + code
+  int errorCode = 0;          // the errno when the test file could not be read
 };
 
 // The grid RandomFill fills and the corner digits it carries.

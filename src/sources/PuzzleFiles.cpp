@@ -1,13 +1,13 @@
 #include "sources/PuzzleFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <vector>
 
 #include "core/Board.h"
+#include "sources/PlatformFile.h"
 #include "sources/PuzzleFileFormat.h"
 
 namespace varelo {
@@ -23,8 +23,6 @@ const QString kErrorCodePrefix = QStringLiteral("错误代码：");
 FileOutcome Failure(const QString& what, int code) {
   return {false, what + u'\n' + kErrorCodePrefix + QString::number(code)};
 }
-
-int Code(QFileDevice::FileError error) { return static_cast<int>(error); }
 
 // What the cells show: a digit a solve run keeps hidden is not saved.
 GridDigits ShownDigits(const Board& board, int grid) {
@@ -59,7 +57,7 @@ bool IsPlainFileName(const QString& name) {
 
 }  // namespace
 
-PuzzleFiles::PuzzleFiles(QString folder) : folder_(std::move(folder)) {}
+PuzzleFiles::PuzzleFiles(QString folder, Place place) : folder_(std::move(folder)), place_(place) {}
 
 QString PuzzleFiles::FileName(int number) {
   return QStringLiteral("sk") + QString::number(number) + QStringLiteral(".txt");
@@ -75,30 +73,28 @@ QStringList PuzzleFiles::ListFiles() const {
 }
 
 FileOutcome PuzzleFiles::Save(const Board& board) const {
-  QDir().mkpath(folder_);  // a failure shows up when the file is opened
+  if (const int error = MakeFolders(folder_)) return Failure(kWriteFailed, error);
   int number = 1;
   while (number <= kHighestFileNumber && QFileInfo::exists(PathOf(FileName(number)))) ++number;
-  if (number > kHighestFileNumber) return Failure(kWriteFailed, Code(QFileDevice::ResourceError));
+  // No call fails here; "file exists" is what stands in the way.
+  if (number > kHighestFileNumber) return Failure(kWriteFailed, EEXIST);
 
   std::vector<GridDigits> grids;
   for (int grid : GridsInPlay(board.comboOrder())) grids.push_back(ShownDigits(board, grid));
 
   const QString path = PathOf(FileName(number));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(kWriteFailed, Code(file.error()));
-  const QByteArray text = FileText(grids);
-  if (file.write(text) != text.size() || !file.commit())
-    return Failure(kWriteFailed, Code(file.error()));
+  if (const int error = WriteWholeFile(path, FileText(grids))) return Failure(kWriteFailed, error);
   return {true, kSaved + u'\n' + kPathPrefix + QDir::toNativeSeparators(path)};
 }
 
 FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
                               const std::function<void()>& reset) const {
-  if (!IsPlainFileName(fileName)) return Failure(kReadFailed, Code(QFileDevice::OpenError));
-  QFile file(PathOf(fileName));
-  if (!file.open(QIODevice::ReadOnly)) return Failure(kReadFailed, Code(file.error()));
+  // A name that is no file of the folder is, for the folder, no such file.
+  if (!IsPlainFileName(fileName)) return Failure(kReadFailed, ENOENT);
+  PlatformReadFile file(PathOf(fileName));
+  if (!file.open(QIODevice::ReadOnly)) return Failure(kReadFailed, file.error());
   const std::optional<FileGrids> digits = CollectDigits(file);
-  if (!digits) return Failure(kReadFailed, Code(file.error()));
+  if (!digits) return Failure(kReadFailed, file.error());
   file.close();
 
   if (reset)
@@ -112,8 +108,10 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
   return {};
 }
 
-QString PuzzleFiles::PlacementHint() {
-  return QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+QString PuzzleFiles::PlacementHint() const {
+  const QString hint = QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+  if (place_ == Place::BesideGame) return hint;
+  return hint + u'\n' + kPathPrefix + QDir::toNativeSeparators(folder_);
 }
 
 }  // namespace varelo

@@ -27,7 +27,11 @@ class PuzzleFiles {
   static constexpr int kListedFiles = 30;  // the menu offers sk1..sk30
   static constexpr int kHighestFileNumber = 32767;
 
-  explicit PuzzleFiles(QString folder);
+  // Where the folder is: the game's own `solve`, or the per-user one that
+  // stands in when the game's own cannot be used.
+  enum class Place { BesideGame, PerUser };
+
+  explicit PuzzleFiles(QString folder, Place place = Place::BesideGame);
 
   const QString& folder() const { return folder_; }
   static QString FileName(int number);  // "sk" + number + ".txt"
@@ -37,7 +41,8 @@ class PuzzleFiles {
 
   // Writes every grid in play, from the digits the cells show, to the first
   // free sk N.txt. Goes through a temporary file, so a failed save leaves no
-  // partial file behind.
+  // partial file behind. A failure's message ends with the platform's error
+  // number, as does a failed load's.
   FileOutcome Save(const Board& board) const;
 
   // Reads `fileName` (a name from ListFiles) and writes its digits onto the
@@ -47,13 +52,16 @@ class PuzzleFiles {
   FileOutcome Load(const QString& fileName, Board& board,
                    const std::function<void()>& reset = {}) const;
 
-  // Shown for the menu's "无" item.
-  static QString PlacementHint();
+  // Shown for the menu's "无" item. The text speaks of the game's folder;
+  // when the per-user folder is in use, a second line names it, as the save
+  // message does.
+  QString PlacementHint() const;
 
  private:
   QString PathOf(const QString& fileName) const;
 
   QString folder_;
+  Place place_;
 };
 
 }  // namespace varelo

@@ -26,6 +26,7 @@ class RuntimeMenu : public QObject {
  public:
   RuntimeMenu(QMenu* menu, const QString& arrayName, ClickSink click, QObject* parent = nullptr);
 
+  QMenu* menu() const { return menu_; }
   int count() const { return int(items_.size()); }
   QAction* item(int index) const { return items_.value(index); }
 

@@ -19,11 +19,15 @@
 #include "settings/SettingsStore.h"
 #include "solver/SolveController.h"
 #include "sources/LevelBank.h"
+#include "sources/MissionProgress.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
+#include "ui/ClockSeparator.h"
 #include "ui/ControlBinder.h"
 #include "ui/ControlWidgets.h"
+#include "ui/CurrentLevelMenu.h"
 #include "ui/GridView.h"
+#include "ui/MenuBarEsc.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
@@ -93,6 +97,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   binder_ = new ControlBinder(game_.controls(), this);
   menus_ = BuildGameMenus(menuBar(), this, [this](const QString& name) { game_.Click(name); });
   for (QAction* action : menus_.actions) binder_->Bind(action);
+  new MenuBarEsc(*menuBar(), *this);
 
   // The load handler, in its order: background, grid views (the main grid
   // ending with the start screen), the game's share, the logo.
@@ -192,7 +197,8 @@ void MainWindow::BuildTopBar() {
   binder_->Bind(frame, frame, 0, metrics::kTimeBarHeight, true);
   const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
   for (int i = 0; i < 3; ++i) {
-    auto* clock = new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
+    auto* clock = i == 1 ? new ClockSeparator(ctl::LblTime(i), font, strip)
+                         : new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
     binder_->Bind(clock, clock, clockWidths[i], metrics::kTimeBarHeight);
   }
 }
@@ -237,6 +243,7 @@ void MainWindow::ConnectGame() {
   // The level and file menus mirror the game's lists.
   connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,
           [this](int, const QString& caption) { levelMenu().Append({caption}); });
+  new CurrentLevelMenu(*levelMenu().menu(), [this] { return StoredMissionLevel(settings_); }, this);
   connect(&game_.fileMenu(), &FileMenu::itemsChanged, this, [this] {
     fileMenu().RemoveFrom(1);
     fileMenu().Append(game_.fileMenu().items());

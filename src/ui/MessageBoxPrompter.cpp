@@ -1,9 +1,12 @@
 #include "ui/MessageBoxPrompter.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+
+#include "ui/TitleBarWidth.h"
 
 namespace varelo {
 
@@ -36,10 +39,23 @@ Answer AnswerOf(int button) {
   }
 }
 
+// A box sizes itself to its text and buttons; an empty row as wide as the
+// title needs keeps a window manager from cutting the title short.
+void FitTitle(QMessageBox& box, const QWidget* owner) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const QMargins margins = grid->contentsMargins();
+  const int width = TitleBarWidth(box.windowTitle(), owner ? owner->window() : nullptr) - margins.left() -
+                    margins.right();
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
 }  // namespace
 
 Answer MessageBoxPrompter::Ask(const Prompt& prompt) {
   QMessageBox box(IconOf(prompt.icon), prompt.title, prompt.text, ButtonsOf(prompt.buttons), parent_);
+  FitTitle(box, parent_);
   if (prompt.autoYesAfterMs > 0) {
     QPointer<QMessageBox> open(&box);
     QTimer::singleShot(prompt.autoYesAfterMs, &box, [open] {

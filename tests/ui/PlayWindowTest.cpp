@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -166,6 +167,37 @@ TEST_F(PlayWindowTest, TheClockCountsInTheTopBar) {
   Trigger(QStringLiteral("zhsj"));
   EXPECT_EQ(LabelText(ctl::LblTime(1)), QStringLiteral("∞"));
   EXPECT_FALSE(game().clock().isRunning());
+}
+
+// The beginner's "∞" in the clock, as drawn on the time bar: a proper glyph
+// as wide as the clock's two digits it stands for, not the substitute
+// font's two small rings squeezed into the separator's place.
+TEST_F(PlayWindowTest, TheBeginnersInfinityIsDrawnAsWideAsTheClocksDigits) {
+  settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
+  Open();
+  Trigger(QStringLiteral("sjms"));
+  SlideTopBarIn();
+  ASSERT_EQ(LabelText(ctl::LblTime(1)), QStringLiteral("∞"));
+  QWidget* strip = Child(QStringLiteral("Picture1"));
+  const QImage image = strip->grab().toImage();
+  // The white of the glyph, anywhere between the minutes' and the seconds' places.
+  const QWidget* minutes = Child(ctl::LblTime(0));
+  const QWidget* seconds = Child(ctl::LblTime(2));
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = minutes->x(); x <= seconds->geometry().right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      const bool frame = c.blue() - c.red() > 32;  // the strip's lilac outline
+      if (std::min({c.red(), c.green(), c.blue()}) > 127 && !frame) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  Screenshot(*strip, QStringLiteral("clock-infinity"));
+  const int digits = QFontMetrics(minutes->font()).tightBoundingRect(QStringLiteral("00")).width();
+  EXPECT_GE(ink.width(), digits) << "ink " << ink.width() << "x" << ink.height();
+  EXPECT_GE(ink.height(), ink.width() / 3) << "ink " << ink.width() << "x" << ink.height();
+  const QWidget* separator = Child(ctl::LblTime(1));
+  EXPECT_LE(qAbs(ink.center().x() - separator->mapTo(strip, separator->rect().center()).x()), 1)
+      << "centred on the separator's place";
 }
 
 TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {

@@ -1,8 +1,12 @@
 // The puzzle files of solve mode in the real window: saving from the button
 // and the menu, the list rebuilt when "读取与保存" opens, loading, a missing
-// file, and no save while a clash is shown.
+// file, no save while a clash is shown, the platform's error number in every
+// failure message, and the folder named when the game's own is unusable.
 
 #include <QMenu>
+#include <QStandardPaths>
+
+#include <cerrno>
 
 #include "input/ConflictMarker.h"
 
@@ -24,6 +28,19 @@ class PuzzleFileWindowTest : public SolveWindowTest {
     return QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(SolveFile(name));
   }
   QStringList FilesOnDisk() { return QDir(SolveDir()).entryList(QDir::Files, QDir::Name); }
+  static QString ReadFailed(int error) {
+    return QStringLiteral("文件读取失败。\n错误代码：") + QString::number(error);
+  }
+  static QString WriteFailed(int error) {
+    return QStringLiteral("文件写入失败。\n错误代码：") + QString::number(error);
+  }
+  // Loads menu item `item` of a list built before the file changed.
+  QStringList LoadListed(int item) {
+    prompter.asked.clear();
+    window->fileMenu().item(item)->trigger();
+    Settle();
+    return Asked();
+  }
 };
 
 TEST_F(PuzzleFileWindowTest, SavedTwiceListedNextTimeAndLoadedBack) {
@@ -121,6 +138,76 @@ TEST_F(PuzzleFileWindowTest, NoSaveOrLoadWhileAClashIsShown) {
   EXPECT_EQ(Digits(0), kGrid);
   Press(5);
   EXPECT_EQ(FilesOnDisk(), (QStringList{"sk1.txt", "sk2.txt"}));
+}
+
+TEST_F(PuzzleFileWindowTest, AMissingFileAndAFolderInItsPlaceShowTheirOwnErrorNumbers) {
+  PlaceFile(QStringLiteral("sk1.txt"), ExpectedFileText({kGrid}));
+  ASSERT_TRUE(QDir().mkpath(SolveFile("sk2.txt")));
+  OpenActive();
+  Key(Qt::Key_F9);
+  OpenFileMenu();
+  ASSERT_EQ(FileMenuCaptions(), (QStringList{"sk1.txt", "sk2.txt"}));
+  ASSERT_TRUE(QFile::remove(SolveFile("sk1.txt")));
+
+  EXPECT_EQ(LoadListed(1), QStringList{ReadFailed(ENOENT)});
+  EXPECT_EQ(LoadListed(2), QStringList{ReadFailed(EISDIR)});
+  EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Error);
+  EXPECT_EQ(Digits(0), GridDigits{});
+}
+
+// Root reads any file: run-unprivileged.sh runs this as an ordinary user.
+TEST_F(PuzzleFileWindowTest, AnUnreadableFileShowsPermissionDenied) {
+  PlaceFile(QStringLiteral("sk1.txt"), ExpectedFileText({kGrid}));
+  QFile::setPermissions(SolveFile("sk1.txt"), QFileDevice::Permissions());
+  if (QFile probe(SolveFile("sk1.txt")); probe.open(QIODevice::ReadOnly))
+    GTEST_SKIP() << "permissions do not stop this user (root) from reading";
+  OpenActive();
+  Key(Qt::Key_F9);
+  OpenFileMenu();
+  EXPECT_EQ(LoadListed(1), QStringList{ReadFailed(EACCES)});
+}
+
+// run-with-small-disk.sh mounts a small file system for this test and names
+// it in VARELO_SMALL_DISK; the game's folder lies on it, filled up.
+TEST_F(PuzzleFileWindowTest, ASaveOnAFullDiskShowsNoSpaceAndLeavesNoFile) {
+  const QString disk = qEnvironmentVariable("VARELO_SMALL_DISK");
+  if (disk.isEmpty()) GTEST_SKIP() << "no small disk: run through tests/hardening/run-with-small-disk.sh";
+  programDir = std::make_unique<QTemporaryDir>(disk + QStringLiteral("/game-XXXXXX"));
+  ASSERT_TRUE(programDir->isValid());
+  ASSERT_TRUE(QDir().mkpath(SolveDir()));
+  QFile filler(programDir->filePath(QStringLiteral("filler")));
+  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  const QByteArray block(4096, 'x');
+  for (int i = 0; i < (64 << 10) && filler.write(block) > 0; ++i) {
+  }
+  ASSERT_EQ(filler.write("x", 1), -1) << "the disk did not fill up";
+
+  OpenActive();
+  Key(Qt::Key_F9);
+  TypeAt(1, 5);
+  prompter.asked.clear();
+  Press(5);
+  EXPECT_EQ(Asked(), QStringList{WriteFailed(ENOSPC)});
+  EXPECT_TRUE(QDir(SolveDir()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+      << "a partly written file was left behind";
+}
+
+// The game's own folder cannot be used (a file named "solve" stands there):
+// the "无" item names the folder the game reads instead, as saving does.
+TEST_F(PuzzleFileWindowTest, TheNoneItemNamesThePerUserFolderWhenTheGameFolderIsUnusable) {
+  QFile blocker(SolveDir());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QString perUser =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+  OpenActive();
+  Key(Qt::Key_F9);
+  OpenFileMenu();
+  ASSERT_EQ(FileMenuCaptions(), QStringList{"无"});
+  window->fileMenu().item(0)->trigger();
+  EXPECT_EQ(Asked(), QStringList{QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。\n路径：") +
+                                 QDir::toNativeSeparators(perUser)});
+  EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Information);
 }
 
 }  // namespace

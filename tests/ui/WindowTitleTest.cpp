@@ -1,0 +1,115 @@
+// The titles of the main window, the dialogs and the message boxes as the
+// window manager receives them, with the application set up as the game
+// sets it up. Qt may compose the title it hands to the platform from more
+// than the widget's own; only on a real X display (run-with-tray.sh) can the
+// test read what arrived, so offscreen it skips.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+#include "app/ApplicationSetup.h"
+#include "settings/SettingsStore.h"
+#include "WindowFixture.h"
+
+namespace varelo {
+namespace {
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+  const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name);
+  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+  free(reply);
+  return atom;
+}
+
+// The window's _NET_WM_NAME, the title a window manager shows.
+QString TitleOnDisplay(const QWidget& window) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11->connection();
+  const xcb_get_property_cookie_t cookie =
+      xcb_get_property(connection, 0, xcb_window_t(window.winId()), Atom(connection, "_NET_WM_NAME"),
+                       Atom(connection, "UTF8_STRING"), 0, 1024);
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+  if (!reply) return QStringLiteral("(no title)");
+  const QString title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                          xcb_get_property_value_length(reply));
+  free(reply);
+  return title;
+}
+
+// Notes the titles of the next modal window once it is shown, then closes
+// it as Esc would.
+class ModalTitles : public QObject {
+ public:
+  ModalTitles() {
+    connect(&poll_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->isVisible()) return;
+      poll_.stop();
+      own = modal->windowTitle();
+      onDisplay = TitleOnDisplay(*modal);
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+    poll_.start(5);
+  }
+  QString own = QStringLiteral("(no window)");
+  QString onDisplay = QStringLiteral("(no window)");
+
+ private:
+  QTimer poll_;
+};
+
+class WindowTitleTest : public testing::WindowTest {
+ protected:
+  static void SetUpTestSuite() {
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) SetUpApplication(*qApp);
+  }
+  void SetUp() override {
+    WindowTest::SetUp();
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+      GTEST_SKIP() << "no window manager on platform \"" << qPrintable(QGuiApplication::platformName())
+                   << "\": run through tests/ui/run-with-tray.sh with xvfb-run";
+  }
+  // The real message boxes, not the fixture's scripted prompter.
+  MainWindow& OpenWithMessageBoxes() {
+    window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, nullptr, &pointer);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return *window;
+  }
+  // The titles of the modal window that `open` brings up.
+  std::pair<QString, QString> TitlesOf(const std::function<void()>& open) {
+    ModalTitles titles;
+    open();
+    return {titles.own, titles.onDisplay};
+  }
+  void Trigger(const char* name) { window->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+};
+
+TEST_F(WindowTitleTest, EveryTitleReachesTheWindowManagerExactlyAsGiven) {
+  settings.store().Write(SettingKey::BossKey, 0);  // Esc asks "确定要退出吗？" in a box
+  MainWindow& w = OpenWithMessageBoxes();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Varelo"));
+  EXPECT_EQ(TitleOnDisplay(w), QStringLiteral("Varelo"));
+
+  using Titles = std::pair<QString, QString>;
+  auto twice = [](const char* title) { return Titles{QString::fromUtf8(title), QString::fromUtf8(title)}; };
+  EXPECT_EQ(TitlesOf([&] { Trigger("xuanxiang"); }), twice("选项"));
+  EXPECT_EQ(TitlesOf([&] { Trigger("yxgz"); }), twice("游戏规则介绍"));
+  EXPECT_EQ(TitlesOf([&] { Trigger("guanyu"); }), twice("关于Varelo"));
+  EXPECT_EQ(TitlesOf([&] { QTest::keyClick(&w, Qt::Key_Escape); }), twice("Varelo"));
+  EXPECT_EQ(TitlesOf([&] { Trigger("tuichu2"); }), twice("System Tray")) << "the tray's quit question";
+}
+
+}  // namespace
+}  // namespace varelo
