@@ -25,6 +25,7 @@
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "ui/model/WindowLayout.h"
+#include "ui/model/Twips.h"
 #include "ui/model/WindowPlacement.h"
 
 namespace varelo::fuzz {
@@ -83,29 +84,20 @@ void CheckGivens(const QString& text) {
   Check(valid || givens == 35, "an invalid sl does not read as 35");
 }
 
-bool Overlaps(long long start, long long length, long long from, long long size) {
-  return start < from + size && start + length > from;
-}
-
-// Whatever the store says, the window opens where a screen shows it.
+// Whatever the store says, the window opens wholly on a screen.
 void CheckKeptOnScreen(const StartPlacement& plan) {
-  const QSize current(11600, 8700);
-  for (const QRect& screen : {QRect(0, 0, 28800, 16200), QRect(-19200, -600, 48000, 16800)}) {
-    const StartPlacement kept = KeepOnScreen(plan, screen, current);
-    Check(kept.maximised == plan.maximised, "keeping on screen changed the state");
-    Check((!kept.width || plan.width) && (!kept.height || plan.height) && (!kept.left || plan.left) &&
-              (!kept.top || plan.top),
-          "keeping on screen invented a stored value");
-    if (plan.maximised) continue;
-    Check(!kept.width || *kept.width <= screen.width(), "a width wider than the screen");
-    Check(!kept.height || *kept.height <= screen.height(), "a height taller than the screen");
-    const int width = kept.width.value_or(current.width());
-    const int height = kept.height.value_or(current.height());
-    Check(!kept.left || Overlaps(*kept.left, width, screen.left(), screen.width()),
-          "opened left of or right of every screen");
-    Check(!kept.top || Overlaps(*kept.top, height, screen.top(), screen.height()),
-          "opened above or below every screen");
-  }
+  if (plan.maximised) return;
+  const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(-1280, -40, 1280, 1120)};
+  // In pixels, as the window places itself: a stored edge or size of any
+  // int of twips is a fifteenth of that.
+  const QRect window(ToPixels(plan.left.value_or(0)), ToPixels(plan.top.value_or(0)),
+                     ToPixels(plan.width.value_or(metrics::kDesignWidth)),
+                     ToPixels(plan.height.value_or(metrics::kDesignHeight)));
+  const QRect placed = WhollyOnScreen(window, screens);
+  bool onOne = false;
+  for (const QRect& screen : screens) onOne = onOne || screen.contains(placed);
+  Check(onOne, "the window is not wholly on a screen");
+  Check(placed.width() <= window.width() && placed.height() <= window.height(), "keeping on screen grew the window");
 }
 
 void CheckPlacement(const SettingsStore& store) {

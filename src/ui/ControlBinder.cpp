@@ -15,13 +15,20 @@ ControlBinder::ControlBinder(Controls& controls, QObject* parent) : QObject(pare
 }
 
 void ControlBinder::Bind(QWidget* widget, ControlView* view, int width, int height, bool widthFromModel) {
+  BindWith(widget, view, [widget, width, height, widthFromModel](const ControlState& state) {
+    const int w = widthFromModel ? state.width : width;
+    widget->setGeometry(ToPixels(state.left), ToPixels(state.top), std::max(0, ToPixels(w)), ToPixels(height));
+  });
+}
+
+void ControlBinder::BindPlacedByView(QWidget* widget, ControlView* view) { BindWith(widget, view, {}); }
+
+void ControlBinder::BindWith(QWidget* widget, ControlView* view, std::function<void(const ControlState&)> place) {
   const QString name = widget->objectName();
   Q_ASSERT_X(controls_.contains(name), "ControlBinder", qPrintable(name));
-  renderers_[name] = [this, widget, view, width, height, widthFromModel, name] {
+  renderers_[name] = [this, widget, view, name, place = std::move(place)] {
     const ControlState& state = controls_.state(name);
-    const int w = widthFromModel ? state.width : width;
-    widget->setGeometry(ToPixels(state.left), ToPixels(state.top), std::max(0, ToPixels(w)),
-                        ToPixels(height));
+    if (place) place(state);
     widget->setEnabled(state.enabled);
     widget->setToolTip(state.toolTip);
     if (view) view->Render(state);

@@ -14,6 +14,7 @@ class QWidget;
 namespace varelo {
 
 class ControlView;
+struct ControlState;
 class Controls;
 
 class ControlBinder : public QObject {
@@ -26,6 +27,8 @@ class ControlBinder : public QObject {
   // tool tip of `widget`, and through `view` its content. The height is
   // fixed; the width too unless `widthFromModel`.
   void Bind(QWidget* widget, ControlView* view, int width, int height, bool widthFromModel = false);
+  // The same for a view that places and sizes itself from its state.
+  void BindPlacedByView(QWidget* widget, ControlView* view);
   // Caption, visibility and enabled state of a menu item, when the model
   // knows it.
   void Bind(QAction* action);
@@ -33,6 +36,7 @@ class ControlBinder : public QObject {
   void RenderAll();
 
  private:
+  void BindWith(QWidget* widget, ControlView* view, std::function<void(const ControlState&)> place);
   void Render(const QString& name);
 
   Controls& controls_;

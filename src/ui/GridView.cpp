@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 #include "core/Board.h"
 #include "game/Controls.h"
 #include "ui/model/Cursors.h"
@@ -50,35 +52,112 @@ GridView::GridView(int grid, const GridGeometry& geometry, const Board& board, c
   connect(&board_, &Board::cellChanged, this, [this](int g, int) {
     if (g == grid_) update();
   });
-  connect(&board_, &Board::comboOrderChanged, this, qOverload<>(&QWidget::update));
+  connect(&board_, &Board::comboOrderChanged, this, [this] {
+    Place();
+    update();
+  });
   connect(&cursors_, &Cursors::cursorChanged, this, [this](int g) {
     if (g == grid_) update();
   });
 }
 
-void GridView::setCrossCell(int cell) {
-  if (cell == crossCell_) return;
-  crossCell_ = cell;
+void GridView::setGridGeometry(const GridGeometry& geometry) {
+  geometry_ = geometry;
+  Place();
   update();
+}
+
+void GridView::setScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  Place();
+  update();
+}
+
+void GridView::Render(const ControlState& state) {
+  container_ = QPoint(state.left, state.top);
+  Place();
+}
+
+// The widget spans what the grid draws at the layout's factor; the
+// container's origin keeps the whole pixel it had at factor 1.
+void GridView::Place() {
+  const TwipRect board = geometry_.boardRect();
+  const QPoint origin(ToPixels(container_.x()), ToPixels(container_.y()));
+  const double s = scale_ / kTwipsPerPixel;
+  const int left = static_cast<int>(std::floor(board.left * s)), top = static_cast<int>(std::floor(board.top * s));
+  const int right = static_cast<int>(std::ceil(board.right() * s));
+  const int bottom = static_cast<int>(std::ceil(board.bottom() * s));
+  origin_ = QPointF(-left, -top);
+  setGeometry(origin.x() + left, origin.y() + top, right - left, bottom - top);
+  setMask(ShownRegion());
+}
+
+QPointF GridView::ToWidget(QPointF twips) const { return origin_ + twips * (scale_ / kTwipsPerPixel); }
+
+QPointF GridView::FromWidget(QPointF pixels) const { return (pixels - origin_) * (kTwipsPerPixel / scale_); }
+
+QRectF GridView::cellRect(int n) const {
+  const TwipRect& s = geometry_.square(n);
+  return QRectF(ToWidget(QPointF(s.left, s.top)), ToWidget(QPointF(s.right(), s.bottom())));
+}
+
+int GridView::EarlierNeighbour() const {
+  const int order = board_.comboOrder();
+  if (grid_ == 2 && order >= 2) return 1;
+  if (grid_ == 3 && order == 3) return 2;
+  return -1;
+}
+
+QPoint GridView::NeighbourOffset(int neighbour) const {
+  const QString name = ctl::PicMis(neighbour);
+  const QPointF window(controls_.left(name) - container_.x(), controls_.top(name) - container_.y());
+  return (window / scale_).toPoint();
+}
+
+// Everything the grid draws, except the earlier grid's cells beside the
+// shared corner, which that grid shows from below; this grid's own lines
+// frame the corner over their edges.
+QRegion GridView::ShownRegion() const {
+  QRegion region(rect());
+  const int neighbour = EarlierNeighbour();
+  if (neighbour < 0) return region;
+  const int corner = neighbour == 1 ? 81 : 9;
+  const QPoint offset = NeighbourOffset(neighbour);
+  for (int n = 1; n <= 81; ++n) {
+    if (n == corner) continue;
+    const TwipRect s = geometry_.square(n).translated(offset.x(), offset.y());
+    region -= QRectF(ToWidget(QPointF(s.left, s.top)), ToWidget(QPointF(s.right(), s.bottom()))).toRect();
+  }
+  for (int i = 5; i <= 8; ++i) {
+    const TwipLine& l = geometry_.line(i);
+    const double half = kBorderLinePixels * kTwipsPerPixel / 2.0;
+    region += QRectF(ToWidget(QPointF(std::min(l.x1, l.x2) - half, std::min(l.y1, l.y2) - half)),
+                     ToWidget(QPointF(std::max(l.x1, l.x2) + half, std::max(l.y1, l.y2) + half)))
+                  .toAlignedRect();
+  }
+  return region & rect();
 }
 
 void GridView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.translate(origin_);
+  painter.scale(scale_, scale_);
   PaintBoard(painter);
   PaintCells(painter);
-  PaintLines(painter);
+  PaintLines(painter, QPoint());
+  // The earlier grid's border lines frame the shared corner from this side too.
+  if (const int neighbour = EarlierNeighbour(); neighbour >= 0) PaintLines(painter, NeighbourOffset(neighbour));
   PaintDigits(painter);
   PaintFrame(painter);
   PaintCross(painter);
 }
 
 void GridView::PaintBoard(QPainter& painter) const {
-  const int left = geometry_.line(5).x1, right = geometry_.line(6).x1;
-  const int top = geometry_.line(7).y1, bottom = geometry_.line(8).y1;
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
   painter.setBrush(kBoardColour);
-  painter.drawRoundedRect(ToPixelRect({left, top, right - left, bottom - top}).adjusted(-2, -2, 2, 2), 3, 3);
+  painter.drawRoundedRect(ToPixelRect(geometry_.boardRect()), 3, 3);
 }
 
 void GridView::PaintCells(QPainter& painter) const {
@@ -87,13 +166,13 @@ void GridView::PaintCells(QPainter& painter) const {
     painter.fillRect(ToPixelRect(geometry_.square(n)), ToQColor(board_.background(grid_, n)));
 }
 
-void GridView::PaintLines(QPainter& painter) const {
-  const auto lines = LinesInLayout(geometry_, grid_, board_.comboOrder());
+void GridView::PaintLines(QPainter& painter, QPoint offset) const {
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (int i = 1; i <= 8; ++i) {
     const int width = i <= 4 ? kBoxLinePixels : kBorderLinePixels;
     painter.setPen(QPen(kLineColour, width, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(ToPixelLine(lines[i]));
+    const TwipLine& l = geometry_.line(i);
+    painter.drawLine(ToPixelLine({l.x1 + offset.x(), l.y1 + offset.y(), l.x2 + offset.x(), l.y2 + offset.y()}));
   }
 }
 
@@ -139,8 +218,15 @@ void GridView::PaintCross(QPainter& painter) const {
   painter.drawLine(ToPixelLine(up));
 }
 
+void GridView::setCrossCell(int cell) {
+  if (cell == crossCell_) return;
+  crossCell_ = cell;
+  update();
+}
+
 bool GridView::OnCell(QPoint pixel) const {
-  const int x = ToTwips(pixel.x()), y = ToTwips(pixel.y());
+  const QPointF twips = FromWidget(pixel);
+  const int x = static_cast<int>(std::lround(twips.x())), y = static_cast<int>(std::lround(twips.y()));
   for (int n = 1; n <= 81; ++n)
     if (geometry_.square(n).contains(x, y) || geometry_.label(n).contains(x, y)) return true;
   return false;
@@ -155,7 +241,7 @@ void GridView::mousePressEvent(QMouseEvent* event) {
   }
   dragging_ = true;
   dragPointerStart_ = event->globalPosition().toPoint();
-  dragGridStart_ = QPoint(controls_.left(objectName()), controls_.top(objectName()));
+  dragGridStart_ = container_;
 }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
@@ -165,8 +251,8 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
   pointer.setX(std::clamp(pointer.x(), window.left(), window.right()));
   pointer.setY(std::clamp(pointer.y(), window.top(), window.bottom()));
   const QPoint moved = pointer - dragPointerStart_;
-  controls_.setLeft(objectName(), dragGridStart_.x() + ToTwips(moved.x()));
-  controls_.setTop(objectName(), dragGridStart_.y() + ToTwips(moved.y()));
+  controls_.setLeft(objectName(), dragGridStart_.x() + varelo::ToTwips(moved.x()));
+  controls_.setTop(objectName(), dragGridStart_.y() + varelo::ToTwips(moved.y()));
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent* event) {

@@ -31,6 +31,7 @@
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
+#include "ui/WindowFrame.h"
 #include "ui/model/StartScreen.h"
 #include "ui/model/Twips.h"
 #include "ui/model/VirtualKeys.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   setFocusPolicy(Qt::StrongFocus);
+  frame_ = new WindowFrame(*this);
 
   canvas_ = new Canvas(this);
   setCentralWidget(canvas_);
@@ -106,19 +108,29 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   BuildGridViews();
   BuildTopBar();
   BuildSideControls();
+  // No picture or control covers a grid: the views lie above all of them but
+  // the top bar, and take the pointer only where they draw.
+  for (GridView* view : grids_) view->raise();
+  canvas_->findChild<QWidget*>(QStringLiteral("PicTop"))->raise();
   ConnectGame();
   BuildTray();
   game_.Load();
   LoadLogo();
 
   connect(canvas_, &Canvas::resized, this, &MainWindow::Relayout);
+  // W and H are the framed window's; the grids start a frame's border in.
+  connect(frame_, &WindowFrame::changed, this, [this] {
+    RebuildGridGeometry();
+    Relayout();
+  });
   // Showing a grid places it afresh, which also takes back a drag of the
   // main grid, as opening a game does.
   connect(&game_.controls(), &Controls::changed, this, [this](const QString& name) {
     for (int grid = 0; grid < kGridCount; ++grid) {
       if (name != ctl::PicMis(grid)) continue;
       const bool shown = game_.controls().isVisible(name);
-      if (shown && !gridShown_[grid]) PlaceGrids(game_.controls(), sizesInTwips(), game_.board().comboOrder());
+      if (shown && !gridShown_[grid])
+        ScaleGrids(PlaceGrids(game_.controls(), sizesInTwips(), game_.board().comboOrder(), Extents()));
       gridShown_[grid] = shown;
     }
   });
@@ -148,9 +160,18 @@ void MainWindow::BuildStartScreen() {
   }
 }
 
-int MainWindow::FrameTerm() const {
-  const int measured = ToTwips(frameGeometry().width() - width()) / 2;
-  return measured > 0 ? measured : kDesignFrameTerm;
+// Until the window manager has framed the window the layout's design frame
+// stands in; offscreen there is never a frame.
+int MainWindow::FrameTerm() const { return frame_->known() ? ToTwips(frame_->sideBorder()) : kDesignFrameTerm; }
+
+void MainWindow::RebuildGridGeometry() {
+  const int frameTerm = FrameTerm();
+  const bool corrected = Corrected();
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    geometries_[grid] = GridGeometry::Build(KindOfGrid(grid), frameTerm, corrected);
+    grids_[grid]->setGridGeometry(geometries_[grid]);
+  }
+  glide_->setGeometries(geometries_);
 }
 
 bool MainWindow::Corrected() const {
@@ -168,7 +189,7 @@ void MainWindow::BuildGridViews() {
   for (int grid = 0; grid < kGridCount; ++grid) {
     auto* view = new GridView(grid, geometries_[grid], game_.board(), game_.cursors(), game_.controls(), canvas_);
     grids_[grid] = view;
-    binder_->Bind(view, view, geometries_[grid].containerWidth(), geometries_[grid].containerHeight());
+    binder_->BindPlacedByView(view, view);
     glide_->ResetFrame(grid);
     if (grid == 0) startscreen::LayOut(game_.controls(), sizesInTwips().width, sizesInTwips().height);
   }
@@ -289,7 +310,8 @@ void MainWindow::LoadLogo() {
 }
 
 WindowSizes MainWindow::sizesInTwips() const {
-  return WindowSizes{ToTwips(width()), ToTwips(height()), ToTwips(canvas_->width()),
+  const QSize outer = frame_->outerSize();
+  return WindowSizes{ToTwips(outer.width()), ToTwips(outer.height()), ToTwips(canvas_->width()),
                      ToTwips(canvas_->height())};
 }
 
@@ -298,7 +320,8 @@ void MainWindow::Relayout() {
   context.comboOrder = game_.board().comboOrder();
   context.corrected = Corrected();
   context.noticeShown = game_.notice().kind() != StartNotice::Kind::None;
-  ApplyResize(game_.controls(), sizesInTwips(), context);
+  context.extents = Extents();
+  ScaleGrids(ApplyResize(game_.controls(), sizesInTwips(), context));
   game_.notice().FollowResize(clientWidth(), clientHeight());
   canvas_->update();
 }
@@ -312,24 +335,31 @@ void MainWindow::setCrossCell(int grid, int cell) { grids_[grid]->setCrossCell(c
 bool MainWindow::pointerOverMainGrid() const { return glide_->PointerInside(0); }
 
 QPoint MainWindow::GridOriginTwips(int grid) const {
-  return grids_[grid]->mapToGlobal(QPoint(0, 0)) * kTwipsPerPixel;
+  return (grids_[grid]->mapToGlobal(grids_[grid]->containerOrigin()) * kTwipsPerPixel).toPoint();
 }
 
+double MainWindow::GridScale(int grid) const { return grids_[grid]->scale(); }
+
+void MainWindow::ScaleGrids(double scale) {
+  for (GridView* view : grids_) view->setScale(scale);
+}
+
+GridExtents MainWindow::Extents() const { return {geometries_[0].boardRect(), geometries_[1].boardRect()}; }
+
 void MainWindow::ShowAtStoredPlacement() {
-  const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                        : QRect();
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  const QRect screen = primary ? primary->availableGeometry() : QRect();
   const bool fits = screen.isEmpty() ||
                     (frameGeometry().width() <= screen.width() && frameGeometry().height() <= screen.height());
-  // Every screen counts: the window may have closed on a second one.
-  const QRect desktop = QGuiApplication::primaryScreen()
-                            ? QGuiApplication::primaryScreen()->availableVirtualGeometry()
-                            : QRect();
-  const QRect available(desktop.topLeft() * kTwipsPerPixel, desktop.size() * kTwipsPerPixel);
-  const StartPlacement plan = KeepOnScreen(PlanStartPlacement(settings_, fits), available,
-                                           QSize(ToTwips(width()), ToTwips(height())));
+  const StartPlacement plan = PlanStartPlacement(settings_, fits);
   resize(plan.width ? ToPixels(*plan.width) : width(), plan.height ? ToPixels(*plan.height) : height());
-  if (plan.left || plan.top)
+  if (plan.left || plan.top) {
     move(plan.left ? ToPixels(*plan.left) : x(), plan.top ? ToPixels(*plan.top) : y());
+    frame_->setPlacedByStore(true);
+  }
+  // A first guess without the frame, which Qt learns only once the window
+  // shows; the frame then puts the whole window on its screen.
+  frame_->KeepOnScreen();
   if (plan.maximised) showMaximized();
   else show();
 }

@@ -28,6 +28,7 @@ class ControlBinder;
 class GridView;
 class NotificationTray;
 class PictureBox;
+class WindowFrame;
 class SettingsStore;
 
 class MainWindow : public QMainWindow, public WindowPort, private GridPlacement {
@@ -94,6 +95,10 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
 
  private:
   QPoint GridOriginTwips(int grid) const override;
+  double GridScale(int grid) const override;
+  // The layout's factor for the grid views.
+  void ScaleGrids(double scale);
+  GridExtents Extents() const;
 
   void BuildStartScreen();
   void BuildGridViews();
@@ -104,6 +109,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   void LoadLogo();
   void BuildTray();
   int FrameTerm() const;
+  void RebuildGridGeometry();
   bool Corrected() const;
 
   SettingsStore& settings_;
@@ -122,6 +128,7 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   std::unique_ptr<CursorGlide> glide_;
   PictureBox* logo_ = nullptr;
   NotificationTray* tray_ = nullptr;
+  WindowFrame* frame_ = nullptr;
   DialogRunner runDialog_;
   bool quitting_ = false;
 };

@@ -142,31 +142,21 @@ TEST_F(BadSettingsWindow, TheLevelArrowsStopAtTheLastLevelWhateverAcsSays) {
   EXPECT_EQ(w.game().controls().text(ctl::LblTop(1)), QStringLiteral("Level 1999"));
 }
 
-// The rule itself, on made-up screens: a second screen's place is kept.
-TEST(KeepOnScreen, CutsTheSizeAndDropsOnlyAPlaceNoScreenShows) {
-  const QRect desktop(0, 0, 2 * 19200, 16200);  // two 1280 x 1080 screens side by side, twips
-  const QSize current(11600, 8700);
-  StartPlacement plan;
-  plan.width = 100000;
-  plan.height = 9000;
-  plan.left = 25000;  // on the second screen
-  plan.top = std::numeric_limits<int>::max();
-  StartPlacement kept = KeepOnScreen(plan, desktop, current);
-  EXPECT_EQ(kept.width, desktop.width());
-  EXPECT_EQ(kept.height, 9000);
-  EXPECT_EQ(kept.left, 25000);
-  EXPECT_FALSE(kept.top);
-
-  plan.left = -11600;  // just out of sight on the left: the window is 11600 wide
-  plan.width.reset();
-  plan.top = -8000;  // partly above the top: still reachable
-  kept = KeepOnScreen(plan, desktop, current);
-  EXPECT_FALSE(kept.left);
-  EXPECT_EQ(kept.top, -8000);
-
-  EXPECT_EQ(KeepOnScreen(plan, QRect(), current).left, -11600) << "no screen known";
-  plan.maximised = true;
-  EXPECT_EQ(KeepOnScreen(plan, desktop, current).left, -11600) << "a maximised window places itself";
+// The rule itself, on made-up screens (pixels): the window ends wholly on
+// the screen that holds most of it, cut to it where it is larger.
+TEST(WhollyOnScreen, MovesAndCutsTheWindowOntoTheScreenHoldingMostOfIt) {
+  const QRect left(0, 0, 1280, 1040), right(1280, 0, 1920, 1160);
+  const QList<QRect> screens{left, right};
+  EXPECT_EQ(WhollyOnScreen(QRect(100, 50, 940, 700), screens), QRect(100, 50, 940, 700)) << "already on it";
+  EXPECT_EQ(WhollyOnScreen(QRect(1700, 900, 940, 700), screens), QRect(1700, 460, 940, 700))
+      << "hanging off the bottom of the right screen";
+  EXPECT_EQ(WhollyOnScreen(QRect(1000, 100, 940, 700), screens), QRect(1280, 100, 940, 700))
+      << "mostly on the right screen";
+  EXPECT_EQ(WhollyOnScreen(QRect(-500, -300, 6000, 900), screens), QRect(1280, 0, 1920, 900))
+      << "wider than the screen holding most of it";
+  EXPECT_EQ(WhollyOnScreen(QRect(50000, 50000, 940, 700), screens), QRect(170, 170, 940, 700))
+      << "on no screen: the middle of the first";
+  EXPECT_EQ(WhollyOnScreen(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10)) << "no screen known";
 }
 
 }  // namespace

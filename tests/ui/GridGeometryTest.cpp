@@ -97,18 +97,5 @@ TEST(GridGeometryTest, CrossCoversTheMiddleTwoFifths) {
   EXPECT_EQ(up, (TwipLine{down.x1, down.y2, down.x2, down.y1}));
 }
 
-TEST(GridGeometryTest, ShortenedBordersAtSharedCorners) {
-  const auto g = GridGeometry::Build(GridKind::Further, kFourPixelFrame, false);
-  const auto grid2 = LinesInLayout(g, 2, 2);
-  EXPECT_EQ(grid2[5].y1, 560);
-  EXPECT_EQ(grid2[7].x1, 560);
-  EXPECT_EQ(grid2[6], g.line(6));
-  const auto grid3 = LinesInLayout(g, 3, 3);
-  EXPECT_EQ(grid3[5].y2, g.square(73).top - 50);
-  EXPECT_EQ(grid3[8].x1, 560);
-  const auto grid1 = LinesInLayout(g, 1, 3);
-  for (int i = 1; i <= 8; ++i) EXPECT_EQ(grid1[i], g.line(i));
-}
-
 }  // namespace
 }  // namespace varelo

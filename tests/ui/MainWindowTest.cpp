@@ -76,7 +76,10 @@ TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
   EXPECT_EQ(g.square(1), (TwipRect{30, 50, 615, 615}));
   EXPECT_EQ(g.square(9).left, 5220);
   EXPECT_EQ(g.square(73).top, 5510);
-  EXPECT_EQ(main->size(), QSize(ToPixels(5890), ToPixels(6190)));
+  // The view spans what it draws: the border lines and the board's margin.
+  const TwipRect board = g.boardRect();
+  EXPECT_EQ(main->rect(), QRectF(main->ToWidget(QPointF(board.left, board.top)),
+                                 main->ToWidget(QPointF(board.right(), board.bottom()))).toAlignedRect());
   for (int grid = 2; grid <= 4; ++grid) {
     EXPECT_EQ(w.gridView(grid)->objectName(), ctl::PicMis(grid));
     EXPECT_EQ(w.gridView(grid)->size(), w.gridView(1)->size());
@@ -102,8 +105,7 @@ TEST_F(WindowTest, SharedCornersCoverEachOtherOnScreen) {
     for (int grid = 1; grid <= order; ++grid) c.setVisible(ctl::PicMis(grid), true);
     Settle();
     auto corner = [&w](int grid, int n) {
-      const TwipRect s = w.gridView(grid)->geometry().square(n);
-      return InClient(w, w.gridView(grid)) + QPoint(ToPixels(s.left), ToPixels(s.top));
+      return InClient(w, w.gridView(grid)) + w.gridView(grid)->cellRect(n).topLeft().toPoint();
     };
     EXPECT_LE((corner(1, 81) - corner(2, 1)).manhattanLength(), 2) << order;
     if (order == 3) {
@@ -188,9 +190,8 @@ TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
 
 // The pointer over the middle of square n of a grid, in screen twips.
 QPoint OverSquare(MainWindow& w, int grid, int n) {
-  const TwipRect s = w.gridView(grid)->geometry().square(n);
-  const QPoint local(ToPixels(s.left + s.width / 2), ToPixels(s.top + s.height / 2));
-  return w.gridView(grid)->mapToGlobal(local) * kTwipsPerPixel;
+  GridView* view = w.gridView(grid);
+  return (view->mapToGlobal(view->cellRect(n).center()) * kTwipsPerPixel).toPoint();
 }
 
 bool IsFrameColour(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) > 200; }
@@ -216,8 +217,8 @@ TEST_F(WindowTest, TrackingGlidesFromCellOneToCellFiftyAndRestsWithAThickFrame) 
 
   // The drawn frame is exactly three pixels wide on the square's left edge.
   const QImage image = w.gridView(0)->grab().toImage();
-  const TwipRect s = w.gridView(0)->geometry().square(50);
-  const int x = ToPixels(s.left), y = ToPixels(s.top + s.height / 2);
+  const QRectF square = w.gridView(0)->cellRect(50);
+  const int x = qRound(square.left()), y = qRound(square.center().y());
   const qreal ratio = image.devicePixelRatio();
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsFrameColour(image.pixel(int((x + i) * ratio), int(y * ratio)))) << i;
   EXPECT_FALSE(IsFrameColour(image.pixel(int((x + 3) * ratio), int(y * ratio))));
@@ -431,8 +432,7 @@ TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
   Settle();
   GridView* grid = w.gridView(0);
   const QPoint before = grid->pos();
-  const TwipRect s = grid->geometry().square(41);
-  const QPointF on(ToPixels(s.left + 100), ToPixels(s.top + 100));
+  const QPointF on = grid->cellRect(41).topLeft() + QPointF(7, 7);
   auto send = [grid](QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons buttons) {
     QMouseEvent event(type, local, grid->mapToGlobal(local), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(grid, &event);
@@ -559,7 +559,7 @@ TEST_F(WindowTest, TheFileSubmenuAsksTheGameEachTimeItOpens) {
 TEST_F(WindowTest, OpensCentredAtTheDesignSizeWithAMinimum) {
   MainWindow& w = Open();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Varelo"));
-  EXPECT_EQ(w.size(), QSize(773, 580));
+  EXPECT_EQ(w.size(), QSize(940, 680));
   EXPECT_EQ(w.minimumSize(), QSize(550, 530));
   w.resize(300, 200);
   EXPECT_EQ(w.size(), QSize(550, 530));

@@ -441,8 +441,7 @@ bool RandomPlayer::SmartEntry() {
 bool RandomPlayer::DragMainGrid() {
   GridView* view = window->gridView(0);
   if (!view->isVisible()) return false;
-  const TwipRect square = view->geometry().square(1 + Below(81));
-  const QPoint from(ToPixels(square.left + square.width / 2), ToPixels(square.top + square.height / 2));
+  const QPoint from = view->cellRect(1 + Below(81)).center().toPoint();
   const QPoint to = from + QPoint(Below(241) - 120, Below(241) - 120);
   auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), Qt::LeftButton, buttons, Qt::NoModifier);

@@ -189,9 +189,8 @@ class SolveWindowTest : public WindowTest {
   }
   // The pointer's place over the middle of a square, in screen twips.
   QPoint Over(int grid, int cell) {
-    const TwipRect s = window->gridView(grid)->geometry().square(cell);
-    const QPoint local(ToPixels(s.left + s.width / 2), ToPixels(s.top + s.height / 2));
-    return window->gridView(grid)->mapToGlobal(local) * kTwipsPerPixel;
+    GridView* view = window->gridView(grid);
+    return (view->mapToGlobal(view->cellRect(cell).center()) * kTwipsPerPixel).toPoint();
   }
 
   // Puzzle files go into the program folder's "solve".
@@ -238,8 +237,7 @@ class SolveWindowTest : public WindowTest {
   // Pixels of exactly this colour inside a cell's square of the drawn grid.
   int PixelsOf(int grid, int cell, QColor colour) {
     const QImage image = window->gridView(grid)->grab().toImage();
-    const TwipRect s = window->gridView(grid)->geometry().square(cell);
-    const QRect square(ToPixels(s.left) + 1, ToPixels(s.top) + 1, ToPixels(s.width) - 2, ToPixels(s.height) - 2);
+    const QRect square = window->gridView(grid)->cellRect(cell).toRect().adjusted(1, 1, -1, -1);
     int count = 0;
     for (int y = square.top(); y <= square.bottom(); ++y)
       for (int x = square.left(); x <= square.right(); ++x)

@@ -78,14 +78,15 @@ TEST(WindowLayoutTest, SingleGridCentresOnTheClientOrLeftOfTheButtons) {
 TEST(WindowLayoutTest, OrderTwoCentresOnTheClientOnlyWhenWideEnough) {
   Controls controls;
   const int w = ConstantsOf(GridKind::Further).containerWidth;
-  const WindowSizes wide = Window(13000, 9800);
+  // Tall enough for the layout at its full size.
+  const WindowSizes wide = Window(13000, 11000);
   ApplyResize(controls, wide, LayoutContext{2, false});
   EXPECT_EQ(controls.left(ctl::PicMis(1)), wide.clientWidth / 2 - w);
   EXPECT_EQ(controls.top(ctl::PicMis(1)), wide.clientHeight / 2 - 4810 + 255 + 375 - 100);
   EXPECT_EQ(controls.left(ctl::PicMis(2)), controls.left(ctl::PicMis(1)) + 4130);
   EXPECT_EQ(controls.top(ctl::PicMis(2)), controls.top(ctl::PicMis(1)) + 4220);
 
-  ApplyResize(controls, Window(12030, 9800), LayoutContext{2, false});
+  ApplyResize(controls, Window(12030, 11000), LayoutContext{2, false});
   EXPECT_EQ(controls.left(ctl::PicMis(1)), (12030 - 1920) / 2 - w + 250);
 }
 

@@ -75,8 +75,23 @@ void CursorGlide::ResetFrame(int grid) {
   cursors_.setState(grid, state);
 }
 
+void CursorGlide::setGeometries(const std::array<GridGeometry, kGridCount>& geometries) {
+  geometries_ = geometries;
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    CursorState state = cursors_.state(grid);
+    const TwipRect& square = geometries_[grid].square(state.currentCell);
+    state.frameLeft = square.left;
+    state.frameTop = square.top;
+    state.outline = kRestOutline;
+    state.vertical = 0;
+    state.horizontal = 0;
+    cursors_.setState(grid, state);
+  }
+}
+
 QPoint CursorGlide::PointerInGrid(int grid) const {
-  return pointer_.PointerTwips() - placement_.GridOriginTwips(grid);
+  const QPointF onScreen = pointer_.PointerTwips() - placement_.GridOriginTwips(grid);
+  return (onScreen / placement_.GridScale(grid)).toPoint();
 }
 
 bool CursorGlide::PointerInside(int grid) const {

@@ -28,11 +28,14 @@ class PointerSource {
   virtual QPoint PointerTwips() const = 0;
 };
 
-// Where a grid container's client area starts on the screen, in twips.
+// Where a grid container's client area starts on the screen, in twips, and
+// the factor its grid is drawn at: the pointer maps into the grid's own
+// twips through both.
 class GridPlacement {
  public:
   virtual ~GridPlacement() = default;
   virtual QPoint GridOriginTwips(int grid) const = 0;
+  virtual double GridScale(int) const { return 1; }
 };
 
 class CursorGlide : public QObject {
@@ -49,6 +52,9 @@ class CursorGlide : public QObject {
 
   // The frame of a freshly built grid: on cell 1, at rest.
   void ResetFrame(int grid);
+  // The grids built anew (the window's frame became known): each frame rests
+  // on its current cell in the new geometry.
+  void setGeometries(const std::array<GridGeometry, kGridCount>& geometries);
 
   // Whether the pointer is strictly inside the grid's border lines.
   bool PointerInside(int grid) const;

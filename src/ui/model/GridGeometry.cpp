@@ -85,19 +85,11 @@ std::pair<TwipLine, TwipLine> GridGeometry::CrossLines(int n) const {
   return {TwipLine{x3, y3, x7, y7}, TwipLine{x3, y7, x7, y3}};
 }
 
-std::array<TwipLine, 9> LinesInLayout(const GridGeometry& geometry, int grid, int comboOrder) {
-  std::array<TwipLine, 9> lines;
-  for (int i = 1; i <= 8; ++i) lines[i] = geometry.line(i);
-  constexpr int kPastFirstCell = 560;
-  if (grid == 2 && comboOrder >= 2) {
-    lines[5].y1 = kPastFirstCell;
-    lines[7].x1 = kPastFirstCell;
-  }
-  if (grid == 3 && comboOrder == 3) {
-    lines[5].y2 = geometry.square(73).top - 50;
-    lines[8].x1 = kPastFirstCell;
-  }
-  return lines;
+TwipRect GridGeometry::boardRect() const {
+  constexpr int kMargin = 2 * kTwipsPerPixel;
+  const int left = lines_[5].x1 - kMargin, right = lines_[6].x1 + kMargin;
+  const int top = lines_[7].y1 - kMargin, bottom = lines_[8].y1 + kMargin;
+  return {left, top, right - left, bottom - top};
 }
 
 }  // namespace varelo

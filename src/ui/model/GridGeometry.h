@@ -62,6 +62,10 @@ class GridGeometry {
   // Line1..Line4 box lines, Line5 left, Line6 right, Line7 top, Line8 bottom.
   const TwipLine& line(int i) const { return lines_[i]; }
 
+  // What the view draws: the border lines with the board's dark margin of
+  // two pixels around them, which also holds the box lines' width.
+  TwipRect boardRect() const;
+
   // Strictly between the border lines (Line5 < x < Line6, Line7 < y < Line8).
   bool Inside(int x, int y) const;
   // The first square whose closed rectangle holds the point, else `current`
@@ -76,11 +80,5 @@ class GridGeometry {
   std::array<TwipRect, 82> labels_{};
   std::array<TwipLine, 9> lines_{};
 };
-
-// The border lines of a grid shortened where its container overlaps a
-// neighbour's shared corner: grid 2 in orders 2 and 3 leaves out its first
-// cell on the left and top edges, grid 3 in order 3 its cell 73 on the left
-// and bottom edges. Lines are indexed as in GridGeometry::line.
-std::array<TwipLine, 9> LinesInLayout(const GridGeometry& geometry, int grid, int comboOrder);
 
 }  // namespace varelo

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "game/Controls.h"
-#include "settings/LenientNumber.h"
+#include "core/Layout.h"
+#include "ui/model/BoardFit.h"
 #include "ui/model/GridGeometry.h"
 #include "ui/model/StartScreen.h"
 
@@ -67,45 +68,46 @@ void LayOutSideControls(Controls& controls, const WindowSizes& sizes, const Layo
 
 }  // namespace
 
-void PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder) {
-  const double cw = sizes.clientWidth;
-  const double ch = sizes.clientHeight;
-  const double commandLeft = controls.left(ctl::Command(1));
-  const GridConstants& main = ConstantsOf(GridKind::Main);
-  const GridConstants& further = ConstantsOf(GridKind::Further);
-  const int tb = metrics::kTopBarHeight;
-  const int hl = metrics::kHintLineHeight;
-
-  auto placeChain = [&](double left, double top, int count) {
-    constexpr int kStepX = 4130, kStepY = 4220;
-    SetPlace(controls, ctl::PicMis(1), Round(left), Round(top));
-    SetPlace(controls, ctl::PicMis(2), Round(left) + kStepX, Round(top) + kStepY);
-    if (count == 3) SetPlace(controls, ctl::PicMis(3), Round(left) + 2 * kStepX, Round(top));
-  };
-
-  if (comboOrder == 2) {
-    const double top = ch / 2 - further.containerHeight + tb + hl - 100;
-    const double left = sizes.width > 12030 ? cw / 2 - further.containerWidth
-                                            : commandLeft / 2 - further.containerWidth + 250;
-    placeChain(left, top, 2);
-  } else if (comboOrder == 3) {
-    const double top = ch / 2 - further.containerHeight + tb + hl - 200;
-    const double left = cw / 2 - further.containerWidth / 2.0 - further.containerWidth + 320;
-    placeChain(left, top, 3);
-  } else {
-    const double top = ch / 2 - main.containerHeight / 2.0 + tb;
-    const double left = sizes.width > 9750 ? cw / 2 - main.containerWidth / 2.0
-                                           : commandLeft / 2 - main.containerWidth / 2.0;
-    SetPlace(controls, ctl::PicMis(0), Round(left), Round(top));
+// The boxes of the buttons and icons at the right, wherever the mode shows
+// them, and the pointer's bob above the restart button: a grid that keeps
+// clear of all of them never moves when a mode shows or hides one.
+std::vector<TwipRect> SideControlBoxes(const Controls& controls) {
+  std::vector<TwipRect> boxes;
+  for (int i = 1; i <= 5; ++i)
+    boxes.push_back({controls.left(ctl::Command(i)), controls.top(ctl::Command(i)), metrics::kButtonWidth,
+                     metrics::kButtonHeight});
+  for (const char* icon : {"Imgcol", "Imgcle"}) {
+    const QString name = QString::fromLatin1(icon);
+    boxes.push_back({controls.left(name), controls.top(name), metrics::kIconSize, metrics::kIconSize});
   }
+  const QString pointer = QStringLiteral("Imgpt");
+  boxes.push_back({controls.left(pointer), controls.top(ctl::Command(1)) - 600, metrics::kIconSize, 600});
+  return boxes;
 }
 
-void ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context) {
+double PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder, const GridExtents& extents) {
+  BoardSpace space;
+  space.clientWidth = sizes.clientWidth;
+  space.clientHeight = sizes.clientHeight;
+  space.outerWidth = sizes.width;
+  space.commandLeft = controls.left(ctl::Command(1));
+  space.topBar = metrics::kTopBarHeight;
+  space.sideControls = SideControlBoxes(controls);
+  const BoardPlacement placement = FitBoard(space, comboOrder, extents);
+  for (int grid : GridsInPlay(comboOrder)) {
+    const QPoint origin = placement.origins[grid];
+    SetPlace(controls, ctl::PicMis(grid), origin.x(), origin.y());
+  }
+  return placement.scale;
+}
+
+double ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context) {
   LayOutTopBar(controls, sizes);
   LayOutTimeBar(controls);
   LayOutSideControls(controls, sizes, context);
-  PlaceGrids(controls, sizes, context.comboOrder);
+  const double scale = PlaceGrids(controls, sizes, context.comboOrder, context.extents);
   startscreen::LayOut(controls, sizes.width, sizes.height, context.noticeShown);
+  return scale;
 }
 
 }  // namespace varelo

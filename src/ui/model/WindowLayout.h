@@ -4,6 +4,8 @@
 // control model, which the widgets render. Nothing here is laid out by a
 // toolkit, so the rules are testable without a window.
 
+#include "ui/model/BoardFit.h"
+
 namespace varelo {
 
 class Controls;
@@ -21,9 +23,12 @@ inline constexpr int kTimeBarTop = 15;     // Picture1 inside PicTop
 inline constexpr int kTimeBarHeight = 225;
 inline constexpr int kClockDigitsWidth = 240;  // LblTime(0), LblTime(2)
 inline constexpr int kClockColonWidth = 120;   // LblTime(1)
-// The window's design size, from which the start screen's proportions come.
-inline constexpr int kDesignWidth = 11600;
-inline constexpr int kDesignHeight = 8700;
+// The window's first size, without its frame: every layout, in play and in
+// solve mode, fits it at its full size (914 x 634 client pixels at least,
+// with the menu bar above), with a margin, and it fits a 1366 x 768 screen
+// with a panel. Smaller windows draw the grids smaller.
+inline constexpr int kDesignWidth = 14100;
+inline constexpr int kDesignHeight = 10200;
 // Below this outer size the window cannot be dragged (550 x 530 pixels).
 inline constexpr int kMinimumWidth = 8250;
 inline constexpr int kMinimumHeight = 7950;
@@ -41,13 +46,17 @@ struct LayoutContext {
   int comboOrder = 0;       // 0, 2 or 3
   bool corrected = false;   // "win7修正" is "yes"
   bool noticeShown = false; // the start screen's entry 2 serves as a notice
+  GridExtents extents = GridExtents::Default();  // what the grids draw
 };
 
 // The whole resize handler except painting the background: top bar, clock,
 // hint line, tool icons, buttons, pointer, grid containers and start screen.
-void ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context);
+// Returns the factor the grids are drawn at (1 when the window holds them).
+double ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context);
 
-// Step 10 alone: the grid containers of the given order.
-void PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder);
+// Step 10 alone: the grid containers of the given order, kept clear of the
+// top bar and the controls at the right (laid out before); their factor.
+double PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder,
+                  const GridExtents& extents = GridExtents::Default());
 
 }  // namespace varelo

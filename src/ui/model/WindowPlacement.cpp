@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include <QList>
+
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "ui/model/WindowLayout.h"
@@ -40,19 +42,24 @@ StartPlacement PlanStartPlacement(const SettingsStore& settings, bool fitsScreen
   return plan;
 }
 
-StartPlacement KeepOnScreen(StartPlacement plan, const QRect& screen, const QSize& current) {
-  if (screen.isEmpty() || plan.maximised) return plan;
-  if (plan.width) plan.width = std::min(*plan.width, screen.width());
-  if (plan.height) plan.height = std::min(*plan.height, screen.height());
-  // In 64 bits: a stored edge may be near the end of the int range.
-  auto overlaps = [](long long start, long long length, long long from, long long size) {
-    return start < from + size && start + length > from;
-  };
-  if (plan.left && !overlaps(*plan.left, plan.width.value_or(current.width()), screen.left(), screen.width()))
-    plan.left.reset();
-  if (plan.top && !overlaps(*plan.top, plan.height.value_or(current.height()), screen.top(), screen.height()))
-    plan.top.reset();
-  return plan;
+QRect WhollyOnScreen(const QRect& window, const QList<QRect>& screens) {
+  if (screens.isEmpty()) return window;
+  auto area = [](const QRect& r) { return r.isEmpty() ? 0LL : static_cast<long long>(r.width()) * r.height(); };
+  QRect screen = screens.first();
+  long long most = 0;
+  for (const QRect& candidate : screens) {
+    const long long shared = area(candidate.intersected(window));
+    if (shared > most) {
+      most = shared;
+      screen = candidate;
+    }
+  }
+  QRect placed(window.topLeft(), window.size().boundedTo(screen.size()));
+  // A place no screen shows (a spoilt store) says nothing: the middle.
+  if (most == 0) placed.moveCenter(screen.center());
+  placed.moveLeft(std::clamp(placed.left(), screen.left(), screen.left() + screen.width() - placed.width()));
+  placed.moveTop(std::clamp(placed.top(), screen.top(), screen.top() + screen.height() - placed.height()));
+  return placed;
 }
 
 void SaveClosingPlacement(SettingsStore& settings, ShownState state, const OuterGeometry& geometry) {

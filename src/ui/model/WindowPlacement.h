@@ -2,6 +2,7 @@
 // Where the main window opens and what it remembers when it closes: state,
 // outer size and position in the keys "st", "lf", "tp", "wi", "he" (twips).
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 
@@ -24,12 +25,11 @@ struct StartPlacement {
 // 8250 x 7950 up; a stored position only in the normal state.
 StartPlacement PlanStartPlacement(const SettingsStore& settings, bool fitsScreen);
 
-// A stored geometry no screen can hold (a damaged or hand-edited store) must
-// not lose the window: a size larger than the screen is cut to the screen,
-// and a stored edge that would leave no part of the window on the screen is
-// not applied. `screen` is the available area and `current` the window's
-// size before the plan, both in twips; an empty `screen` changes nothing.
-StartPlacement KeepOnScreen(StartPlacement plan, const QRect& screen, const QSize& current);
+// The window's outer rectangle moved, and cut where it is larger, so that
+// it lies wholly on the screen that holds most of it, or in the middle of
+// the first screen when none holds any of it: no title bar or border out of
+// reach, whatever the store held. `screens` are the screens' available areas.
+QRect WhollyOnScreen(const QRect& window, const QList<QRect>& screens);
 
 enum class ShownState { Normal, Minimised, Maximised };
 
