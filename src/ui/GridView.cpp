@@ -79,17 +79,20 @@ void GridView::Render(const ControlState& state) {
   Place();
 }
 
-// The widget spans what the grid draws at the layout's factor; the
-// container's origin keeps the whole pixel it had at factor 1.
+// The widget spans what the grid draws at the layout's factor. The
+// container's origin lies at its exact place, a fraction of a pixel into
+// the widget, so the grids of a combination meet at their shared corners
+// to the twip.
 void GridView::Place() {
   const TwipRect board = geometry_.boardRect();
-  const QPoint origin(ToPixels(container_.x()), ToPixels(container_.y()));
+  const QPointF origin = QPointF(container_) / kTwipsPerPixel;
   const double s = scale_ / kTwipsPerPixel;
-  const int left = static_cast<int>(std::floor(board.left * s)), top = static_cast<int>(std::floor(board.top * s));
-  const int right = static_cast<int>(std::ceil(board.right() * s));
-  const int bottom = static_cast<int>(std::ceil(board.bottom() * s));
-  origin_ = QPointF(-left, -top);
-  setGeometry(origin.x() + left, origin.y() + top, right - left, bottom - top);
+  const int left = static_cast<int>(std::floor(origin.x() + board.left * s));
+  const int top = static_cast<int>(std::floor(origin.y() + board.top * s));
+  const int right = static_cast<int>(std::ceil(origin.x() + board.right() * s));
+  const int bottom = static_cast<int>(std::ceil(origin.y() + board.bottom() * s));
+  origin_ = origin - QPointF(left, top);
+  setGeometry(left, top, right - left, bottom - top);
   setMask(ShownRegion());
 }
 
@@ -196,17 +199,26 @@ void GridView::PaintDigits(QPainter& painter) const {
   }
 }
 
+// On whole pixels of the widget, whatever fraction of a pixel the grid's
+// origin lies at: the outline is exactly its width at rest.
 void GridView::PaintFrame(QPainter& painter) const {
   const CursorState& cursor = cursors_.state(grid_);
   if (!cursor.frameShown) return;
   const int size = geometry_.square(1).width;
-  const QRectF square = ToPixelRect({cursor.frameLeft, cursor.frameTop, size, size});
-  const qreal half = cursor.outline / 2.0;
+  const QRectF placed(ToWidget(QPointF(cursor.frameLeft, cursor.frameTop)),
+                      ToWidget(QPointF(cursor.frameLeft + size, cursor.frameTop + size)));
+  const QRectF square(QPointF(qRound(placed.left()), qRound(placed.top())),
+                      QSizeF(qRound(placed.width()), qRound(placed.height())));
+  const qreal outline = cursor.outline * scale_;
+  const qreal half = outline / 2.0;
+  painter.save();
+  painter.resetTransform();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(kFrameColour, cursor.outline));
+  painter.setPen(QPen(kFrameColour, outline));
   painter.setBrush(Qt::NoBrush);
   const qreal radius = square.width() / 5.0;
   painter.drawRoundedRect(square.adjusted(half, half, -half, -half), radius, radius);
+  painter.restore();
 }
 
 void GridView::PaintCross(QPainter& painter) const {
