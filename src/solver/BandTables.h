@@ -15,6 +15,14 @@ inline constexpr BandMask kRow = 0x1FF;                          // a band's fir
 inline constexpr BandMask kAllCells = 0x7FFFFFF;                 // all 27 cells
 inline constexpr BandMask kColumnOfBand = 1u | 1u << 9 | 1u << 18;  // column 0, three rows
 
+// The number of cells in a band (no popcount instruction assumed).
+constexpr int Count(BandMask x) {
+  x = x - ((x >> 1) & 0x55555555u);
+  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+  x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+  return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 constexpr int BandOf(int p) { return p / 27; }
 constexpr int IndexInBand(int p) { return p % 27; }
 

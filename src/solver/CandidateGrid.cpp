@@ -41,6 +41,7 @@ CandidateGrid::CandidateGrid() {
   for (auto& digit : cells_)
     for (BandMask& band : digit) band = bands::kAllCells;
   for (BandMask& band : open_) band = bands::kAllCells;
+  for (BandMask& columns : stableColumns_) columns = bands::kAllCells;
 }
 
 int CandidateGrid::digit(int p) const {
@@ -70,7 +71,10 @@ GridDigits CandidateGrid::digits() const {
 }
 
 int CandidateGrid::BranchCell() const {
-  // Two candidates are the least an open cell of a settled grid has.
+  // The cells with the fewest candidates: two, found with three bit-sliced
+  // counters, where there are any.
+  BandMask fewest[3];
+  bool pairs = false;
   for (int b = 0; b < 3; ++b) {
     BandMask once = 0, twice = 0, thrice = 0;
     for (const auto& digit : cells_) {
@@ -78,21 +82,57 @@ int CandidateGrid::BranchCell() const {
       twice |= once & digit[b];
       once |= digit[b];
     }
-    if (const BandMask pairs = open_[b] & twice & ~thrice) return b * 27 + std::countr_zero(pairs);
+    fewest[b] = open_[b] & twice & ~thrice;
+    pairs |= fewest[b] != 0;
   }
-  int best = -1;
-  int fewest = 10;
+  if (!pairs && !FewestCandidates(fewest)) return -1;
+  // Among them the one with the most open peers: its digit tells most.
+  int best = -1, most = -1;
   for (int b = 0; b < 3; ++b) {
-    for (BandMask open = open_[b]; open != 0; open &= open - 1) {
-      const int p = b * 27 + std::countr_zero(open);
-      const int n = std::popcount(candidates(p));
-      if (n < fewest) {
-        best = p;
-        fewest = n;
+    const BandMask above = open_[(b + 1) % 3], below = open_[(b + 2) % 3];
+    for (BandMask cells = fewest[b]; cells != 0; cells &= cells - 1) {
+      const int i = std::countr_zero(cells);
+      const BandMask column = bands::InEveryRow(1u << (i % 9));
+      // The other bands' column cells, apart by a shift of one.
+      const int peers = bands::Count(open_[b] & kTables.rowBoxPeers[i]) +
+                        bands::Count((above & column) | (below & column) << 1);
+      if (peers > most) {
+        most = peers;
+        best = b * 27 + i;
       }
     }
   }
   return best;
+}
+
+// Where no open cell has two candidates: the open cells with the fewest,
+// counted with four bit-sliced counters.
+bool CandidateGrid::FewestCandidates(BandMask (&fewest)[3]) const {
+  int least = 10;
+  for (int b = 0; b < 3; ++b) {
+    fewest[b] = 0;
+    BandMask sum[4] = {0, 0, 0, 0};  // bit k of every cell's count
+    for (const auto& digit : cells_) {
+      BandMask carry = digit[b] & open_[b];
+      for (BandMask& bit : sum) {
+        const BandMask next = bit & carry;
+        bit ^= carry;
+        carry = next;
+      }
+    }
+    for (int n = 3; n <= least && n < 10 && open_[b] != 0; ++n) {
+      BandMask match = open_[b];
+      for (int k = 0; k < 4; ++k) match &= (n >> k & 1) ? sum[k] : ~sum[k];
+      if (match == 0) continue;
+      if (n < least) {
+        for (int other = 0; other < b; ++other) fewest[other] = 0;
+        least = n;
+      }
+      fewest[b] = match;
+      break;
+    }
+  }
+  return least < 10;
 }
 
 unsigned CandidateGrid::Solve(int d, int b, BandMask cells, BandMask peers) {
@@ -151,29 +191,37 @@ bool CandidateGrid::Restrict(int p, DigitMask allowed) {
 // other place in that row, its box or its column: those cells are placed.
 bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
   BandMask(&board)[3] = cells_[d];
+  unsigned touched = changedBands;  // bands to look at for singles
   while (changedBands != 0) {
     for (int b = 0; b < 3; ++b) {
       if (!(changedBands >> b & 1)) continue;
       if ((board[b] &= RowsOnMatching(board[b])) == 0) return false;
     }
-    const BandMask keep = ColumnsOnMatching(bands::Columns(board[0]) |
-                                            bands::Columns(board[1]) << 9 |
-                                            bands::Columns(board[2]) << 18);
-    if (keep == 0) return false;
+    const BandMask columns = bands::Columns(board[0]) | bands::Columns(board[1]) << 9 |
+                             bands::Columns(board[2]) << 18;
     changedBands = 0;
-    for (int b = 0; b < 3; ++b) {
-      const BandMask kept = board[b] & bands::InEveryRow(keep >> (9 * b) & bands::kRow);
-      changedBands |= static_cast<unsigned>(kept != board[b]) << b;
-      board[b] = kept;
+    if (columns != stableColumns_[d]) {
+      // The column pass sees only which columns each band still has.
+      const BandMask keep = ColumnsOnMatching(columns);
+      if (keep == 0) return false;
+      for (int b = 0; b < 3; ++b) {
+        const BandMask kept = board[b] & bands::InEveryRow(keep >> (9 * b) & bands::kRow);
+        changedBands |= static_cast<unsigned>(kept != board[b]) << b;
+        board[b] = kept;
+      }
+      stableColumns_[d] = keep & columns;
     }
+    touched |= changedBands;
     if (changedBands != 0) continue;
     for (int b = 0; b < 3; ++b) {
+      if (!(touched >> b & 1)) continue;
       const BandMask band = board[b];
       const BandMask singles = (kTables.singleInRow[band & bands::kRow] |
                                 kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
                                 kTables.singleInRow[band >> 18] << 18) & open_[b];
       if (singles != 0) changedBands |= Solve(d, b, singles, 0);
     }
+    touched = changedBands;
   }
   return true;
 }

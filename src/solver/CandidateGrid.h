@@ -10,6 +10,7 @@
 // or column of a box, or to one box of a row or column) until none is left.
 // A grid is small enough to copy at every branch of a search.
 
+#include <array>
 #include <cstdint>
 
 #include "core/GridDigits.h"
@@ -42,10 +43,16 @@ class CandidateGrid {
   int digit(int p) const;  // 0 while p is open
   DigitMask candidates(int p) const;
   bool complete() const { return (open_[0] | open_[1] | open_[2]) == 0; }
+  int openCount() const {
+    return bands::Count(open_[0]) + bands::Count(open_[1]) + bands::Count(open_[2]);
+  }
   GridDigits digits() const;
-  // The open cell to branch on: the first with two candidates, else one with
-  // the fewest; -1 when none is open.
+  // The open cell to branch on: among those with the fewest candidates the
+  // one with the most open peers; -1 when none is open.
   int BranchCell() const;
+
+  using Cells = std::array<bands::BandMask, 3>;  // a set of cells, band by band
+  Cells openCells() const { return {open_[0], open_[1], open_[2]}; }
 
  private:
   using BandMask = bands::BandMask;
@@ -57,9 +64,13 @@ class CandidateGrid {
   void Assign(int digit, int band, int index);
   bool UpdateDigit(int digit, unsigned changedBands);
   bool PlaceNakedSingles(bool& placed);
+  bool FewestCandidates(BandMask (&fewest)[3]) const;
 
   BandMask cells_[9][3];  // [digit - 1][band]: where the digit may stand, placed cells included
   BandMask open_[3];      // cells not placed yet
+  // Per digit, the columns each band held after its last column pass
+  // (band b at bit 9 * b): the pass gives the same again while they stand.
+  BandMask stableColumns_[9];
   // Bit 3 * (digit - 1) + band: the digit's band changed since the digit was
   // last updated.
   std::uint32_t dirty_ = 0;

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "solver/TailCount.h"
+
 namespace varelo::fast {
 
 namespace {
@@ -23,6 +25,10 @@ struct Count {
 // `grid` is the caller's scratch copy: the last branch runs on it in place.
 void Search(CandidateGrid& grid, Count& count) {
   if (!grid.Settle()) return;
+  if (count.smallest == nullptr && grid.openCount() <= kTailCells) {
+    count.found += CountTail(grid, count.limit - count.found);
+    return;
+  }
   const int p = grid.BranchCell();
   if (p < 0) {
     count.Met(grid);
