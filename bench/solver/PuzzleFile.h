@@ -1,8 +1,9 @@
 #pragma once
 // Times the solver puzzle by puzzle on a file of puzzles (one a line, 81
 // cells, '0' or '.' empty; other lines are skipped): the first solution in
-// search order, the next one after it, and the count up to 1000, each the
-// best of three runs.
+// search order, the slowest of the next solutions after it (up to 20, the
+// last of them the exhaustion when there are fewer), and the count up to
+// 1000, each the best of three runs.
 
 #include <string>
 
