@@ -3,6 +3,9 @@
 //   build/bin/bench_puzzle_sets lowclue N [SEED]   N distinct minimal puzzles
 //       with 17 to 19 givens, from climbs down from low minimal puzzles
 //       (at most 10 from one climb)
+//   build/bin/bench_puzzle_sets fewer N [SEED]     N random minimal puzzles with
+//       one, two or three givens taken away: several solutions, often
+//       thousands
 // The same arguments always print the same puzzles.
 
 #include <cstdio>
@@ -37,6 +40,21 @@ void PrintMinimal(int count, long long seed) {
   }
 }
 
+void PrintFewer(int count, long long seed) {
+  for (int i = 0; i < count; ++i) {
+    RandomSource random;
+    random.Reseed(seed + i);
+    GridDigits puzzle = Minimise(RandomSolution(random), random);
+    for (int taken = 0; taken <= i % 3;) {
+      const int p = random.NextBelow(81);
+      if (puzzle[p] == 0) continue;
+      puzzle[p] = 0;
+      ++taken;
+    }
+    std::printf("%s\n", Text(puzzle).c_str());
+  }
+}
+
 void PrintLowClue(int count, long long seed) {
   std::set<std::string> seen;
   for (long long climb = 0; static_cast<int>(seen.size()) < count; ++climb) {
@@ -62,11 +80,12 @@ int main(int argc, char** argv) {
   const std::string kind = argc > 1 ? argv[1] : "";
   const int count = argc > 2 ? std::atoi(argv[2]) : 0;
   const long long seed = argc > 3 ? std::atoll(argv[3]) : 17;
-  if (count < 1 || (kind != "minimal" && kind != "lowclue")) {
-    std::fprintf(stderr, "usage: bench_puzzle_sets minimal|lowclue N [SEED]\n");
+  if (count < 1 || (kind != "minimal" && kind != "lowclue" && kind != "fewer")) {
+    std::fprintf(stderr, "usage: bench_puzzle_sets minimal|lowclue|fewer N [SEED]\n");
     return 2;
   }
   if (kind == "minimal") PrintMinimal(count, seed);
-  else PrintLowClue(count, seed);
+  else if (kind == "lowclue") PrintLowClue(count, seed);
+  else PrintFewer(count, seed + 100000);
   return 0;
 }
