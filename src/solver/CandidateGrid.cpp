@@ -1,183 +1,272 @@
 #include "solver/CandidateGrid.h"
 
-#include <array>
 #include <bit>
 
 namespace varelo::fast {
 
+using bands::BandMask;
+using bands::kTables;
+
 namespace {
 
-struct Tables {
-  std::array<std::array<unsigned char, 20>, 81> peers{};
-  std::array<std::array<unsigned char, 9>, 27> units{};
-};
-
-constexpr Tables BuildTables() {
-  Tables t{};
-  for (int i = 0; i < 9; ++i) {
-    for (int j = 0; j < 9; ++j) {
-      t.units[i][j] = static_cast<unsigned char>(i * 9 + j);                   // rows
-      t.units[9 + i][j] = static_cast<unsigned char>(j * 9 + i);               // columns
-      t.units[18 + i][j] = static_cast<unsigned char>((i / 3 * 3 + j / 3) * 9  // boxes
-                                                      + i % 3 * 3 + j % 3);
-    }
-  }
-  for (int p = 0; p < 81; ++p) {
-    int n = 0;
-    for (int q = 0; q < 81; ++q) {
-      if (q == p) continue;
-      const bool row = q / 9 == p / 9;
-      const bool column = q % 9 == p % 9;
-      const bool box = q / 27 == p / 27 && q % 9 / 3 == p % 9 / 3;
-      if (row || column || box) t.peers[p][n++] = static_cast<unsigned char>(q);
-    }
-  }
-  return t;
+// The cells of a band on a full matching of its rows to its boxes.
+BandMask RowsOnMatching(BandMask band) {
+  const auto& t = kTables;
+  const unsigned pattern = t.boxesOfRow[band & bands::kRow] |
+                           t.boxesOfRow[band >> 9 & bands::kRow] << 3 |
+                           t.boxesOfRow[band >> 18] << 6;
+  const unsigned keep = t.onMatching[pattern];
+  return t.boxCells[keep & 7] | t.boxCells[keep >> 3 & 7] << 9 | t.boxCells[keep >> 6] << 18;
 }
 
-constexpr Tables kTables = BuildTables();
-
-constexpr int LowestDigit(DigitMask mask) { return std::countr_zero(mask) + 1; }
-constexpr bool Single(DigitMask mask) { return (mask & (mask - 1)) == 0; }
+// The same across the bands: `columns` holds band b's columns at bit
+// 9 * b + c; the result keeps those on a full matching of the bands to the
+// columns of each stack, or is 0 when a stack has none.
+BandMask ColumnsOnMatching(BandMask columns) {
+  constexpr BandMask kStack = 7u | 7u << 9 | 7u << 18;
+  BandMask keep = 0;
+  for (int shift = 0; shift < 9; shift += 3) {
+    const BandMask stack = columns >> shift & kStack;
+    const unsigned pattern = (stack & 7) | (stack >> 6 & 0x38) | (stack >> 12 & 0x1C0);
+    const unsigned onMatching = kTables.onMatching[pattern];
+    if (onMatching == 0) return 0;
+    keep |= ((onMatching & 7) | (onMatching & 0x38) << 6 | (onMatching & 0x1C0) << 12) << shift;
+  }
+  return keep;
+}
 
 }  // namespace
 
 CandidateGrid::CandidateGrid() {
-  for (int p = 0; p < 81; ++p) {
-    candidates_[p] = kAllDigits;
-    digit_[p] = 0;
-  }
+  for (auto& digit : cells_)
+    for (BandMask& band : digit) band = bands::kAllCells;
+  for (BandMask& band : open_) band = bands::kAllCells;
+  for (BandMask& columns : stableColumns_) columns = bands::kAllCells;
 }
 
-void CandidateGrid::Queue(int p) { queue_[queued_++] = static_cast<unsigned char>(p); }
-
-bool CandidateGrid::Place(int p, int digit) {
-  if (digit_[p] != 0) return digit_[p] == digit;
-  const DigitMask bit = DigitBit(digit);
-  if (!(candidates_[p] & bit)) return false;
-  digit_[p] = static_cast<unsigned char>(digit);
-  candidates_[p] = bit;
-  --open_;
-  for (unsigned char q : kTables.peers[p]) {
-    if (!(candidates_[q] & bit)) continue;
-    if (digit_[q] != 0) return false;  // a placed peer holds the same digit
-    candidates_[q] &= static_cast<DigitMask>(~bit);
-    if (candidates_[q] == 0) return false;
-    if (Single(candidates_[q])) Queue(q);
-  }
-  return true;
+int CandidateGrid::digit(int p) const {
+  const int b = bands::BandOf(p);
+  const BandMask bit = 1u << bands::IndexInBand(p);
+  if (open_[b] & bit) return 0;
+  for (int d = 0; d < 9; ++d)
+    if (cells_[d][b] & bit) return d + 1;
+  return 0;
 }
 
-bool CandidateGrid::Restrict(int p, DigitMask allowed) {
-  const DigitMask before = candidates_[p];
-  candidates_[p] &= allowed;
-  if (candidates_[p] == 0) return false;
-  // A cell turns single once, so the queue never holds more than 81 entries.
-  if (digit_[p] == 0 && candidates_[p] != before && Single(candidates_[p])) Queue(p);
-  return true;
-}
-
-bool CandidateGrid::SettleHiddenSingles(bool& placed) {
-  for (const auto& unit : kTables.units) {
-    DigitMask once = 0, twice = 0, fixed = 0;
-    for (unsigned char p : unit) {
-      const DigitMask c = candidates_[p];
-      if (digit_[p] != 0) {
-        fixed |= c;
-      } else {
-        twice |= once & c;
-        once |= c;
-      }
-    }
-    if ((once | fixed) != kAllDigits) return false;  // a digit has no place left
-    for (DigitMask hidden = once & ~twice & ~fixed; hidden != 0; hidden &= hidden - 1) {
-      const auto bit = static_cast<DigitMask>(hidden & (~hidden + 1));
-      for (unsigned char p : unit) {
-        if (digit_[p] != 0 || !(candidates_[p] & bit)) continue;
-        if (!Place(p, LowestDigit(bit))) return false;
-        placed = true;
-        break;
-      }
-    }
-  }
-  return true;
-}
-
-bool CandidateGrid::Settle() {
-  for (;;) {
-    while (queued_ > 0) {
-      const int p = queue_[--queued_];
-      if (digit_[p] != 0) continue;
-      if (!Place(p, LowestDigit(candidates_[p]))) return false;
-    }
-    if (open_ == 0) return true;
-    bool placed = false;
-    if (!SettleHiddenSingles(placed)) return false;
-    if (!placed && queued_ == 0) return true;
-  }
+DigitMask CandidateGrid::candidates(int p) const {
+  const int b = bands::BandOf(p);
+  const int i = bands::IndexInBand(p);
+  DigitMask mask = 0;
+  for (int d = 0; d < 9; ++d) mask |= static_cast<DigitMask>((cells_[d][b] >> i & 1u) << d);
+  return mask;
 }
 
 GridDigits CandidateGrid::digits() const {
   GridDigits out{};
-  for (int p = 0; p < 81; ++p) out[p] = digit_[p];
+  for (int b = 0; b < 3; ++b)
+    for (int d = 0; d < 9; ++d)
+      for (BandMask placed = cells_[d][b] & ~open_[b]; placed != 0; placed &= placed - 1)
+        out[b * 27 + std::countr_zero(placed)] = static_cast<unsigned char>(d + 1);
   return out;
 }
 
-namespace {
-
-// The open cell with the fewest candidates; -1 when none is open.
-int MostConstrained(const CandidateGrid& grid) {
-  int best = -1;
-  int bestCount = 10;
-  for (int p = 0; p < 81; ++p) {
-    if (grid.digit(p) != 0) continue;
-    const int n = std::popcount(grid.candidates(p));
-    if (n < bestCount) {
-      best = p;
-      bestCount = n;
-      if (n == 2) break;
+int CandidateGrid::BranchCell() const {
+  // The cells with the fewest candidates: two, found with three bit-sliced
+  // counters, where there are any.
+  BandMask fewest[3];
+  bool pairs = false;
+  for (int b = 0; b < 3; ++b) {
+    BandMask once = 0, twice = 0, thrice = 0;
+    for (const auto& digit : cells_) {
+      thrice |= twice & digit[b];
+      twice |= once & digit[b];
+      once |= digit[b];
+    }
+    fewest[b] = open_[b] & twice & ~thrice;
+    pairs |= fewest[b] != 0;
+  }
+  if (!pairs && !FewestCandidates(fewest)) return -1;
+  // Among them the one with the most open peers: its digit tells most.
+  int best = -1, most = -1;
+  for (int b = 0; b < 3; ++b) {
+    const BandMask above = open_[(b + 1) % 3], below = open_[(b + 2) % 3];
+    for (BandMask cells = fewest[b]; cells != 0; cells &= cells - 1) {
+      const int i = std::countr_zero(cells);
+      const BandMask column = bands::InEveryRow(1u << (i % 9));
+      // The other bands' column cells, apart by a shift of one.
+      const int peers = bands::Count(open_[b] & kTables.rowBoxPeers[i]) +
+                        bands::Count((above & column) | (below & column) << 1);
+      if (peers > most) {
+        most = peers;
+        best = b * 27 + i;
+      }
     }
   }
   return best;
 }
 
-bool Complete(CandidateGrid& grid, GridDigits& out) {
-  if (!grid.Settle()) return false;
-  const int p = MostConstrained(grid);
-  if (p < 0) {
-    out = grid.digits();
-    return true;
+// Where no open cell has two candidates: the open cells with the fewest,
+// counted with four bit-sliced counters.
+bool CandidateGrid::FewestCandidates(BandMask (&fewest)[3]) const {
+  int least = 10;
+  for (int b = 0; b < 3; ++b) {
+    fewest[b] = 0;
+    BandMask sum[4] = {0, 0, 0, 0};  // bit k of every cell's count
+    for (const auto& digit : cells_) {
+      BandMask carry = digit[b] & open_[b];
+      for (BandMask& bit : sum) {
+        const BandMask next = bit & carry;
+        bit ^= carry;
+        carry = next;
+      }
+    }
+    for (int n = 3; n <= least && n < 10 && open_[b] != 0; ++n) {
+      BandMask match = open_[b];
+      for (int k = 0; k < 4; ++k) match &= (n >> k & 1) ? sum[k] : ~sum[k];
+      if (match == 0) continue;
+      if (n < least) {
+        for (int other = 0; other < b; ++other) fewest[other] = 0;
+        least = n;
+      }
+      fewest[b] = match;
+      break;
+    }
   }
-  for (DigitMask c = grid.candidates(p); c != 0; c &= c - 1) {
-    CandidateGrid trial = grid;
-    if (trial.Place(p, LowestDigit(c)) && Complete(trial, out)) return true;
-  }
-  return false;
+  return least < 10;
 }
 
-void Count(CandidateGrid& grid, std::int64_t limit, std::int64_t& found) {
-  if (!grid.Settle()) return;
-  const int p = MostConstrained(grid);
-  if (p < 0) {
-    ++found;
-    return;
+unsigned CandidateGrid::Solve(int d, int b, BandMask cells, BandMask peers) {
+  open_[b] &= ~cells;
+  const BandMask own = cells_[d][b];
+  unsigned others = 0;  // bit e: digit e + 1 lost a cell
+#pragma GCC unroll 9
+  for (int e = 0; e < 9; ++e) {
+    others |= static_cast<unsigned>((cells_[e][b] & cells) != 0) << e;
+    cells_[e][b] &= ~cells;
   }
-  for (DigitMask c = grid.candidates(p); c != 0 && found < limit; c &= c - 1) {
-    CandidateGrid trial = grid;
-    if (trial.Place(p, LowestDigit(c))) Count(trial, limit, found);
+  cells_[d][b] = own & ~peers;
+  dirty_ |= kTables.everyThird[others & ~(1u << d)] << b;
+  unsigned changed = static_cast<unsigned>((own & peers) != 0) << b;
+  const BandMask columns = bands::InEveryRow(bands::Columns(cells));
+  for (int other = 0; other < 3; ++other) {
+    if (other == b) continue;
+    changed |= static_cast<unsigned>((cells_[d][other] & columns) != 0) << other;
+    cells_[d][other] &= ~columns;
   }
+  return changed;
 }
 
-}  // namespace
+void CandidateGrid::Assign(int d, int b, int i) {
+  dirty_ |= Solve(d, b, 1u << i, kTables.rowBoxPeers[i]) << (3 * d);
+}
 
-bool FindCompletion(CandidateGrid grid, GridDigits& out) { return Complete(grid, out); }
+bool CandidateGrid::Place(int p, int digit) {
+  const int b = bands::BandOf(p);
+  const int i = bands::IndexInBand(p);
+  const BandMask bit = 1u << i;
+  if (!(cells_[digit - 1][b] & bit)) return false;
+  if (open_[b] & bit) Assign(digit - 1, b, i);
+  return true;
+}
 
-std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit) {
-  if (limit <= 0) return 0;
-  CandidateGrid work = grid;
-  std::int64_t found = 0;
-  Count(work, limit, found);
-  return found;
+bool CandidateGrid::Restrict(int p, DigitMask allowed) {
+  const int b = bands::BandOf(p);
+  const BandMask bit = 1u << bands::IndexInBand(p);
+  bool left = false;
+  for (int d = 0; d < 9; ++d) {
+    if (!(cells_[d][b] & bit)) continue;
+    if (allowed >> d & 1) {
+      left = true;
+    } else if (open_[b] & bit) {
+      cells_[d][b] &= ~bit;
+      dirty_ |= 1u << (3 * d + b);
+    }
+  }
+  return left;
+}
+
+// Box-line interactions of one digit: rows against boxes in the bands that
+// changed, then columns against boxes in every stack, until neither strikes
+// out a cell. After both a row with a single cell means the digit has no
+// other place in that row, its box or its column: those cells are placed.
+bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
+  BandMask(&board)[3] = cells_[d];
+  unsigned touched = changedBands;  // bands to look at for singles
+  while (changedBands != 0) {
+    for (int b = 0; b < 3; ++b) {
+      if (!(changedBands >> b & 1)) continue;
+      if ((board[b] &= RowsOnMatching(board[b])) == 0) return false;
+    }
+    const BandMask columns = bands::Columns(board[0]) | bands::Columns(board[1]) << 9 |
+                             bands::Columns(board[2]) << 18;
+    changedBands = 0;
+    if (columns != stableColumns_[d]) {
+      // The column pass sees only which columns each band still has.
+      const BandMask keep = ColumnsOnMatching(columns);
+      if (keep == 0) return false;
+      for (int b = 0; b < 3; ++b) {
+        const BandMask kept = board[b] & bands::InEveryRow(keep >> (9 * b) & bands::kRow);
+        changedBands |= static_cast<unsigned>(kept != board[b]) << b;
+        board[b] = kept;
+      }
+      stableColumns_[d] = keep & columns;
+    }
+    touched |= changedBands;
+    if (changedBands != 0) continue;
+    for (int b = 0; b < 3; ++b) {
+      if (!(touched >> b & 1)) continue;
+      const BandMask band = board[b];
+      const BandMask singles = (kTables.singleInRow[band & bands::kRow] |
+                                kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
+                                kTables.singleInRow[band >> 18] << 18) & open_[b];
+      if (singles != 0) changedBands |= Solve(d, b, singles, 0);
+    }
+    touched = changedBands;
+  }
+  return true;
+}
+
+// Open cells with one candidate get it; an open cell with none, or two
+// such cells asking for the same digit in a unit, is a contradiction.
+bool CandidateGrid::PlaceNakedSingles(bool& placed) {
+  for (int b = 0; b < 3; ++b) {
+    if (open_[b] == 0) continue;
+    BandMask once = 0, twice = 0;
+    for (const auto& digit : cells_) {
+      twice |= once & digit[b];
+      once |= digit[b];
+    }
+    if (open_[b] & ~once) return false;
+    const BandMask singles = open_[b] & ~twice;
+    if (singles == 0) continue;
+    placed = true;
+    for (int d = 0; d < 9; ++d) {
+      const BandMask cells = cells_[d][b] & singles;
+      if (cells == 0) continue;
+      BandMask peers = 0;
+      for (BandMask rest = cells; rest != 0; rest &= rest - 1)
+        peers |= kTables.rowBoxPeers[std::countr_zero(rest)];
+      if (peers & cells) return false;
+      dirty_ |= Solve(d, b, cells, peers) << (3 * d);
+    }
+  }
+  return true;
+}
+
+// Each digit's changes first, box-line and hidden singles in one go; then
+// the cells left with one candidate, until nothing more follows.
+bool CandidateGrid::Settle() {
+  for (;;) {
+    while (dirty_ != 0) {
+      const int d = std::countr_zero(dirty_) / 3;
+      const unsigned changedBands = dirty_ >> (3 * d) & 7;
+      dirty_ &= ~(7u << (3 * d));
+      if (!UpdateDigit(d, changedBands)) return false;
+    }
+    bool placed = false;
+    if (!PlaceNakedSingles(placed)) return false;
+    if (!placed) return true;
+  }
 }
 
 bool LoadGivens(const GridDigits& digits, CandidateGrid& grid) {

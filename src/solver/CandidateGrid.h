@@ -1,12 +1,20 @@
 #pragma once
-// One 9x9 grid as candidate bit masks with constraint propagation. This is
+// One 9x9 grid as candidate bit boards with constraint propagation. This is
 // the oracle of the fast solver: it answers "is there a completion", "give me
 // one" and "how many" for a grid with some cells placed and some restricted,
 // in microseconds even for the hardest puzzles.
+//
+// Each digit keeps a board of the cells where it may still stand, cut into
+// three bands of three rows (BandTables.h). Settling places naked and hidden
+// singles and applies the box-line interactions (a digit confined to one row
+// or column of a box, or to one box of a row or column) until none is left.
+// A grid is small enough to copy at every branch of a search.
 
+#include <array>
 #include <cstdint>
 
 #include "core/GridDigits.h"
+#include "solver/BandTables.h"
 
 namespace varelo::fast {
 
@@ -24,35 +32,49 @@ class CandidateGrid {
   CandidateGrid();  // every cell open, every digit possible
 
   // Puts `digit` at position p and strikes it from p's row, column and box.
-  // False when the grid can no longer be completed (the grid is then spoilt).
+  // False when p cannot hold it (another digit placed there, or struck out).
   bool Place(int p, int digit);
   // Keeps only the digits of `allowed` at p. False when none is left.
   bool Restrict(int p, DigitMask allowed);
-  // Places every naked and hidden single until none is left. False on a
-  // contradiction (a cell or a unit without a place for a digit).
+  // Propagates every change until nothing more follows. False on a
+  // contradiction: a cell, or a digit in a unit, without a place left.
   bool Settle();
 
-  int digit(int p) const { return digit_[p]; }
-  DigitMask candidates(int p) const { return candidates_[p]; }
-  bool complete() const { return open_ == 0; }
+  int digit(int p) const;  // 0 while p is open
+  DigitMask candidates(int p) const;
+  bool complete() const { return (open_[0] | open_[1] | open_[2]) == 0; }
+  int openCount() const {
+    return bands::Count(open_[0]) + bands::Count(open_[1]) + bands::Count(open_[2]);
+  }
   GridDigits digits() const;
+  // The open cell to branch on: among those with the fewest candidates the
+  // one with the most open peers; -1 when none is open.
+  int BranchCell() const;
+
+  using Cells = std::array<bands::BandMask, 3>;  // a set of cells, band by band
+  Cells openCells() const { return {open_[0], open_[1], open_[2]}; }
 
  private:
-  void Queue(int p);
-  bool SettleHiddenSingles(bool& placed);
+  using BandMask = bands::BandMask;
 
-  DigitMask candidates_[81];
-  unsigned char digit_[81];
-  unsigned char queue_[81];
-  int queued_ = 0;
-  int open_ = 81;
+  // Places the digit on `cells` of band b and strikes it from `peers` (in
+  // the band) and from the cells' columns (in the other bands). Returns the
+  // digit's bands that lost a cell by it; other digits are marked dirty.
+  unsigned Solve(int digit, int band, BandMask cells, BandMask peers);
+  void Assign(int digit, int band, int index);
+  bool UpdateDigit(int digit, unsigned changedBands);
+  bool PlaceNakedSingles(bool& placed);
+  bool FewestCandidates(BandMask (&fewest)[3]) const;
+
+  BandMask cells_[9][3];  // [digit - 1][band]: where the digit may stand, placed cells included
+  BandMask open_[3];      // cells not placed yet
+  // Per digit, the columns each band held after its last column pass
+  // (band b at bit 9 * b): the pass gives the same again while they stand.
+  BandMask stableColumns_[9];
+  // Bit 3 * (digit - 1) + band: the digit's band changed since the digit was
+  // last updated.
+  std::uint32_t dirty_ = 0;
 };
-
-// A completion of `grid` (most constrained cell first), or false.
-bool FindCompletion(CandidateGrid grid, GridDigits& out);
-
-// The number of completions, counted up to `limit`.
-std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit);
 
 // A grid with every non-zero digit of `digits` placed; false when two of
 // them clash.

@@ -1,6 +1,6 @@
 #include "solver/FastSolver.h"
 
-#include "solver/CandidateGrid.h"
+#include "solver/Completions.h"
 
 namespace varelo::fast {
 

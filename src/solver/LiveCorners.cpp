@@ -1,6 +1,7 @@
 #include "solver/LiveCorners.h"
 
 #include "core/Board.h"
+#include "solver/Completions.h"
 #include "solver/WorkArrays.h"
 
 namespace varelo {

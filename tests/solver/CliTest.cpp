@@ -131,10 +131,36 @@ TEST(Cli, DashReadsOnePuzzlePerLine) {
   const CliRun run = Cli({"count", "-"}, input);
   EXPECT_EQ(Lines(run.out), (QStringList{"20", "0"}));
 
-  const CliRun bad = Cli({"count", "-"}, (kTwenty + "\n" + kNone.left(10) + "\n").toUtf8());
+  // A bad line ends the run; what was answered before it stands.
+  const CliRun bad = Cli({"count", "-"}, (kTwenty + "\n" + kNone.left(10) + "\n" + kNone + "\n").toUtf8());
   EXPECT_EQ(bad.status, 2);
-  EXPECT_TRUE(bad.out.isEmpty());
+  EXPECT_EQ(Lines(bad.out), QStringList{"20"});
   EXPECT_TRUE(bad.err.contains("line 2")) << bad.err.toStdString();
+
+  EXPECT_EQ(Cli({"solve", "-"}, "\n\n").status, 2) << "no puzzle at all";
+}
+
+TEST(Cli, DashAnswersEachLineBeforeTheNextArrives) {
+  QProcess process;
+  process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/varelo-cli"),
+                {"solve", "-"});
+  ASSERT_TRUE(process.waitForStarted());
+  TypedPuzzle puzzle;
+  puzzle.grids[0] = ParseGrid(kTwenty.toStdString());
+  const QString first = Expected(TraceReference(puzzle, 1, 0).solutions[0], 0);
+
+  // The input stays open: the answer has to come from the line alone.
+  process.write((kTwenty + "\n").toUtf8());
+  QByteArray out;
+  while (!out.contains('\n') && process.waitForReadyRead(10000)) out += process.readAllStandardOutput();
+  EXPECT_EQ(QString::fromUtf8(out).trimmed(), first);
+
+  process.write((kNone + "\n").toUtf8());
+  process.closeWriteChannel();
+  ASSERT_TRUE(process.waitForFinished(60000));
+  out += process.readAllStandardOutput();
+  EXPECT_EQ(Lines(QString::fromUtf8(out)), (QStringList{first, "none"}));
+  EXPECT_EQ(process.exitCode(), 1);
 }
 
 }  // namespace

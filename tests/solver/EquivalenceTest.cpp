@@ -154,6 +154,63 @@ TEST(Equivalence, ClashingGivensHaveNoSolution) {
   EXPECT_EQ(tally.compared, 60);
 }
 
+// Hard for the oracle, and still within reach of the literal search: AI
+// Escargot, minimal puzzles of 19 givens from the level generator's low-clue
+// climb, and expert puzzles of qqwing's generator.
+constexpr const char* kHardPuzzles[] = {
+    "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
+    "....1......8..592..4..76...8.32.7...1...............4....6......9........1.....73",
+    "......6.3..791......37...4..2...85....91...............6..82........42..........9",
+    "......6....7913.....37...4..2...85....91...............6..82........42..........9",
+    "..5..2...34.....81....6.....26..7....1.....4....3...........9.59.....3.....18....",
+    "..5..2...34.....81....6.....2...7....16....4....3...........9.59.....3.....18....",
+    "7......4.....8..976....35..9...5..8..2.7...3..3...26.............5.6...88.....47.",
+    "....4.85..1.8...............45..1..66.89..51..71....42..2.5.......78..6..87..2...",
+    "1...4..694....3.81..81..5....4..8....1.9............15....56.7.8.54.....7.....9.4",
+};
+
+// Each as it is, with a given taken away (several solutions) and with one
+// added that leaves none.
+TEST(Equivalence, HardAndLowCluePuzzles) {
+  std::mt19937 rng(707);
+  Tally tally;
+  for (const char* text : kHardPuzzles) {
+    TypedPuzzle puzzle;
+    puzzle.grids[0] = ParseGrid(text);
+    std::vector<int> givens;
+    for (int p = 0; p < 81; ++p)
+      if (puzzle.grids[0][p] != 0) givens.push_back(p);
+    TypedPuzzle fewer = puzzle;
+    fewer.grids[0][givens[std::uniform_int_distribution<size_t>(0, givens.size() - 1)(rng)]] = 0;
+    TypedPuzzle spoilt = puzzle;
+    spoilt.grids[0] = Spoil(puzzle.grids[0], rng);
+    for (const TypedPuzzle& variant : {puzzle, fewer, spoilt}) {
+      Compare(variant, tally);
+      if (HasFatalFailure()) return;
+    }
+  }
+  Report("hard and low-clue", tally);
+  EXPECT_GE(tally.compared, 20);
+}
+
+// Counting without showing, against the literal search shown every solution
+// to the end: hundreds of them, most found by the count's last stretch.
+TEST(Equivalence, CountsInTheHundreds) {
+  std::mt19937 rng(808);
+  int compared = 0;
+  for (int i = 0; i < 12; ++i) {
+    TypedPuzzle puzzle;
+    puzzle.grids[0] = DigSeveral(rng, 100, 700);
+    const SolveTrace literal = TraceReference(puzzle, 1000, 20'000'000);
+    if (literal.ending != "exhausted") continue;
+    EXPECT_EQ(CountGameSolutions(0, puzzle.grids, 5000), literal.count) << puzzle.Describe();
+    EXPECT_EQ(CountGameSolutions(0, puzzle.grids, 50), 50) << "capped: " << puzzle.Describe();
+    ++compared;
+  }
+  std::printf("[ counts in the hundreds ] %d compared\n", compared);
+  EXPECT_GE(compared, 8);
+}
+
 void CompareCombinations(int order, unsigned seed, int cases, Tally& tally) {
   std::mt19937 rng(seed);
   for (int i = 0; i < cases; ++i) {

@@ -61,19 +61,34 @@ class TypedBoard {
   SolveSession session_;
 };
 
+// One answer line each; false when the puzzle has no solution.
+bool AnswerSolve(const Puzzle& puzzle, std::ostream& out) {
+  TypedBoard board(puzzle);
+  const bool solved = board.First();
+  out << (solved ? board.Line() : "none") << '\n';
+  return solved;
+}
+
+bool AnswerCount(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
+  // One past the cap tells whether the cap was reached.
+  const std::int64_t limit = args.max ? *args.max + 1 : std::numeric_limits<std::int64_t>::max();
+  const std::int64_t count = CountGameSolutions(puzzle.order, puzzle.grids, limit);
+  if (args.max && count > *args.max) out << *args.max << "+\n";
+  else out << count << '\n';
+  return count > 0;
+}
+
+bool Answer(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
+  return args.command == Arguments::Command::Count ? AnswerCount(args, puzzle, out)
+                                                   : AnswerSolve(puzzle, out);
+}
+
 }  // namespace
 
 int RunSolve(const Arguments&, const std::vector<Puzzle>& puzzles, std::ostream& out) {
   int status = 0;
-  for (const Puzzle& puzzle : puzzles) {
-    TypedBoard board(puzzle);
-    if (board.First()) {
-      out << board.Line() << '\n';
-    } else {
-      out << "none\n";
-      status = 1;
-    }
-  }
+  for (const Puzzle& puzzle : puzzles)
+    if (!AnswerSolve(puzzle, out)) status = 1;
   return status;
 }
 
@@ -98,14 +113,27 @@ int RunSolveAll(const Arguments& args, const Puzzle& puzzle, std::ostream& out) 
 }
 
 int RunCount(const Arguments& args, const std::vector<Puzzle>& puzzles, std::ostream& out) {
-  // One past the cap tells whether the cap was reached.
-  const std::int64_t limit = args.max ? *args.max + 1 : std::numeric_limits<std::int64_t>::max();
   int status = 0;
-  for (const Puzzle& puzzle : puzzles) {
-    const std::int64_t count = CountGameSolutions(puzzle.order, puzzle.grids, limit);
-    if (args.max && count > *args.max) out << *args.max << "+\n";
-    else out << count << '\n';
-    if (count == 0) status = 1;
+  for (const Puzzle& puzzle : puzzles)
+    if (!AnswerCount(args, puzzle, out)) status = 1;
+  return status;
+}
+
+int RunFilter(const Arguments& args, std::istream& in, std::ostream& out, std::string& error) {
+  int status = 0;
+  int lineNumber = 0;
+  bool any = false;
+  for (;;) {
+    Puzzle puzzle;
+    if (!NextPuzzleLine(in, args.order, lineNumber, puzzle, error)) break;
+    any = true;
+    if (!Answer(args, puzzle, out)) status = 1;
+    out.flush();  // the reader at the other end of a pipe may be waiting for it
+  }
+  if (!error.empty()) return 2;
+  if (!any) {
+    error = "no puzzle on standard input";
+    return 2;
   }
   return status;
 }

@@ -111,18 +111,26 @@ PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order) {
   return list;
 }
 
-PuzzleList PuzzlesFromLines(std::istream& in, int order) {
-  PuzzleList list;
-  int number = 0;
+bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle,
+                    std::string& error) {
   for (std::string line; std::getline(in, line);) {
-    ++number;
+    ++lineNumber;
     const std::vector<std::string> grids = SplitBlanks(line);
     if (grids.empty()) continue;
+    return MakePuzzle(grids, order, "line " + std::to_string(lineNumber), puzzle, error);
+  }
+  return false;
+}
+
+PuzzleList PuzzlesFromLines(std::istream& in, int order) {
+  PuzzleList list;
+  int lineNumber = 0;
+  for (;;) {
     Puzzle puzzle;
-    if (!MakePuzzle(grids, order, "line " + std::to_string(number), puzzle, list.error))
-      return list;
+    if (!NextPuzzleLine(in, order, lineNumber, puzzle, list.error)) break;
     list.puzzles.push_back(puzzle);
   }
+  if (!list.error.empty()) return list;
   if (list.puzzles.empty()) list.error = "no puzzle on standard input";
   return list;
 }

@@ -29,4 +29,10 @@ PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order);
 // One puzzle per non-blank line.
 PuzzleList PuzzlesFromLines(std::istream& in, int order);
 
+// Reads lines up to the next puzzle. `lineNumber` counts the lines read so
+// far (start at 0). False at the end of the input, or on a bad line with
+// `error` set.
+bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle,
+                    std::string& error);
+
 }  // namespace varelo::cli

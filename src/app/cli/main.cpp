@@ -43,13 +43,19 @@ int main(int argc, char** argv) {
     return RunGenerate(options, std::cout, std::cerr);
   }
 
+  if (args.fromStdin && !args.all) {
+    std::string error;
+    const int status = RunFilter(args, std::cin, std::cout, error);
+    return error.empty() ? status : Fail(error);
+  }
   const PuzzleList list = args.fromStdin ? PuzzlesFromLines(std::cin, args.order)
                                          : PuzzlesFromWords(args.puzzles, args.order);
   if (!list.error.empty()) return Fail(list.error);
   if (args.all && list.puzzles.size() != 1)
     return Fail("solve --all takes one puzzle, " + std::to_string(list.puzzles.size()) + " given");
 
-  // Nothing reaches standard output before every puzzle has been read.
+  // Nothing reaches standard output before every puzzle has been read, so a
+  // bad one anywhere prints nothing.
   std::ostringstream out;
   int status = 0;
   switch (args.command) {
