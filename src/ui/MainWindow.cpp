@@ -22,6 +22,7 @@
 #include "sources/MissionProgress.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Canvas.h"
+#include "ui/CentredOnOwner.h"
 #include "ui/ClockSeparator.h"
 #include "ui/ControlBinder.h"
 #include "ui/ControlWidgets.h"
@@ -374,17 +375,20 @@ void MainWindow::openOptions() {
   game_.options().Open();
   OptionsDialog dialog(game_.options(), prompter_, game_.random(),
                        [this](const QImage& picture) { setPlayerBackground(picture); }, this);
+  CentreOnOwnerWhenShown(dialog);
   if (runDialog_) runDialog_(dialog);
   else dialog.exec();
 }
 
 void MainWindow::openRules() {
   RulesDialog dialog(game_.random(), this);
+  CentreOnOwnerWhenShown(dialog);
   dialog.exec();
 }
 
 void MainWindow::openAbout() {
   AboutDialog dialog(this);
+  CentreOnOwnerWhenShown(dialog);
   dialog.exec();
 }
 

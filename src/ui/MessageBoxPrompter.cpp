@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "ui/CentredOnOwner.h"
 #include "ui/TitleBarWidth.h"
 
 namespace varelo {
@@ -55,6 +56,7 @@ void FitTitle(QMessageBox& box, const QWidget* owner) {
 
 Answer MessageBoxPrompter::Ask(const Prompt& prompt) {
   QMessageBox box(IconOf(prompt.icon), prompt.title, prompt.text, ButtonsOf(prompt.buttons), parent_);
+  CentreOnOwnerWhenShown(box);
   FitTitle(box, parent_);
   if (prompt.autoYesAfterMs > 0) {
     QPointer<QMessageBox> open(&box);
