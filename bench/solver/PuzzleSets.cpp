@@ -3,9 +3,9 @@
 //   build/bin/bench_puzzle_sets lowclue N [SEED]   N distinct minimal puzzles
 //       with 17 to 19 givens, from climbs down from low minimal puzzles
 //       (at most 10 from one climb)
-//   build/bin/bench_puzzle_sets fewer N [SEED]     N random minimal puzzles with
-//       one, two or three givens taken away: several solutions, often
-//       thousands
+//   build/bin/bench_puzzle_sets fewer N [SEED [K]] N random minimal puzzles
+//       with one, two or three givens taken away in turn (K of them each
+//       when given): several solutions, often thousands
 // The same arguments always print the same puzzles.
 
 #include <cstdio>
@@ -40,12 +40,13 @@ void PrintMinimal(int count, long long seed) {
   }
 }
 
-void PrintFewer(int count, long long seed) {
+void PrintFewer(int count, long long seed, int takeAway) {
   for (int i = 0; i < count; ++i) {
     RandomSource random;
     random.Reseed(seed + i);
     GridDigits puzzle = Minimise(RandomSolution(random), random);
-    for (int taken = 0; taken <= i % 3;) {
+    const int toTake = takeAway > 0 ? takeAway : 1 + i % 3;
+    for (int taken = 0; taken < toTake;) {
       const int p = random.NextBelow(81);
       if (puzzle[p] == 0) continue;
       puzzle[p] = 0;
@@ -80,12 +81,14 @@ int main(int argc, char** argv) {
   const std::string kind = argc > 1 ? argv[1] : "";
   const int count = argc > 2 ? std::atoi(argv[2]) : 0;
   const long long seed = argc > 3 ? std::atoll(argv[3]) : 17;
-  if (count < 1 || (kind != "minimal" && kind != "lowclue" && kind != "fewer")) {
-    std::fprintf(stderr, "usage: bench_puzzle_sets minimal|lowclue|fewer N [SEED]\n");
+  const int takeAway = argc > 4 ? std::atoi(argv[4]) : 0;
+  if (count < 1 || (kind != "minimal" && kind != "lowclue" && kind != "fewer") || takeAway < 0 ||
+      takeAway > 3 || (takeAway > 0 && kind != "fewer")) {
+    std::fprintf(stderr, "usage: bench_puzzle_sets minimal|lowclue|fewer N [SEED [K]]\n");
     return 2;
   }
   if (kind == "minimal") PrintMinimal(count, seed);
   else if (kind == "lowclue") PrintLowClue(count, seed);
-  else PrintFewer(count, seed + 100000);
+  else PrintFewer(count, seed + 100000, takeAway);
   return 0;
 }

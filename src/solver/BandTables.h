@@ -36,19 +36,35 @@ struct Tables {
   std::array<BandMask, 27> rowBoxPeers{};
   // Bit k for every box k (three columns) in which a row has a bit.
   std::array<unsigned char, 512> boxesOfRow{};
-  // A 3x3 pattern, bit 3 * i + k: line i of three may hold the digit in
-  // block k of three. Each line takes one block and each block one line, so
-  // only cells on some full matching can hold it: the bits on a matching,
-  // 0 when there is none. Rows against boxes in a band, or bands against
-  // columns in a stack, alike.
-  std::array<unsigned short, 512> onMatching{};
-  // Bit k of three spread over the three cells of box k in one row.
-  std::array<BandMask, 8> boxCells{};
+  // Indexed by a 3x3 pattern, bit 3 * i + k: line i of three may hold the
+  // digit in block k of three. Each line takes one block and each block one
+  // line, so only cells on some full matching can hold it (OnMatching). Both
+  // tables give those cells in the form they are applied in, 0 when there is
+  // no matching; one lookup where three more were needed on the hottest path
+  // of the oracle.
+  // Rows against boxes: a band's cells, a row's three cells in each box kept.
+  std::array<BandMask, 512> rowsOnMatching{};
+  // Bands against the columns of a stack: bit 9 * band + column, for the
+  // first stack (shifted by 3 * stack for the others).
+  std::array<BandMask, 512> stackOnMatching{};
   // A row of nine bits as it is when it has one bit, else 0.
   std::array<unsigned short, 512> singleInRow{};
   // Bit k of nine moved to bit 3 * k.
   std::array<std::uint32_t, 512> everyThird{};
 };
+
+// The bits of a 3x3 pattern that lie on a full matching of its lines to
+// its blocks.
+constexpr unsigned OnMatching(unsigned pattern) {
+  constexpr int kMatchings[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  unsigned kept = 0;
+  for (const auto& blockOf : kMatchings) {
+    unsigned cells = 0;
+    for (int line = 0; line < 3; ++line) cells |= 1u << (3 * line + blockOf[line]);
+    if ((pattern & cells) == cells) kept |= cells;
+  }
+  return kept;
+}
 
 constexpr Tables BuildTables() {
   Tables t{};
@@ -60,22 +76,18 @@ constexpr Tables BuildTables() {
   for (unsigned row = 0; row < 512; ++row)
     for (int k = 0; k < 3; ++k)
       if (row >> (3 * k) & 7) t.boxesOfRow[row] |= static_cast<unsigned char>(1u << k);
-  constexpr int kMatchings[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
   for (unsigned pattern = 0; pattern < 512; ++pattern) {
-    for (const auto& blockOf : kMatchings) {
-      unsigned cells = 0;
-      for (int line = 0; line < 3; ++line) cells |= 1u << (3 * line + blockOf[line]);
-      if ((pattern & cells) == cells) t.onMatching[pattern] |= static_cast<unsigned short>(cells);
-    }
+    const unsigned kept = OnMatching(pattern);
+    for (int line = 0; line < 3; ++line)
+      for (int block = 0; block < 3; ++block)
+        if (kept >> (3 * line + block) & 1) t.rowsOnMatching[pattern] |= 7u << (9 * line + 3 * block);
+    t.stackOnMatching[pattern] = (kept & 7) | (kept & 0x38) << 6 | (kept & 0x1C0) << 12;
   }
   for (unsigned row = 1; row < 512; ++row)
     if ((row & (row - 1)) == 0) t.singleInRow[row] = static_cast<unsigned short>(row);
   for (unsigned bits = 0; bits < 512; ++bits)
     for (int k = 0; k < 9; ++k)
       if (bits >> k & 1) t.everyThird[bits] |= 1u << (3 * k);
-  for (unsigned k = 0; k < 8; ++k)
-    for (int box = 0; box < 3; ++box)
-      if (k >> box & 1) t.boxCells[k] |= 7u << (3 * box);
   return t;
 }
 

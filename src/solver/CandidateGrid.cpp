@@ -15,8 +15,7 @@ BandMask RowsOnMatching(BandMask band) {
   const unsigned pattern = t.boxesOfRow[band & bands::kRow] |
                            t.boxesOfRow[band >> 9 & bands::kRow] << 3 |
                            t.boxesOfRow[band >> 18] << 6;
-  const unsigned keep = t.onMatching[pattern];
-  return t.boxCells[keep & 7] | t.boxCells[keep >> 3 & 7] << 9 | t.boxCells[keep >> 6] << 18;
+  return t.rowsOnMatching[pattern];
 }
 
 // The same across the bands: `columns` holds band b's columns at bit
@@ -25,14 +24,15 @@ BandMask RowsOnMatching(BandMask band) {
 BandMask ColumnsOnMatching(BandMask columns) {
   constexpr BandMask kStack = 7u | 7u << 9 | 7u << 18;
   BandMask keep = 0;
+  bool none = false;  // rare, so the loop runs straight through
   for (int shift = 0; shift < 9; shift += 3) {
     const BandMask stack = columns >> shift & kStack;
     const unsigned pattern = (stack & 7) | (stack >> 6 & 0x38) | (stack >> 12 & 0x1C0);
-    const unsigned onMatching = kTables.onMatching[pattern];
-    if (onMatching == 0) return 0;
-    keep |= ((onMatching & 7) | (onMatching & 0x38) << 6 | (onMatching & 0x1C0) << 12) << shift;
+    const BandMask kept = kTables.stackOnMatching[pattern];
+    none |= kept == 0;
+    keep |= kept << shift;
   }
-  return keep;
+  return none ? 0 : keep;
 }
 
 }  // namespace

@@ -9,8 +9,9 @@
 
 namespace varelo::fast {
 
-// Open cells up to which CountTail is the cheaper way.
-inline constexpr int kTailCells = 24;
+// Open cells up to which CountTail is the cheaper way: measured on puzzles
+// with thousands of solutions, 20 to 23 do alike and a little better than 24.
+inline constexpr int kTailCells = 22;
 
 // The completions of a settled `grid` with at most kTailCells open cells,
 // counted up to `limit`.
