@@ -28,8 +28,14 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::Move:
       case QEvent::Resize:
-      case QEvent::Show:
-      case QEvent::WindowStateChange: Follow(); break;
+      case QEvent::Show: Follow(); break;
+      case QEvent::WindowStateChange:
+        // A window maximised (or minimised) before its first frame is placed
+        // by the window manager; a move now, seen in a passing normal state
+        // while the manager answers, would take the maximised state away.
+        if (window_.windowState() != Qt::WindowNoState) placedOnce_ = true;
+        Follow();
+        break;
       default: break;
     }
   }

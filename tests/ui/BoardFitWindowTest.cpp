@@ -79,6 +79,8 @@ TEST_F(BoardFitWindowTest, EveryCellOfEveryLayoutIsOnTheClientAreaAndUnderNothin
     for (QSize size : kSizes) {
       Enter(mode, size);
       SlideTopBarIn();
+      if (QLatin1String(mode.action) == QLatin1String("zhsj") && (size == kDesign || size == QSize(550, 530)))
+        Screenshot(*window, QStringLiteral("order-3-at-%1x%2").arg(size.width()).arg(size.height()));
       QList<QRect> controls;
       for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Imgcol", "Imgcle"})
         if (QWidget* w = Child(QString::fromLatin1(name)); w->isVisible()) controls << w->geometry();

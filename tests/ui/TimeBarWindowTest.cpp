@@ -68,6 +68,8 @@ TEST_F(TimeBarWindowTest, TheGameAfterAWinStartsWithTheWholeBarAndStepsFromThere
   EXPECT_EQ(Child(kBar)->width(), StripPixels());
   Seconds(1);
   EXPECT_NEAR(DrawnLeft(), LeftAfter(1), 1) << "one step from the start, not from the won game's place";
+  for (int i = 0; i < 6; ++i) game().topBar().SlideInTick();
+  Screenshot(*window, QStringLiteral("time-bar-a-second-after-a-win"));
   Seconds(59);
   EXPECT_NEAR(DrawnLeft(), LeftAfter(60), 1);
 }

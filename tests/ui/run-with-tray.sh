@@ -24,6 +24,13 @@ if [ "${VARELO_TRAY_STAGE:-}" = inside ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     wm_pid=$!
   fi
+  # A window mapped before the manager runs is never framed: wait for it.
+  if [ -n "$wm_pid" ] && command -v xprop >/dev/null; then
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.05
+    done
+  fi
   if command -v trayer >/dev/null; then
     trayer --edge bottom --align right --widthtype pixel --width 160 \
       --heighttype pixel --height 28 >/dev/null 2>&1 &
