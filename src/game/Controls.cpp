@@ -88,18 +88,22 @@ Controls::Controls(QObject* parent) : QObject(parent) {
   states_[QStringLiteral("Imgcle")].toolTip = QStringLiteral("橡皮擦");
 }
 
+// A mistyped name would otherwise read a default and write nowhere, unnoticed.
+[[noreturn]] static void UnknownControl(const QString& name) {
+  qFatal("Controls: no control named \"%s\"", qPrintable(name));
+}
+
 const ControlState& Controls::state(const QString& name) const {
   const auto it = states_.constFind(name);
-  Q_ASSERT_X(it != states_.constEnd(), "Controls", qPrintable(name));
-  static const ControlState kNone;
-  return it != states_.constEnd() ? *it : kNone;
+  if (it == states_.constEnd()) UnknownControl(name);
+  return *it;
 }
 
 template <typename Field, typename Value>
 void Controls::update(const QString& name, Field ControlState::*field, const Value& value) {
   auto it = states_.find(name);
-  Q_ASSERT_X(it != states_.end(), "Controls", qPrintable(name));
-  if (it == states_.end() || (*it).*field == value) return;
+  if (it == states_.end()) UnknownControl(name);
+  if ((*it).*field == value) return;
   (*it).*field = value;
   emit changed(name);
 }

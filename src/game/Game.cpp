@@ -165,13 +165,39 @@ void Game::Load() {
   controls_.setText(ctl::LblBegin(7), bank_->LoadLevelBank());
 }
 
-void Game::Dispatch(const QHash<QString, Handler>& handlers, const QString& name) {
-  if (const auto it = handlers.constFind(name); it != handlers.constEnd()) return (*it)(-1);
+void Game::Register(QHash<QString, Handler>& handlers, const QString& name, Handler handler) {
+  if (handlers.contains(name)) qFatal("Game: a second handler for \"%s\"", qPrintable(name));
+  handlers.insert(name, std::move(handler));
+}
+
+// A control's own handler, else its array's with the index in parentheses.
+const Game::Handler* Game::Find(const QHash<QString, Handler>& handlers, const QString& name, int& index) {
+  index = -1;
+  if (const auto it = handlers.constFind(name); it != handlers.constEnd()) return &*it;
   static const QRegularExpression kIndexed(QStringLiteral(R"(^(\w+)\((\d+)\)$)"));
   const auto match = kIndexed.match(name);
-  if (!match.hasMatch()) return;
-  if (const auto it = handlers.constFind(match.captured(1)); it != handlers.constEnd())
-    (*it)(match.captured(2).toInt());
+  if (!match.hasMatch()) return nullptr;
+  const auto it = handlers.constFind(match.captured(1));
+  if (it == handlers.constEnd()) return nullptr;
+  index = match.captured(2).toInt();
+  return &*it;
+}
+
+void Game::Dispatch(const QHash<QString, Handler>& handlers, const QString& name) {
+  int index = -1;
+  const Handler* handler = Find(handlers, name, index);
+  if (!handler) qFatal("Game: no handler for \"%s\"", qPrintable(name));
+  (*handler)(index);
+}
+
+void Game::ReplaceOnClick(const QString& name, Handler handler) {
+  if (!clickHandlers_.contains(name)) qFatal("Game: no handler to replace for \"%s\"", qPrintable(name));
+  clickHandlers_.insert(name, std::move(handler));
+}
+
+bool Game::handlesClick(const QString& name) const {
+  int index = -1;
+  return Find(clickHandlers_, name, index) != nullptr;
 }
 
 void Game::Click(const QString& name) { Dispatch(clickHandlers_, name); }

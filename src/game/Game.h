@@ -106,11 +106,18 @@ class Game : public QObject {
 
   using Handler = std::function<void(int index)>;
   // Registers the handler of a control or of a control array (by its bare
-  // name, "LblBegin"); a later registration replaces an earlier one.
-  void OnClick(const QString& name, Handler handler) { clickHandlers_[name] = std::move(handler); }
-  void OnHover(const QString& name, Handler handler) { hoverHandlers_[name] = std::move(handler); }
+  // name, "LblBegin"). A name has one handler: a second registration is a
+  // fault and stops the program, as does an event for a name without one.
+  void OnClick(const QString& name, Handler handler) { Register(clickHandlers_, name, std::move(handler)); }
+  void OnHover(const QString& name, Handler handler) { Register(hoverHandlers_, name, std::move(handler)); }
+  // Swaps a registered handler for another, on purpose: a window test that
+  // watches what the widgets forward, without the game acting on it.
+  void ReplaceOnClick(const QString& name, Handler handler);
+  bool handlesClick(const QString& name) const;
 
  private:
+  static void Register(QHash<QString, Handler>& handlers, const QString& name, Handler handler);
+  static const Handler* Find(const QHash<QString, Handler>& handlers, const QString& name, int& index);
   static void Dispatch(const QHash<QString, Handler>& handlers, const QString& name);
   void RegisterHandlers();
   void LinkOwnParts();

@@ -9,6 +9,7 @@
 
 #include "game/GameHarness.h"
 #include "game/Completion.h"
+#include "input/ConflictMarker.h"
 #include "solver/PuzzleFactory.h"
 #include "solver/SolveController.h"
 #include "solver/SolveTrace.h"
@@ -26,9 +27,8 @@ constexpr int kStripWidth = 3000;
 
 class SolveControllerTest : public ::testing::Test {
  protected:
-  SolveControllerTest()
-      : controller(h.game, {[this] { h.game.completion().AfterEntryCheck(); },
-                            [this] { return conflictShown; }, [this] { return today; }}) {
+  SolveControllerTest() {
+    controller.setCalendar([this] { return today; });
     h.controls().setWidth(QStringLiteral("Picture1"), kStripWidth);
   }
 
@@ -116,9 +116,8 @@ class SolveControllerTest : public ::testing::Test {
   }
 
   GameHarness h;
-  bool conflictShown = false;
   QDate today{2024, 1, 15};
-  SolveController controller;
+  SolveController& controller = h.game.solver();
 };
 
 TEST_F(SolveControllerTest, ButtonsThroughSolveNextAndTheEnd) {
@@ -232,7 +231,8 @@ TEST_F(SolveControllerTest, MenuItemDoesNothingWithoutARun) {
 TEST_F(SolveControllerTest, ClicksWaitWhileAConflictIsShown) {
   Enter(0);
   Type(0, kTwenty);
-  conflictShown = true;
+  h.TypeDigit(0, 2, 1);  // a second 1 in row 1: the clash shows until its erase timer ends
+  ASSERT_TRUE(h.game.conflicts().anyEraseTimerRunning());
   PressSolveButton();
   EXPECT_EQ(Caption(), "求解");
   EXPECT_FALSE(controller.running());

@@ -375,8 +375,8 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
 
   // Every item reports its click by name; the model shows and hides items.
   QStringList clicked;
-  w.game().OnClick(QStringLiteral("sjms"), [&clicked](int) { clicked << QStringLiteral("sjms"); });
-  w.game().OnClick(QStringLiteral("mnuLevels"), [&clicked](int i) { clicked << QString::number(i); });
+  w.game().ReplaceOnClick(QStringLiteral("sjms"), [&clicked](int) { clicked << QStringLiteral("sjms"); });
+  w.game().ReplaceOnClick(QStringLiteral("mnuLevels"), [&clicked](int i) { clicked << QString::number(i); });
   action("sjms")->trigger();
   w.levelMenu().Append({QStringLiteral("第2关"), QStringLiteral("第3关")});
   action("mnuLevels(2)")->trigger();
@@ -394,8 +394,8 @@ TEST_F(WindowTest, ControlsForwardTheirClicksByName) {
   MainWindow& w = Open();
   QStringList clicked;
   for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"})
-    w.game().OnClick(QString::fromLatin1(name), [&clicked, name](int) { clicked << QString::fromLatin1(name); });
-  w.game().OnClick(QStringLiteral("LblBegin"), [&clicked](int i) { clicked << QString::number(i); });
+    w.game().ReplaceOnClick(QString::fromLatin1(name), [&clicked, name](int) { clicked << QString::fromLatin1(name); });
+  w.game().ReplaceOnClick(QStringLiteral("LblBegin"), [&clicked](int i) { clicked << QString::number(i); });
   Controls& c = w.game().controls();
   for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"}) c.setVisible(QString::fromLatin1(name), true);
   Settle();
@@ -550,7 +550,7 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
 TEST_F(WindowTest, TheFileSubmenuAsksTheGameEachTimeItOpens) {
   MainWindow& w = Open();
   int asked = 0;
-  w.game().OnClick(QStringLiteral("wenjian"), [&asked](int) { ++asked; });
+  w.game().ReplaceOnClick(QStringLiteral("wenjian"), [&asked](int) { ++asked; });
   auto* files = w.findChild<QMenu*>(QStringLiteral("wenjian"));
   ASSERT_NE(files, nullptr);
   emit files->aboutToShow();

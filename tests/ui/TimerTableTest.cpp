@@ -1,8 +1,14 @@
-// Every window timer as the game's timer table has it: found by name from
-// the window, its period, one shot or not, and only the level bank's second
-// step armed when the window has been created.
+// The names the window and the game share: every window timer as the
+// game's timer table has it (found by name, its period, one shot or not,
+// only the level bank's second step armed at creation), every control of
+// the model with its widget, and every menu item with its handler.
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
+
+#include "game/Controls.h"
 
 #include "WindowFixture.h"
 
@@ -36,6 +42,26 @@ TEST_F(TimerTableTest, EveryTimerHasItsPeriodAndKindAndOnlyTheLevelBankStepRunsA
     EXPECT_EQ(timer->isSingleShot(), row.singleShot) << row.name;
     EXPECT_EQ(timer->isActive(), QStringLiteral("Timer18") == QLatin1String(row.name)) << row.name;
   }
+}
+
+TEST_F(TimerTableTest, EveryControlHasItsWidgetAndEveryMenuItemItsHandler) {
+  MainWindow& w = Open();
+  for (const QString& name : w.game().controls().names())
+    EXPECT_TRUE(w.findChild<QObject*>(name) || w.trayMenu()->findChild<QObject*>(name)) << name.toStdString();
+  QList<QAction*> items;
+  QList<QMenu*> menus{w.trayMenu()};
+  for (QAction* top : w.menuBar()->actions())
+    if (top->menu()) menus << top->menu();
+  while (!menus.isEmpty()) {
+    for (QAction* item : menus.takeFirst()->actions()) {
+      if (item->menu()) menus << item->menu();
+      else if (!item->isSeparator()) items << item;
+    }
+  }
+  QStringList names;
+  for (const QAction* item : items) names << item->objectName();
+  for (const char* some : {"sjms", "mnuLevels(0)", "mnufil(0)", "huanyuan", "qxqj"}) ASSERT_TRUE(names.contains(some)) << some;
+  for (const QString& name : names) EXPECT_TRUE(w.game().handlesClick(name)) << name.toStdString();
 }
 
 }  // namespace
