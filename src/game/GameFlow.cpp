@@ -16,6 +16,7 @@
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
+#include "sources/PuzzleString.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
@@ -59,10 +60,7 @@ void GameFlow::SetClock(const QString& order) {
 void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
 void GameFlow::CopyLevel(int level) {
-  const QString entry = hooks_.levelEntry(level);
-  GridDigits& digits = setup_.solutionDigits();
-  for (int p = 0; p < kCellsPerGrid; ++p)
-    digits[p] = static_cast<unsigned char>(p < entry.size() ? qMax(0, entry[p].digitValue()) : 0);
+  setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
 }
 
 void GameFlow::LeaveCurrentGame(bool playing) {

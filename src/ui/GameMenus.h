@@ -34,8 +34,6 @@ class RuntimeMenu : public QObject {
   void Append(const QStringList& captions);
   // Removes the items from `index` on.
   void RemoveFrom(int index);
-  // Makes the menu hold exactly these captions.
-  void SetCaptions(const QStringList& captions);
 
  private:
   QMenu* menu_;

@@ -383,7 +383,9 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
   EXPECT_EQ(clicked, (QStringList{QStringLiteral("sjms"), QStringLiteral("2")}));
   w.levelMenu().RemoveFrom(1);
   EXPECT_EQ(w.levelMenu().count(), 1);
-  w.fileMenu().SetCaptions({QStringLiteral("sk1.txt"), QStringLiteral("sk2.txt")});
+  // The file menu's first item follows the model, the files come after it.
+  w.game().controls().setText(QStringLiteral("mnufil(0)"), QStringLiteral("sk1.txt"));
+  w.fileMenu().Append({QStringLiteral("sk2.txt")});
   EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("sk1.txt"));
   EXPECT_EQ(action("mnufil(1)")->text(), QStringLiteral("sk2.txt"));
   w.game().controls().setVisible(QStringLiteral("wenjian"), true);
