@@ -87,7 +87,7 @@ void Completion::CheckSingleCompletion() {
   editor_.SetPen();
   controls_.setVisible(ctl::PicMis(0), false);
   clock_.ResetBar();
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.ShowLoading();
   cursors_.setTracking(0, true);
   board_.setComboOrder(0);

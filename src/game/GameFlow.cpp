@@ -67,7 +67,7 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   // A conflict still shown belongs to the game being left; while its erase
   // timer ran, the restart below would refuse to build the next game.
   conflicts_.EraseNow();
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.Hide();
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
@@ -221,7 +221,7 @@ void GameFlow::LblBegin_Click(int index) {
   if (!playing && !solving) return;
   if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
 
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
   ShowLoading();
