@@ -109,7 +109,7 @@ class PuzzleSetupTest : public ::testing::Test {
   Cursors cursors;
   RandomSource random;
   testing::TempSettings settings;
-  testing::ScriptedPrompter prompter;
+  testing::RecordingPrompter prompter;
   testing::FakeWindow window;
   RuleChecks checks;
   ColourHint hint;
