@@ -72,17 +72,11 @@ void Board::setComboOrder(int order) {
   emit comboOrderChanged(order);
 }
 
-void Board::setInSolveMode(bool on) {
-  if (on == inSolveMode_) return;
-  inSolveMode_ = on;
-  emit solveModeChanged(on);
-}
+void Board::setInSolveMode(bool on) { inSolveMode_ = on; }
 
 void Board::setGridEditable(int grid, bool editable) {
   Q_ASSERT(cells::IsGrid(grid));
-  if (editable_[grid] == editable) return;
   editable_[grid] = editable;
-  emit gridEditableChanged(grid, editable);
 }
 
 void Board::resetCandidateCache() { candidateCache_.fill(kCacheNewPuzzle); }

@@ -75,8 +75,6 @@ class Board : public QObject {
  signals:
   void cellChanged(int grid, int cell);
   void comboOrderChanged(int order);
-  void solveModeChanged(bool on);
-  void gridEditableChanged(int grid, bool editable);
 
  private:
   static int Index(int grid, int n);

@@ -1,7 +1,7 @@
 #pragma once
 // Cell numbering of one 9x9 grid: cell numbers n = 1..81 row by row, search
-// positions p = n - 1. The unit walks are tables so the rule checks, which are
-// the solver's innermost loop, never compute them.
+// positions p = n - 1. The unit walks are tables built at compile time, so the
+// rule checks, run for every cell on each hint refresh, never compute them.
 
 #include <array>
 

@@ -1,14 +1,16 @@
 #pragma once
-// The Sudoku rule, written down once: CheckRow, CheckColumn and CheckBlock
+// The Sudoku rule as the game checks it: CheckRow, CheckColumn and CheckBlock
 // test one cell against one unit. The mode picks the data under test and what
 // a clash does:
-//   Search (0)   the solver's work digits, by position 0..80; no side effect
+//   Search (0)   a digit array given at construction, by position 0..80;
+//                no side effect
 //   Grid0 (1), Grid1..Grid4 (11..14)
 //                a grid of the board, by cell 1..81; the first clash of the
 //                unit is reported to the clash hook (MarkClash)
 //   Count (3)    grid 0, by cell; strikes the digits of the unit out of the
 //                shared candidate list (the row check refills it first)
-// The checks allocate nothing: they are the solver's innermost loop.
+// The checks allocate nothing: every typed digit is checked, and every hint
+// refresh counts the candidates of each empty cell of the main grid.
 
 #include "core/GridDigits.h"
 
@@ -86,7 +88,8 @@ class RuleChecks {
 };
 
 // The rule on a bare digit array without marking: no other cell of p's row,
-// column or box holds p's digit. Used for scratch boards.
+// column or box holds p's digit (an empty p never clashes). Used where no
+// board holds the digits: the solver's work arrays and a finished grid.
 bool ClashFree(const GridDigits& digits, int position);
 
 }  // namespace varelo

@@ -3,12 +3,14 @@
 
 #include <QString>
 
+#include "dialogs/VersionNumbers.h"
+
 namespace varelo {
 
 struct ProgramVersion {
-  int major = 1;
-  int minor = 0;
-  int revision = 365;
+  int major = version_numbers::kMajor;
+  int minor = version_numbers::kMinor;
+  int revision = version_numbers::kRevision;
 };
 
 inline constexpr ProgramVersion kProgramVersion{};

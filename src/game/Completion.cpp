@@ -15,6 +15,7 @@
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
+#include "sources/PuzzleString.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
@@ -25,13 +26,6 @@ const QString kPointer = QStringLiteral("Imgpt");
 constexpr int kPointerHigh = 600;
 constexpr int kPointerLow = 480;
 constexpr int kPointerStep = 15;
-
-GridDigits ParseEntry(const QString& entry) {
-  GridDigits digits{};
-  for (int p = 0; p < 81 && p < entry.size(); ++p)
-    digits[p] = static_cast<unsigned char>(qMax(0, entry[p].digitValue()));
-  return digits;
-}
 }  // namespace
 
 Completion::Completion(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, Prompter& prompter,
@@ -93,7 +87,7 @@ void Completion::CheckSingleCompletion() {
   editor_.SetPen();
   controls_.setVisible(ctl::PicMis(0), false);
   clock_.ResetBar();
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.ShowLoading();
   cursors_.setTracking(0, true);
   board_.setComboOrder(0);
@@ -121,7 +115,7 @@ void Completion::StartNextSingleGame() {
         settings_.Write(SettingKey::MissionLevel, played + 1);
     }
     const int level = StoredLevel();
-    setup_.solutionDigits() = ParseEntry(hooks_.levelEntry(level));
+    setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
     controls_.setText(ctl::LblTop(0), texts::kModeMission);
     controls_.setText(ctl::LblTop(1), texts::kLevelPrefix + QString::number(level));
   }

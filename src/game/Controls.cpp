@@ -41,10 +41,10 @@ QList<Initial> DesignStates() {
   add(QStringLiteral("ImgLogo"));
 
   // Start screen: the seven main entries show, their sub-entries wait for hover.
-  const QString beginCaptions[16] = {
+  const QString beginCaptions[ctl::kStartEntryCount] = {
       kStartGame, kCombination, kSolveSudoku, kOptions, kHelp, kAbout, kExit, kMissionMode,
       kRandomMode, kOrder2, kOrder3, QString(), kOrder1, kOrder2, kOrder3, QString()};
-  for (int i = 0; i < 16; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, kTeal);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, kTeal);
   add(QStringLiteral("ImgLa"), QString(), false);
   add(QStringLiteral("ImgRa"), QString(), false);
 

@@ -75,6 +75,8 @@ inline QString Indexed(const char* array, int index) {
 inline QString LblTop(int i) { return Indexed("LblTop", i); }
 inline QString Lblts(int i) { return Indexed("Lblts", i); }
 inline QString LblTime(int i) { return Indexed("LblTime", i); }
+// The start screen's entries: seven main entries and their sub-entries.
+inline constexpr int kStartEntryCount = 16;
 inline QString LblBegin(int i) { return Indexed("LblBegin", i); }
 inline QString Command(int i) { return QStringLiteral("Command") + QString::number(i); }
 // Grid containers: "PicMis" for grid 0, "PicMis1".."PicMis4".

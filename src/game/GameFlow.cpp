@@ -16,6 +16,7 @@
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
+#include "sources/PuzzleString.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
@@ -59,17 +60,14 @@ void GameFlow::SetClock(const QString& order) {
 void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
 void GameFlow::CopyLevel(int level) {
-  const QString entry = hooks_.levelEntry(level);
-  GridDigits& digits = setup_.solutionDigits();
-  for (int p = 0; p < kCellsPerGrid; ++p)
-    digits[p] = static_cast<unsigned char>(p < entry.size() ? qMax(0, entry[p].digitValue()) : 0);
+  setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
 }
 
 void GameFlow::LeaveCurrentGame(bool playing) {
   // A conflict still shown belongs to the game being left; while its erase
   // timer ran, the restart below would refuse to build the next game.
   conflicts_.EraseNow();
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.Hide();
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
@@ -223,7 +221,7 @@ void GameFlow::LblBegin_Click(int index) {
   if (!playing && !solving) return;
   if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
 
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   controls_.setVisible(QStringLiteral("ImgLa"), false);
   controls_.setVisible(QStringLiteral("ImgRa"), false);
   ShowLoading();

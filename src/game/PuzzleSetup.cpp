@@ -189,7 +189,7 @@ void PuzzleSetup::RevealCombinationGrid(int grid, const GridDigits& solution, in
 }
 
 void PuzzleSetup::OpenGame() {
-  for (int i = 0; i < 16; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.Hide();
   controls_.setVisible(ctl::Command(1), true);
   controls_.setEnabled(ctl::Command(1), true);

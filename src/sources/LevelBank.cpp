@@ -3,7 +3,6 @@
 #include "settings/SettingsStore.h"
 #include "sources/LevelBankData.h"
 #include "sources/MissionProgress.h"
-#include "sources/PuzzleString.h"
 
 namespace varelo {
 
@@ -55,11 +54,6 @@ QString LevelBank::entry(int n) const {
   if (!InCapacity(n)) return {};
   const std::string_view text = entries_[n - 1];
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::optional<GridDigits> LevelBank::levelDigits(int n) const {
-  if (!InCapacity(n)) return std::nullopt;
-  return ParsePuzzleString(entries_[n - 1]);
 }
 
 }  // namespace varelo

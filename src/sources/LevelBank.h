@@ -13,10 +13,8 @@
 #include <QTimer>
 
 #include <array>
-#include <optional>
 #include <string_view>
 
-#include "core/GridDigits.h"
 #include "sources/LevelMenu.h"
 
 namespace varelo {
@@ -46,9 +44,6 @@ class LevelBank : public QObject {
   // Entry n as a puzzle string; empty for an entry not (yet) filled and for
   // any n outside 1..kCapacity.
   QString entry(int n) const;
-  // Entry n as digits (the level lookup into SolutionDigits); nothing when
-  // the entry is empty.
-  std::optional<GridDigits> levelDigits(int n) const;
   // How many entries are stored so far: 0, 70 or 1999.
   int storedCount() const { return stored_; }
 

@@ -4,19 +4,15 @@
 
 #include <QStringView>
 
-#include <optional>
-#include <string_view>
-
 #include "core/GridDigits.h"
 
 namespace varelo {
 
 inline constexpr int kPuzzleStringLength = 81;
 
-// The digits of a well-formed puzzle string; nothing for any other text.
-std::optional<GridDigits> ParsePuzzleString(std::string_view text);
-std::optional<GridDigits> ParsePuzzleString(QStringView text);
-
-QString ToPuzzleString(const GridDigits& digits);
+// The digits of a level entry, copied character by character: a character
+// that is no digit and every cell past the text's end count as empty, so an
+// empty entry (beyond the last level) gives an empty grid.
+GridDigits PuzzleStringDigits(QStringView text);
 
 }  // namespace varelo

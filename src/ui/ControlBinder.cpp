@@ -49,10 +49,6 @@ void ControlBinder::Bind(QAction* action) {
   Render(name);
 }
 
-void ControlBinder::RenderAll() {
-  for (const auto& render : std::as_const(renderers_)) render();
-}
-
 void ControlBinder::Render(const QString& name) {
   if (const auto it = renderers_.constFind(name); it != renderers_.constEnd()) (*it)();
 }

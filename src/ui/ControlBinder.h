@@ -33,8 +33,6 @@ class ControlBinder : public QObject {
   // knows it.
   void Bind(QAction* action);
 
-  void RenderAll();
-
  private:
   void BindWith(QWidget* widget, ControlView* view, std::function<void(const ControlState&)> place);
   void Render(const QString& name);

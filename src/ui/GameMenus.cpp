@@ -30,12 +30,6 @@ void RuntimeMenu::RemoveFrom(int index) {
   }
 }
 
-void RuntimeMenu::SetCaptions(const QStringList& captions) {
-  RemoveFrom(int(captions.size()));
-  for (int i = 0; i < count(); ++i) items_[i]->setText(captions[i]);
-  Append(captions.mid(count()));
-}
-
 namespace {
 
 class MenuBuilder {

@@ -34,8 +34,6 @@ class RuntimeMenu : public QObject {
   void Append(const QStringList& captions);
   // Removes the items from `index` on.
   void RemoveFrom(int index);
-  // Makes the menu hold exactly these captions.
-  void SetCaptions(const QStringList& captions);
 
  private:
   QMenu* menu_;
@@ -48,11 +46,11 @@ struct GameMenus {
   RuntimeMenu* levels = nullptr;  // under "任务模式"
   RuntimeMenu* files = nullptr;   // under "读取文件"
   QMenu* tray = nullptr;          // "sys"
-  QList<QAction*> actions;        // every named item, submenus included
+  QList<QAction*> actions;        // the fixed items, submenus and separators included
 };
 
-// Builds the bar's menus and the tray menu; `aboutToShowFiles` runs each time
-// the "读取与保存" submenu is about to open.
+// Builds the bar's menus and the tray menu. Opening the "读取与保存" submenu
+// reports a click of "wenjian", so the file list is fresh each time it shows.
 GameMenus BuildGameMenus(QMenuBar* bar, QObject* owner, ClickSink click);
 
 }  // namespace varelo

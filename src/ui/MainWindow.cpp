@@ -13,6 +13,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulesDialog.h"
+#include "game/Controls.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
@@ -142,7 +143,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildStartScreen() {
-  for (int i = 0; i < startscreen::kEntryCount; ++i) {
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) {
     const QString name = ctl::LblBegin(i);
     auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true),
                                    Qt::AlignCenter, canvas_);

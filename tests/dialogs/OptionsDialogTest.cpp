@@ -1,7 +1,6 @@
 // The Options dialog in the real main window, offscreen: its controls, what
 // it loads, the pause and resume of a game around it, the givens field, the
-// boss-key box, the background preview and restoring the defaults. Writes
-// the dialog's screenshots.
+// boss-key box, the background preview and restoring the defaults.
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,106 +26,12 @@
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
 #include "ui/model/TopBarSlide.h"
-#include "ui/WindowFixture.h"
+#include "dialogs/OptionsDialogFixture.h"
 
 namespace varelo {
 namespace {
 
-using testing::WindowTest;
-
-class OptionsDialogTest : public WindowTest {
- protected:
-  using Drive = std::function<void(OptionsDialog&)>;
-
-  // Opens the dialog the way the player does (menu item or start-screen
-  // entry) and lets `drive` work in it while it is shown; `drive` closes it.
-  void WithDialog(const Drive& drive, const QString& opener = QStringLiteral("xuanxiang")) {
-    bool ran = false;
-    window->setDialogRunner([&](QDialog& dialog) {
-      dialog.show();
-      dialog.activateWindow();
-      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-      Settle();
-      drive(static_cast<OptionsDialog&>(dialog));
-      Settle();
-      EXPECT_FALSE(dialog.isVisible()) << "the test left the dialog open";
-      ran = true;
-    });
-    window->game().Click(opener);
-    ASSERT_TRUE(ran);
-    Settle();
-  }
-
-  template <class T>
-  static T* Find(QWidget& dialog, const QString& name) {
-    auto* widget = dialog.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-  }
-  static QLineEdit* Field(QWidget& d, const char* name) { return Find<QLineEdit>(d, QString::fromLatin1(name)); }
-  static TriStateCheck* Check(QWidget& d, const char* name) { return Find<TriStateCheck>(d, QString::fromLatin1(name)); }
-  static QRadioButton* Option(QWidget& d, int index) { return Find<QRadioButton>(d, ctl::Indexed("Option1", index)); }
-  static void Press(QWidget& d, const char* button) {
-    QTest::mouseClick(Find<QPushButton>(d, QString::fromLatin1(button)), Qt::LeftButton);
-  }
-  // Key presses that carry `text` one character at a time, Chinese included.
-  static void Type(QWidget* field, const QString& text) {
-    for (const QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(field, &press);
-      QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(field, &release);
-    }
-  }
-  // Replaces the whole text of a field by typing, as the player would.
-  static void Retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    Type(field, text);
-  }
-  static void Drop(QWidget* target, const QString& file) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-  }
-
-  Game& game() { return window->game(); }
-  Controls& controls() { return game().controls(); }
-  SettingsStore& store() { return settings.store(); }
-  QTimer* Timer(const char* name) { return game().findChild<QTimer*>(QString::fromLatin1(name)); }
-  QString Clock() {
-    return controls().text(ctl::LblTime(0)) + controls().text(ctl::LblTime(1)) + controls().text(ctl::LblTime(2));
-  }
-  QStringList Asked() {
-    QStringList texts;
-    for (const Prompt& p : prompter.asked) texts << p.text;
-    return texts;
-  }
-  QString WritePicture(const QString& name, QColor colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(colour);
-    const QString path = programDir->filePath(name);
-    EXPECT_TRUE(image.save(path));
-    return path;
-  }
-  QString WriteText(const QString& name) {
-    QFile file(programDir->filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture\n");
-    return file.fileName();
-  }
-  // A pixel of the window's background, away from every control.
-  QColor BackgroundPixel() {
-    QWidget* canvas = window->centralWidget();
-    return canvas->grab().toImage().pixelColor(canvas->width() - 3, canvas->height() - 3);
-  }
-};
+using testing::OptionsDialogTest;
 
 TEST_F(OptionsDialogTest, ControlsStandAtTheirPlacesWithTheirCaptions) {
   Open();
@@ -472,31 +377,6 @@ TEST_F(OptionsDialogTest, RestoreDefaultsLeavesTheBackgroundAndSavesNothingYet) 
   EXPECT_EQ(store().Read(SettingKey::Difficulty), "2");
   EXPECT_EQ(store().Read(SettingKey::BossKey), "2");
   EXPECT_EQ(store().Read(SettingKey::Background), picture);
-}
-
-TEST_F(OptionsDialogTest, ScreenshotsOverAPausedGame) {
-  Open();
-  ResizeTo(900, 680);
-  game().Click(QStringLiteral("sjms"));
-  for (int i = 0; i < 6; ++i) game().topBar().SlideInTick();
-  Settle();
-  WithDialog([&](OptionsDialog& d) {
-    for (int i = 0; i < 6; ++i) game().topBar().SlideOutTick();
-    Settle();
-    QImage shot = window->grab().toImage();
-    EXPECT_TRUE(shot.save(testing::ScreenshotPath(QStringLiteral("options-paused-window"))));
-    {
-      QPainter painter(&shot);
-      const QPoint at = d.mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0));
-      painter.drawPixmap(at, d.grab());
-    }
-    EXPECT_TRUE(shot.save(testing::ScreenshotPath(QStringLiteral("options-over-paused-game"))));
-    EXPECT_TRUE(d.grab().save(testing::ScreenshotPath(QStringLiteral("options"))));
-    QTest::mouseClick(Check(d, "Check2"), Qt::LeftButton);
-    QTest::mouseClick(Check(d, "Check2"), Qt::LeftButton);
-    EXPECT_TRUE(d.grab().save(testing::ScreenshotPath(QStringLiteral("options-boss-key-off"))));
-    d.reject();
-  });
 }
 
 }  // namespace

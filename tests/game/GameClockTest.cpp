@@ -44,7 +44,7 @@ class GameClockTest : public ::testing::Test {
   Controls controls;
   TimeBar bar;
   testing::FakeWindow window;
-  testing::ScriptedPrompter prompter;
+  testing::RecordingPrompter prompter;
   GameClock clock;
   int restarts = 0;
 };

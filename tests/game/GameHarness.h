@@ -88,7 +88,7 @@ class GameHarness {
   }
 
   TempSettings settings;
-  ScriptedPrompter prompter;
+  RecordingPrompter prompter;
   FakeWindow window;
   Game game;
   int levelItemsAdded = 0;

@@ -109,7 +109,7 @@ class PuzzleSetupTest : public ::testing::Test {
   Cursors cursors;
   RandomSource random;
   testing::TempSettings settings;
-  testing::ScriptedPrompter prompter;
+  testing::RecordingPrompter prompter;
   testing::FakeWindow window;
   RuleChecks checks;
   ColourHint hint;
@@ -229,7 +229,7 @@ TEST_F(PuzzleSetupTest, ATestFileGivesItsCellsInRandomMode) {
 TEST_F(PuzzleSetupTest, OpeningTheGameShowsItAndStartsItsServices) {
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
   StartRandom("35");
-  for (int i = 0; i < 16; ++i) EXPECT_FALSE(controls.isVisible(ctl::LblBegin(i)));
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) EXPECT_FALSE(controls.isVisible(ctl::LblBegin(i)));
   EXPECT_TRUE(controls.isVisible(ctl::Command(1)));
   EXPECT_TRUE(controls.isEnabled(ctl::Command(1)));
   EXPECT_TRUE(controls.isVisible(QStringLiteral("Imgcol")));

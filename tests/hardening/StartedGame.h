@@ -31,7 +31,7 @@ class StartedGame {
       if (game.clock().isRunning()) game.clock().Timer8_Timer();
   }
 
-  ScriptedPrompter prompter;
+  RecordingPrompter prompter;
   FakeWindow window;
   Game game;
 };

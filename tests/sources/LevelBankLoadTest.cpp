@@ -10,6 +10,7 @@
 #include "sources/LevelBank.h"
 #include "sources/LevelBankData.h"
 #include "sources/LevelMenu.h"
+#include "sources/PuzzleString.h"
 #include "sources/SourcesTestSupport.h"
 #include "support/TempSettings.h"
 
@@ -156,26 +157,26 @@ TEST(LevelMenu, AddingAnItemCaptionsTheNextLevel) {
 TEST(LevelBankLoad, LookupCopiesTheEntryDigitByDigit) {
   testing::TempSettings temp;
   LevelBank bank(temp.store());
-  EXPECT_FALSE(bank.levelDigits(1).has_value());  // nothing stored yet
+  EXPECT_TRUE(bank.entry(1).isEmpty());  // nothing stored yet
   bank.LoadLevelBank();
   bank.Timer18_Timer();
 
-  const auto level1 = bank.levelDigits(1);
-  ASSERT_TRUE(level1.has_value());
+  const GridDigits level1 = PuzzleStringDigits(bank.entry(1));
   EXPECT_EQ(
-      *level1,
+      level1,
       testing::Digits(
           "172396854596874231384521769243619587759482613861753942437265198618937425925148376"));
 
-  const auto level51 = bank.levelDigits(51);
-  ASSERT_TRUE(level51.has_value());
-  EXPECT_EQ(testing::GivensOf(*level51), 24);
-  EXPECT_EQ((*level51)[2], 1);   // cell 3
-  EXPECT_EQ((*level51)[80], 0);  // cell 81
-  EXPECT_EQ((*level51)[78], 7);  // cell 79
+  const GridDigits level51 = PuzzleStringDigits(bank.entry(51));
+  EXPECT_EQ(testing::GivensOf(level51), 24);
+  EXPECT_EQ(level51[2], 1);   // cell 3
+  EXPECT_EQ(level51[80], 0);  // cell 81
+  EXPECT_EQ(level51[78], 7);  // cell 79
 
-  for (int n : {0, 2000, LevelBank::kCapacity, LevelBank::kCapacity + 1})
-    EXPECT_FALSE(bank.levelDigits(n).has_value()) << n;
+  for (int n : {0, 2000, LevelBank::kCapacity, LevelBank::kCapacity + 1}) {
+    EXPECT_TRUE(bank.entry(n).isEmpty()) << n;
+    EXPECT_EQ(PuzzleStringDigits(bank.entry(n)), GridDigits{}) << n;
+  }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 namespace varelo::testing {
 
-class ScriptedPrompter : public Prompter {
+class RecordingPrompter : public Prompter {
  public:
   // Answers queued with Answer() are used first; then every prompt gets its
   // default: Ok for messages and OK/Cancel questions, Yes for Yes/No.

@@ -26,9 +26,6 @@ namespace {
 
 using testing::WindowTest;
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
-
 QWidget* Child(QWidget& window, const QString& name) {
   auto* widget = window.findChild<QWidget*>(name);
   EXPECT_NE(widget, nullptr) << name.toStdString();
@@ -38,32 +35,6 @@ QWidget* Child(QWidget& window, const QString& name) {
 // The place of a widget in the window's client area, in pixels.
 QPoint InClient(MainWindow& window, QWidget* widget) {
   return widget->mapTo(window.centralWidget(), QPoint(0, 0));
-}
-
-void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QString& hint) {
-  c.setTop(QStringLiteral("PicTop"), 0);
-  c.setTop(QStringLiteral("ImgLogo"), 250);
-  for (int i = 0; i < 16; ++i) c.setVisible(ctl::LblBegin(i), false);
-  c.setText(ctl::LblTop(0), mode);
-  c.setText(ctl::LblTop(1), level);
-  c.setText(ctl::LblTop(2), hint);
-  c.setText(ctl::LblTop(3), QStringLiteral("中等"));
-  c.setText(ctl::LblTime(0), QStringLiteral("07"));
-  c.setText(ctl::LblTime(1), QStringLiteral(":"));
-  c.setText(ctl::LblTime(2), QStringLiteral("30"));
-  c.setVisible(ctl::Command(1), true);
-  c.setVisible(QStringLiteral("Imgcol"), true);
-  c.setVisible(QStringLiteral("Imgcle"), true);
-}
-
-// Roughly `percent` of the cells, scattered the same way on every run.
-void PlaceGivens(Board& board, int grid, int percent, int offset) {
-  for (int n = 1; n <= 81; ++n) {
-    if ((n * 37 + offset * 11 + n * n) % 100 >= percent) continue;
-    board.setDigit(grid, n, kSolution[n - 1] - '0');
-    board.setKind(grid, n, EntryKind::Fixed);
-    board.setInk(grid, n, colours::kBlack);
-  }
 }
 
 TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
@@ -383,7 +354,9 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
   EXPECT_EQ(clicked, (QStringList{QStringLiteral("sjms"), QStringLiteral("2")}));
   w.levelMenu().RemoveFrom(1);
   EXPECT_EQ(w.levelMenu().count(), 1);
-  w.fileMenu().SetCaptions({QStringLiteral("sk1.txt"), QStringLiteral("sk2.txt")});
+  // The file menu's first item follows the model, the files come after it.
+  w.game().controls().setText(QStringLiteral("mnufil(0)"), QStringLiteral("sk1.txt"));
+  w.fileMenu().Append({QStringLiteral("sk2.txt")});
   EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("sk1.txt"));
   EXPECT_EQ(action("mnufil(1)")->text(), QStringLiteral("sk2.txt"));
   w.game().controls().setVisible(QStringLiteral("wenjian"), true);
@@ -453,58 +426,6 @@ TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
   EXPECT_EQ(grid->pos(), before);
 }
 
-TEST_F(WindowTest, ScreenshotOfASingleGridWithColourHints) {
-  MainWindow& w = Open();
-  Board& board = w.game().board();
-  PlaceGivens(board, 0, 50, 0);
-  for (int n : {3, 14, 25}) {
-    if (board.digit(0, n) != 0) continue;
-    board.setDigit(0, n, kSolution[n - 1] - '0');
-    board.setInk(0, n, colours::kBlue);
-  }
-  board.setGridEditable(0, true);
-  w.game().hint().RefreshHints();
-  Controls& c = w.game().controls();
-  ShowTopBar(c, QStringLiteral("随机"), QStringLiteral("一阶"), QStringLiteral("开启"));
-  c.setVisible(QStringLiteral("PicMis"), true);
-  ResizeTo(773, 580);
-  w.gridView(0)->setCrossCell(0);
-  Screenshot(w, QStringLiteral("main-grid-colour-hints"));
-
-  // The hint line and the pencil picture, as a solve run and the pen switch show them.
-  c.setText(QStringLiteral("Lbltishi"), QStringLiteral("求解中，请稍后……"));
-  c.setVisible(QStringLiteral("Lbltishi"), true);
-  c.setText(QStringLiteral("Imgcol"), QStringLiteral("ImgGrayPen"));
-  w.gridView(0)->setCrossCell(41);
-  Screenshot(w, QStringLiteral("main-grid-hint-line-cross"));
-}
-
-TEST_F(WindowTest, ScreenshotsOfTheCombinationOrders) {
-  MainWindow& w = Open();
-  Board& board = w.game().board();
-  Controls& c = w.game().controls();
-  ResizeTo(1100, 760);
-  for (int order : {2, 3}) {
-    board.setComboOrder(order);
-    for (int grid = 1; grid <= order; ++grid) {
-      PlaceGivens(board, grid, 40, grid);
-      c.setVisible(ctl::PicMis(grid), true);
-    }
-    board.clearEntry(1, 81);
-    board.clearEntry(2, 1);
-    board.setBackground(1, 81, colours::kSharedCorner);
-    board.setBackground(2, 1, colours::kSharedCorner);
-    if (order == 3) {
-      board.clearEntry(2, 9);
-      board.clearEntry(3, 73);
-      board.setBackground(2, 9, colours::kSharedCorner);
-      board.setBackground(3, 73, colours::kSharedCorner);
-    }
-    ShowTopBar(c, QStringLiteral("组合数独"), order == 2 ? QStringLiteral("二阶") : QStringLiteral("三阶"),
-               QStringLiteral("不可用"));
-    Screenshot(w, order == 2 ? QStringLiteral("order-2") : QStringLiteral("order-3"));
-  }
-}
 
 }  // namespace
 }  // namespace varelo

@@ -317,7 +317,7 @@ QStringList PlayInvariants::ShownGrids() const {
                     .arg(list(wanted));
   }
   if (started)
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < ctl::kStartEntryCount; ++i)
       if (controls.isVisible(ctl::LblBegin(i)))
         problems << QStringLiteral("start-screen entry %1 \"%2\" shown in a game").arg(i).arg(controls.text(ctl::LblBegin(i)));
   return problems;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "game/Completion.h"
+#include "game/Controls.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
@@ -487,7 +488,7 @@ bool RandomPlayer::StartScreen() {
     return Did(QStringLiteral("hover %1").arg(name));
   }
   if (Chance(20)) return ClickWidget(Chance(50) ? QStringLiteral("ImgLa") : QStringLiteral("ImgRa"));
-  const int entry = Below(16);
+  const int entry = Below(ctl::kStartEntryCount);
   if (entry == 4 || entry == 5) return false;  // About and the rules: information only
   fixedMayChange_ = true;
   if (!ClickWidget(ctl::LblBegin(entry))) return false;

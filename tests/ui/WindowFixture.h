@@ -17,7 +17,8 @@
 
 namespace varelo::testing {
 
-class ScriptedPrompter : public Prompter {
+// Keeps every prompt in `asked`; answers from `answers` in order, then Ok.
+class QueuedAnswerPrompter : public Prompter {
  public:
   Answer Ask(const Prompt& prompt) override {
     asked.append(prompt);
@@ -64,7 +65,7 @@ class WindowTest : public ::testing::Test {
   }
 
   TempSettings settings;
-  ScriptedPrompter prompter;
+  QueuedAnswerPrompter prompter;
   MovablePointer pointer;
   std::unique_ptr<QTemporaryDir> programDir;
   std::unique_ptr<MainWindow> window;

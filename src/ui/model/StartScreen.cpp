@@ -38,7 +38,7 @@ void SetArrows(Controls& controls, bool left, bool right) {
 
 void Highlight(Controls& controls, int entry) {
   const int parent = ParentOf(entry);
-  for (int i = 0; i < kEntryCount; ++i)
+  for (int i = 0; i < ctl::kStartEntryCount; ++i)
     if (i != parent) controls.setColour(ctl::LblBegin(i), kNormal);
   controls.setColour(ctl::LblBegin(entry), kHighlight);
 }
@@ -95,7 +95,7 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeSh
   place(8, subLeft, top + 600);
   for (int i = 9; i <= 10; ++i) place(i, subLeft, top + 480 * (i - 9) + 480);
   for (int i = 12; i <= 14; ++i) place(i, subLeft, top + 480 * (i - 12) + 880);
-  for (int i = 0; i < kEntryCount; ++i) {
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) {
     controls.setWidth(ctl::LblBegin(i), kEntryWidth);  // the pause notice centres itself by it
     if (!noticeShown || i != kNoticeEntry) controls.setColour(ctl::LblBegin(i), kNormal);
   }
@@ -107,7 +107,7 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeSh
 }
 
 void Hover(Controls& controls, const SettingsStore& settings, int entry) {
-  if (entry < 0 || entry >= kEntryCount) return;
+  if (entry < 0 || entry >= ctl::kStartEntryCount) return;
   const Rgb colour = controls.colour(ctl::LblBegin(entry));
   // Another colour means the entry serves as a notice ("Pause"), not as a menu.
   if (colour != kNormal && colour != kHighlight) return;

@@ -1,5 +1,5 @@
 #pragma once
-// The start screen's look: sixteen caption labels LblBegin(0..15) drawn on
+// The start screen's look: the caption labels LblBegin(i) drawn on
 // the background, seven main entries in a column and, to their right, the
 // sub-entries of the entry under the pointer, with the two arrows that browse
 // mission levels. All of it is state of the control model, so the rules run
@@ -14,7 +14,6 @@ class SettingsStore;
 
 namespace startscreen {
 
-inline constexpr int kEntryCount = 16;
 inline constexpr int kEntryWidth = 2220;
 inline constexpr int kEntryHeight = 525;
 inline constexpr int kArrowSize = 120;
