@@ -1,10 +1,14 @@
 // The window's figures: start-up to the first painted start screen, memory
-// with an order-3 combination on screen, and processor use while a game
-// sits idle (the cursor glide timers must not burn the processor).
-//   QT_QPA_PLATFORM=offscreen build/bin/bench_window [idle-seconds]
-// or under a real X server (xvfb-run build/bin/bench_window).
+// with an order-3 combination on screen, and what the program does while
+// nobody touches it and while the pointer moves over a grid: timer events
+// per second, the process's wake-ups per second and its processor use, on
+// the start screen, in a beginner's single game (no clock), in a timed
+// single game and in a timed order-3 game.
+//   QT_QPA_PLATFORM=offscreen build/bin/bench_window [seconds-per-stretch]
+// or under a real X server (xvfb-run -a build/bin/bench_window 30).
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -12,13 +16,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/resource.h>
-
+#include <cmath>
 #include <cstdio>
 
+#include "WakeCounter.h"
 #include "app/Fonts.h"
 #include "game/Game.h"
 #include "settings/SettingsStore.h"
+#include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -32,17 +37,83 @@ double ResidentMiB() {
   return 0;
 }
 
-double ProcessorSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+// The bench's own timers are children of `root`, which the counter leaves out.
+void RunEventLoopFor(int milliseconds, QObject& root) {
+  QEventLoop loop;
+  QTimer timer(&root);
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+  timer.start(milliseconds);
+  loop.exec();
 }
 
-void RunEventLoopFor(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
+// Moves the pointer round a circle two cells wide over a point, 125 times a
+// second, as a hand on the mouse does.
+class PointerSweep {
+ public:
+  PointerSweep(QPoint centre, int radius, QObject& root) : centre_(centre), radius_(radius), timer_(&root) {
+    timer_.setInterval(8);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Step(); });
+  }
+  void Start() { timer_.start(); }
+  void Stop() { timer_.stop(); }
+
+ private:
+  void Step() {
+    angle_ += 0.05;
+    QCursor::setPos(centre_ + QPoint(int(radius_ * std::cos(angle_)), int(radius_ * std::sin(angle_))));
+  }
+  QPoint centre_;
+  int radius_;
+  double angle_ = 0;
+  QTimer timer_;
+};
+
+struct Scenario {
+  const char* name;
+  const char* entry;  // the menu item that opens the game; none for the start screen
+  int difficulty;     // 1 the beginner (no clock)
+  int grid;           // the grid the pointer rests and moves over
+};
+
+void PrintRow(const char* scenario, const char* pointer, const bench::WakeFigures& f) {
+  std::printf("| %-34s | %-7s | %8.1f | %8.1f | %8.1f | %7.3f |", scenario, pointer, f.namedTimersPerSecond,
+              f.otherTimersPerSecond, f.wakeUpsPerSecond, f.processorPercent);
+  for (auto it = f.byName.begin(); it != f.byName.end(); ++it)
+    std::printf(" %s %.1f/s", qPrintable(it.key()), it.value() / f.seconds);
+  std::printf("\n");
+  std::fflush(stdout);
+}
+
+void Measure(varelo::MainWindow& window, varelo::SettingsStore& settings, const Scenario& scenario,
+             int seconds, QObject& root) {
+  if (scenario.entry) {
+    settings.Write(varelo::SettingKey::Difficulty, scenario.difficulty);
+    window.game().Click(QString::fromLatin1(scenario.entry));
+  }
+  QPoint centre = window.mapToGlobal(window.rect().center());
+  int radius = 60;
+  if (scenario.grid >= 0) {
+    const varelo::GridView* view = window.gridView(scenario.grid);
+    centre = view->mapToGlobal(view->cellRect(41).center().toPoint());
+    radius = int(view->cellRect(1).width() * 2);
+  }
+  QCursor::setPos(centre);
+  RunEventLoopFor(2000, root);  // the top bar slides in, the frame reaches the pointer
+
+  bench::WakeCounter counter(root);
+  counter.Start();
+  RunEventLoopFor(seconds * 1000, root);
+  PrintRow(scenario.name, "still", counter.Stop());
+
+  PointerSweep sweep(centre, radius, root);
+  sweep.Start();
+  counter.Start();
+  RunEventLoopFor(seconds * 1000, root);
+  const bench::WakeFigures moving = counter.Stop();
+  sweep.Stop();
+  PrintRow(scenario.name, "moving", moving);
+  QCursor::setPos(centre);
 }
 
 }  // namespace
@@ -51,10 +122,11 @@ int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
   QApplication app(argc, argv);
-  const int idleSeconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10;
+  const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10;
   QTemporaryDir config;  // never touch the user's settings
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
   varelo::InstallFontSubstitutions();
+  QObject benchRoot;
 
   varelo::SettingsStore settings(QStringLiteral("varelo-bench"));
   QTemporaryDir programDir;
@@ -65,18 +137,23 @@ int main(int argc, char** argv) {
   const qint64 startUp = sinceStart.elapsed();
   std::printf("start-up to the first painted start screen: %lld ms\n", static_cast<long long>(startUp));
   std::printf("resident memory on the start screen:        %.1f MiB\n", ResidentMiB());
+  RunEventLoopFor(1000, benchRoot);  // the level bank's second half loads
 
-  window.game().Click(QStringLiteral("zhsj"));
-  RunEventLoopFor(1000);  // the top bar slides in, the bank's second half loads
-  window.grab();
-  std::printf("resident memory with an order-3 game:       %.1f MiB\n", ResidentMiB());
-
-  const double before = ProcessorSeconds();
-  QElapsedTimer wall;
-  wall.start();
-  RunEventLoopFor(idleSeconds * 1000);
-  const double used = ProcessorSeconds() - before;
-  std::printf("processor use, order-3 game idle %d s:       %.2f %% of one core\n", idleSeconds,
-              100.0 * used / (wall.elapsed() / 1000.0));
+  std::printf("\n%d s a stretch; timer events and wake-ups per second, processor use in %% of one core\n", seconds);
+  std::printf("| %-34s | %-7s | %8s | %8s | %8s | %7s | by timer\n", "screen", "pointer", "named", "other",
+              "wake-ups", "cpu %");
+  static const Scenario kScenarios[] = {
+      {"start screen", nullptr, 0, -1},
+      {"single grid, beginner (no clock)", "sjms", 1, 0},
+      {"single grid, timed", "sjms", 2, 0},
+      {"order 3, timed", "zhsj", 2, 1},
+  };
+  for (const Scenario& scenario : kScenarios) {
+    Measure(window, settings, scenario, seconds, benchRoot);
+    if (scenario.grid == 1) {
+      window.grab();
+      std::printf("resident memory with an order-3 game:       %.1f MiB\n", ResidentMiB());
+    }
+  }
   return 0;
 }
