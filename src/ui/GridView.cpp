@@ -91,9 +91,14 @@ void GridView::Place() {
   const int top = static_cast<int>(std::floor(origin.y() + board.top * s));
   const int right = static_cast<int>(std::ceil(origin.x() + board.right() * s));
   const int bottom = static_cast<int>(std::ceil(origin.y() + board.bottom() * s));
-  origin_ = origin - QPointF(left, top);
-  setGeometry(left, top, right - left, bottom - top);
+  const QRect placedAt(left, top, right - left, bottom - top);
+  const QPointF placedOrigin = origin - QPointF(left, top);
+  const bool moved = placedAt != QWidget::geometry() || placedOrigin != origin_ || scale_ != placedScale_;
+  origin_ = placedOrigin;
+  placedScale_ = scale_;
+  setGeometry(placedAt);
   setMask(ShownRegion());
+  if (moved) emit placed();
 }
 
 QPointF GridView::ToWidget(QPointF twips) const { return origin_ + twips * (scale_ / kTwipsPerPixel); }

@@ -54,6 +54,10 @@ class GridView : public QWidget, public ControlView {
   // The container's place comes from the control model.
   void Render(const ControlState& state) override;
 
+ signals:
+  // The grid moved or was scaled: the cells now lie elsewhere on the screen.
+  void placed();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -87,6 +91,7 @@ class GridView : public QWidget, public ControlView {
   double scale_ = 1;
   QPoint container_;  // twips, the container's place in the window
   QPointF origin_;    // pixels, the container's origin in the widget
+  double placedScale_ = 1;  // the factor the last placing was for
 
   bool dragging_ = false;
   QPoint dragPointerStart_;  // global pixels

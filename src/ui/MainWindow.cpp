@@ -33,6 +33,7 @@
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
+#include "ui/PointerWatch.h"
 #include "ui/WindowFrame.h"
 #include "ui/model/StartScreen.h"
 #include "ui/model/Twips.h"
@@ -188,10 +189,13 @@ void MainWindow::BuildGridViews() {
   const GridPlacement& placement = *this;
   glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement,
                                          this);
+  // A child of the glide, so no event reaches it once the glide is gone.
+  new PointerWatch([glide = glide_.get()] { glide->Wake(); }, glide_.get());
   for (int grid = 0; grid < kGridCount; ++grid) {
     auto* view = new GridView(grid, geometries_[grid], game_.board(), game_.cursors(), game_.controls(), canvas_);
     grids_[grid] = view;
     binder_->BindPlacedByView(view, view);
+    connect(view, &GridView::placed, glide_.get(), &CursorGlide::Wake);
     glide_->ResetFrame(grid);
     if (grid == 0) startscreen::LayOut(game_.controls(), sizesInTwips().width, sizesInTwips().height);
   }

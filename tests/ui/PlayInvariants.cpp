@@ -66,7 +66,7 @@ void PlayInvariants::Snapshot() {
 QStringList PlayInvariants::Check(bool fixedMayChange) const {
   QStringList problems;
   problems << Digits() << Corners() << Clashes() << ConflictMarks() << TopBar() << ShownGrids()
-           << ClockRunning() << InputGrids();
+           << ClockRunning() << InputGrids() << GlideTimers();
   if (!fixedMayChange) problems << Givens();
   return problems;
 }
@@ -357,6 +357,26 @@ QStringList PlayInvariants::InputGrids() const {
     }
     const bool excused = EraseTimerRunning(grid) || game.solver().running() || game.completion().pointerRunning();
     if (!board.gridEditable(grid) && !excused) problems << QStringLiteral("grid %1 stays locked").arg(grid);
+  }
+  return problems;
+}
+
+// A grid's glide timers run only while it is tracked, and sleep only where a
+// tick would change nothing: asleep, a frame never stops short of the
+// pointer or half-way through a glide.
+QStringList PlayInvariants::GlideTimers() const {
+  const CursorGlide& glide = window_.glide();
+  const Cursors& cursors = window_.game().cursors();
+  QStringList problems;
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    const bool running = glide.timersRunning(grid);
+    if (running && !cursors.isTracking(grid))
+      problems << QStringLiteral("grid %1 glides though it is not tracked").arg(grid);
+    if (!running && cursors.isTracking(grid) && !glide.Rests(grid)) {
+      const CursorState& c = cursors.state(grid);
+      problems << QStringLiteral("grid %1's glide sleeps with work to do: cell %2, frame %3,%4, directions %5/%6")
+                      .arg(grid).arg(c.currentCell).arg(c.frameLeft).arg(c.frameTop).arg(c.vertical).arg(c.horizontal);
+    }
   }
   return problems;
 }

@@ -3,8 +3,9 @@
 // digits in range, both records of a shared corner alike, no given changed
 // except by the events allowed to, no clash left in a game, red ink and
 // crosses only while their erase timer runs, the top bar's captions and the
-// clock as the tables give them for the mode, and the grids of the order
-// shown. Each check returns the violations it finds as readable lines.
+// clock as the tables give them for the mode, the grids of the order
+// shown, and glide timers asleep only where there is nothing to glide.
+// Each check returns the violations it finds as readable lines.
 
 #include <QStringList>
 
@@ -48,6 +49,7 @@ class PlayInvariants {
   QStringList ShownGrids() const;
   QStringList ClockRunning() const;
   QStringList InputGrids() const;
+  QStringList GlideTimers() const;
 
   bool EraseTimerRunning(int grid) const;
   bool AnyEraseTimerRunning() const;

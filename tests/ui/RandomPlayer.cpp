@@ -326,21 +326,21 @@ bool RandomPlayer::PointerMove() {
     case 2: {
       const int grid = Chance(75) ? inPlay[Below(int(inPlay.size()))] : Below(4);
       const int cell = 1 + Below(81);
-      pointer.at = Over(grid, cell);
+      MovePointer(Over(grid, cell));
       return Did(QStringLiteral("pointer over grid %1 cell %2").arg(grid).arg(cell));
     }
     case 3: {
       static constexpr CellRef kCorners[] = {{1, 81}, {2, 1}, {2, 9}, {3, 73}};
       const CellRef corner = kCorners[Below(4)];
-      pointer.at = Over(corner.grid, corner.cell);
+      MovePointer(Over(corner.grid, corner.cell));
       return Did(QStringLiteral("pointer over corner %1/%2").arg(corner.grid).arg(corner.cell));
     }
     case 4:
-      pointer.at = QPoint(-1000000, -1000000);
+      MovePointer(QPoint(-1000000, -1000000));
       return Did(QStringLiteral("pointer away"));
     default: {
       const QPoint local(Below(std::max(1, window->width())), Below(std::max(1, window->height())));
-      pointer.at = window->mapToGlobal(local) * kTwipsPerPixel;
+      MovePointer(window->mapToGlobal(local) * kTwipsPerPixel);
       return Did(QStringLiteral("pointer at %1,%2").arg(local.x()).arg(local.y()));
     }
   }
@@ -373,8 +373,15 @@ bool RandomPlayer::GlideRounds(int rounds) {
   return Glide(rounds) && Did(QStringLiteral("%1 glide rounds").arg(rounds));
 }
 
+// The stream's pointer moves without the window system, so the glide hears
+// of it directly, as the window's pointer watch would tell it.
+void RandomPlayer::MovePointer(QPoint twips) {
+  pointer.at = twips;
+  window->glide().Wake();
+}
+
 bool RandomPlayer::BringCursorTo(int grid, int cell) {
-  pointer.at = Over(grid, cell);
+  MovePointer(Over(grid, cell));
   for (int round = 0; round < 80; ++round) {
     Glide(1);
     const CursorState& cursor = game().cursors().state(grid);

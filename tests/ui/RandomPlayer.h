@@ -90,6 +90,7 @@ class RandomPlayer : public SolveWindowTest {
   void AfterOptions();
   void Quiet();
   std::optional<GridDigits> KnownSolution(int grid);
+  void MovePointer(QPoint twips);
   bool BringCursorTo(int grid, int cell);
   QString Corners();
   // Names the event just done, for the trace and a failure report.

@@ -105,7 +105,7 @@ TEST_F(SolveRunWindowTest, TheBusyBarAndThePointerGlideRunWhileTheButtonCancels)
   Timer("Timer15")->start();
 
   // The cursor of the main grid glides to the pointer on its own timers.
-  pointer.at = Over(0, 41);
+  MovePointer(Over(0, 41));
   EXPECT_TRUE(QTest::qWaitFor([this] { return game().cursors().state(0).currentCell == 41; }, 5000))
       << "the glide follows the pointer during the run";
   // Keys reach no grid while the run goes.

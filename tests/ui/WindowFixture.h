@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include <memory>
 
@@ -14,6 +16,7 @@
 #include "support/TempSettings.h"
 #include "ui/MainWindow.h"
 #include "ui/model/CursorGlide.h"
+#include "ui/model/Twips.h"
 
 namespace varelo::testing {
 
@@ -58,6 +61,22 @@ class WindowTest : public ::testing::Test {
   void ResizeTo(int widthPixels, int heightPixels) {
     window->resize(widthPixels, heightPixels);
     Settle();
+  }
+  // The pointer goes to a point in screen twips, and the window system tells
+  // the window under it (`over`, the main window by default): a move over
+  // it, or the pointer leaving it. No timer fires meanwhile.
+  void MovePointer(QPoint twips, QWidget* over = nullptr) {
+    pointer.at = twips;
+    QWindow* handle = (over ? over : window.get())->windowHandle();
+    const QPoint global = twips / kTwipsPerPixel;
+    const QPoint local = handle->mapFromGlobal(global);
+    if (!QRect(QPoint(), handle->size()).contains(local)) {
+      QEvent leave(QEvent::Leave);
+      QCoreApplication::sendEvent(handle, &leave);
+      return;
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &move);
   }
   void Screenshot(QWidget& widget, const QString& name) {
     Settle();

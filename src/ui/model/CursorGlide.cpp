@@ -50,17 +50,63 @@ CursorGlide::CursorGlide(Cursors& cursors, const Board& board,
     FollowTracking(grid, cursors_.isTracking(grid));
   }
   connect(&cursors_, &Cursors::trackingChanged, this, &CursorGlide::FollowTracking);
+  // An arrow key, a new game or new geometry moves a cursor: its grid looks
+  // whether there is a glide to do.
+  connect(&cursors_, &Cursors::cursorChanged, this, &CursorGlide::StartTimers);
+  connect(&board_, &Board::comboOrderChanged, this, &CursorGlide::Wake);
 }
 
 void CursorGlide::FollowTracking(int grid, bool on) {
-  for (QTimer* timer : {vertical_[grid], horizontal_[grid]}) {
-    if (on) timer->start();
-    else timer->stop();
+  if (on) {
+    woken_[grid] = true;
+    StartTimers(grid);
+    return;
   }
+  vertical_[grid]->stop();
+  horizontal_[grid]->stop();
+}
+
+void CursorGlide::Wake() {
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    if (!cursors_.isTracking(grid)) continue;
+    woken_[grid] = true;
+    StartTimers(grid);
+  }
+}
+
+// A running timer keeps its beat: restarting it on every pointer event would
+// put the next tick off for as long as the pointer moves. The vertical timer
+// starts first, so its tick samples the pointer before the horizontal one
+// steps, as when both ran all the time.
+void CursorGlide::StartTimers(int grid) {
+  if (!cursors_.isTracking(grid)) return;
+  for (QTimer* timer : {vertical_[grid], horizontal_[grid]})
+    if (!timer->isActive()) timer->start();
+}
+
+// Asleep only when another tick would change nothing: the frame rests where
+// the pointer sends it, and the pointer was still for a whole tick, with no
+// wake since (the pointer may still be moving outside the windows, where
+// no event reports it).
+void CursorGlide::SleepIfResting(int grid) {
+  if (woken_[grid] || moved_[grid] || !RestsAt(grid, sampled_[grid])) return;
+  vertical_[grid]->stop();
+  horizontal_[grid]->stop();
 }
 
 bool CursorGlide::timersRunning(int grid) const {
   return vertical_[grid]->isActive() && horizontal_[grid]->isActive();
+}
+
+bool CursorGlide::Rests(int grid) const { return RestsAt(grid, PointerInGrid(grid)); }
+
+bool CursorGlide::RestsAt(int grid, QPoint p) const {
+  const CursorState& state = cursors_.state(grid);
+  const TwipRect& square = geometries_[grid].square(state.currentCell);
+  if (state.vertical != 0 || state.horizontal != 0) return false;
+  if (state.frameLeft != square.left || state.frameTop != square.top) return false;
+  const Tracked tracked = Track(grid, state, p);
+  return !tracked.steers && tracked.state == state;
 }
 
 void CursorGlide::ResetFrame(int grid) {
@@ -87,6 +133,7 @@ void CursorGlide::setGeometries(const std::array<GridGeometry, kGridCount>& geom
     state.horizontal = 0;
     cursors_.setState(grid, state);
   }
+  Wake();
 }
 
 QPoint CursorGlide::PointerInGrid(int grid) const {
@@ -99,14 +146,20 @@ bool CursorGlide::PointerInside(int grid) const {
   return geometries_[grid].Inside(p.x(), p.y());
 }
 
-void CursorGlide::TrackPointer(int grid) {
+void CursorGlide::TrackPointer(int grid) { TrackAt(grid, PointerInGrid(grid)); }
+
+void CursorGlide::TrackAt(int grid, QPoint p) {
+  const Tracked tracked = Track(grid, cursors_.state(grid), p);
+  if (tracked.steers) cursors_.setStep(Cursors::kPointerStep);
+  cursors_.setState(grid, tracked.state);
+}
+
+CursorGlide::Tracked CursorGlide::Track(int grid, CursorState state, QPoint p) const {
   const GridGeometry& geometry = geometries_[grid];
-  const QPoint p = PointerInGrid(grid);
-  CursorState state = cursors_.state(grid);
 
   // Placing the frame at once also ends any glide still pending, or the next
   // tick would carry the frame off the cell the pointer rests on.
-  auto placeAt = [&](int cell) {
+  auto placedAt = [&](int cell) {
     state.currentCell = cell;
     state.frameLeft = geometry.square(cell).left;
     state.frameTop = geometry.square(cell).top;
@@ -114,42 +167,48 @@ void CursorGlide::TrackPointer(int grid) {
     state.outline = kRestOutline;
     state.vertical = 0;
     state.horizontal = 0;
-    cursors_.setState(grid, state);
+    return Tracked{state};
   };
 
   const int corner = SharedCornerOf(grid, board_.comboOrder());
-  if (corner != 0 && geometry.square(corner).contains(p.x(), p.y())) return placeAt(corner);
+  if (corner != 0 && geometry.square(corner).contains(p.x(), p.y())) return placedAt(corner);
 
   if (!geometry.Inside(p.x(), p.y())) {
-    if (grid > 0) {
-      state.frameShown = false;
-      cursors_.setState(grid, state);
-    }
-    return;
+    if (grid > 0) state.frameShown = false;
+    return Tracked{state};
   }
 
   const int target = geometry.HitTest(p.x(), p.y(), state.currentCell);
-  if (grid > 0 && !state.frameShown) return placeAt(target);
+  if (grid > 0 && !state.frameShown) return placedAt(target);
 
+  Tracked tracked{state};
   const TwipRect& to = geometry.square(target);
   const TwipRect& from = geometry.square(state.currentCell);
   if (to.left != from.left) {
-    state.horizontal = to.left > from.left ? kRight : kLeft;
-    cursors_.setStep(Cursors::kPointerStep);
+    tracked.state.horizontal = to.left > from.left ? kRight : kLeft;
+    tracked.steers = true;
   }
   if (to.top != from.top) {
-    state.vertical = to.top > from.top ? kDown : kUp;
-    cursors_.setStep(Cursors::kPointerStep);
+    tracked.state.vertical = to.top > from.top ? kDown : kUp;
+    tracked.steers = true;
   }
-  cursors_.setState(grid, state);
+  return tracked;
 }
 
 void CursorGlide::VerticalTick(int grid) {
-  TrackPointer(grid);
+  const QPoint p = PointerInGrid(grid);
+  moved_[grid] = woken_[grid] || p != sampled_[grid];
+  woken_[grid] = false;
+  sampled_[grid] = p;
+  TrackAt(grid, p);
   Step(grid, true);
+  SleepIfResting(grid);
 }
 
-void CursorGlide::HorizontalTick(int grid) { Step(grid, false); }
+void CursorGlide::HorizontalTick(int grid) {
+  Step(grid, false);
+  SleepIfResting(grid);
+}
 
 void CursorGlide::Step(int grid, bool vertical) {
   const GridGeometry& geometry = geometries_[grid];

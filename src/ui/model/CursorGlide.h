@@ -2,8 +2,11 @@
 // The cursor frame of every shown grid follows the mouse pointer: the cell
 // under the pointer becomes the target and the frame glides there one cell
 // at a time, 105 twips per 10 ms tick (75 after an arrow key). Each grid has
-// a vertical timer, which also samples the pointer, and a horizontal one;
-// they run while Cursors::isTracking(grid) is on.
+// a vertical timer, which also samples the pointer, and a horizontal one.
+// They run only while the grid is tracked (Cursors::isTracking) and has
+// something to do: a glide pending, or a pointer that moved since the last
+// sample. A frame resting under a still pointer sleeps until Wake() or a
+// change of its cursor, so a game left alone costs no ticks at all.
 
 #include <QObject>
 #include <QPoint>
@@ -11,6 +14,7 @@
 #include <array>
 
 #include "core/CellMath.h"
+#include "ui/model/Cursors.h"
 #include "ui/model/GridGeometry.h"
 
 class QTimer;
@@ -18,8 +22,6 @@ class QTimer;
 namespace varelo {
 
 class Board;
-class Cursors;
-struct CursorState;
 
 // Where the pointer is, in screen twips.
 class PointerSource {
@@ -59,14 +61,32 @@ class CursorGlide : public QObject {
   // Whether the pointer is strictly inside the grid's border lines.
   bool PointerInside(int grid) const;
 
+  // The pointer may have moved against the grids: the pointer itself, the
+  // window or a grid's place. Every tracked grid samples it again.
+  void Wake();
+
   // Timer handlers and their parts, public so tests can step them.
   void VerticalTick(int grid);    // Timer1, Timer11..Timer14
   void HorizontalTick(int grid);  // Timer2, Timer21..Timer24
   void TrackPointer(int grid);
 
   bool timersRunning(int grid) const;
+  // Whether a tick now would change nothing: no glide pending and the frame
+  // already where the pointer sends it.
+  bool Rests(int grid) const;
 
  private:
+  // A cursor after tracking the pointer at p (grid twips); `steers` when
+  // tracking set a direction, which glides at the pointer's step.
+  struct Tracked {
+    CursorState state;
+    bool steers = false;
+  };
+  Tracked Track(int grid, CursorState state, QPoint p) const;
+  void TrackAt(int grid, QPoint p);
+  bool RestsAt(int grid, QPoint p) const;
+  void StartTimers(int grid);
+  void SleepIfResting(int grid);
   void Step(int grid, bool vertical);
   // 1 when the pointer is over grid 0 but away from its frame's row
   // (vertical) or column (horizontal): the glide goes on past the target.
@@ -81,6 +101,11 @@ class CursorGlide : public QObject {
   const GridPlacement& placement_;
   std::array<QTimer*, kGridCount> vertical_{};
   std::array<QTimer*, kGridCount> horizontal_{};
+  // The pointer at each grid's last vertical tick, in the grid's twips;
+  // whether that tick found it moved; whether Wake() came since.
+  std::array<QPoint, kGridCount> sampled_{};
+  std::array<bool, kGridCount> moved_{};
+  std::array<bool, kGridCount> woken_{};
 };
 
 }  // namespace varelo

@@ -1,7 +1,7 @@
 #pragma once
 // The cursor frame of each grid view: the current cell the keys act on, the
 // frame's place and outline, the pending glide directions, and whether the
-// grid's glide timers run. The glide moves these; editing reads them to
+// grid is tracked (its glide follows the pointer). The glide moves these; editing reads them to
 // decide which grid a digit key goes to; the views draw the frame from them.
 
 #include <QObject>
@@ -44,7 +44,8 @@ class Cursors : public QObject {
   int step() const { return step_; }
   void setStep(int twips) { step_ = twips; }
 
-  // Whether grid k's glide timers run (the grid is in play on screen).
+  // Whether grid k follows the pointer (the grid is in play); its glide
+  // timers run only while it also has something to do.
   bool isTracking(int grid) const { return tracking_[grid]; }
   void setTracking(int grid, bool on) {
     if (tracking_[grid] == on) return;
