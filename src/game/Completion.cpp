@@ -139,16 +139,28 @@ void Completion::CheckCombinationCompletion(int order) {
 
 void Completion::StartPointer() {
   pointerDown_ = true;
-  pointerTimer_->start();
+  bobbing_ = true;
+  if (windowSeen_) pointerTimer_->start();
 }
 
 void Completion::StopPointer() {
+  bobbing_ = false;
   pointerTimer_->stop();
   controls_.setVisible(kPointer, false);
   controls_.setTop(kPointer, controls_.top(ctl::Command(1)) - kPointerHigh);
 }
 
-bool Completion::pointerRunning() const { return pointerTimer_->isActive(); }
+bool Completion::pointerRunning() const { return bobbing_; }
+
+// Nobody sees the pointer bob in a minimised or hidden window, and a won
+// game may wait there for hours: the bob's timer waits with it and goes on
+// from where it stopped.
+void Completion::setWindowSeen(bool seen) {
+  windowSeen_ = seen;
+  if (!bobbing_) return;
+  if (!seen) pointerTimer_->stop();
+  else if (!pointerTimer_->isActive()) pointerTimer_->start();
+}
 
 void Completion::Timer17_Timer() {
   controls_.setVisible(kPointer, true);

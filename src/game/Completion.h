@@ -42,10 +42,12 @@ class Completion : public QObject {
   // marks nothing: a full grid with a repeated digit is simply not complete.
   bool GridsComplete(int order) const;
 
-  // The pointer bobbing above the restart button after a combination win.
+  // The pointer bobbing above the restart button after a combination win;
+  // its timer Timer17 runs only while the window can be seen.
   void StartPointer();
   void StopPointer();
   bool pointerRunning() const;
+  void setWindowSeen(bool seen);
 
  public slots:
   void Timer17_Timer();
@@ -69,6 +71,8 @@ class Completion : public QObject {
   CompletionHooks hooks_;
   QTimer* pointerTimer_;
   bool pointerDown_ = true;
+  bool bobbing_ = false;
+  bool windowSeen_ = true;
 };
 
 }  // namespace varelo

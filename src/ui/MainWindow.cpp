@@ -13,6 +13,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulesDialog.h"
+#include "game/Completion.h"
 #include "game/Controls.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
@@ -423,6 +424,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   setFocus();  // no child takes the keys: they all belong to the board
+  game_.completion().setWindowSeen(!QMainWindow::isMinimized());
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  game_.completion().setWindowSeen(false);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange)
+    game_.completion().setWindowSeen(isVisible() && !QMainWindow::isMinimized());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -92,6 +92,8 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QPoint GridOriginTwips(int grid) const override;

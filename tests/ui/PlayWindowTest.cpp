@@ -233,6 +233,18 @@ TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
   EXPECT_EQ(board().digit(1, 40), before) << "a won combination takes no keys";
   SlideTopBarIn();
   Screenshot(*window, QStringLiteral("combination-win"));
+
+  // Minimised, nobody sees the bob: its timer waits, and the bob goes on
+  // from where it was once the window is back.
+  QTimer* bob = game().findChild<QTimer*>(QStringLiteral("Timer17"));
+  const int top = controls().top(QStringLiteral("Imgpt"));
+  window->showMinimized();
+  Settle();
+  EXPECT_FALSE(bob->isActive());
+  EXPECT_TRUE(game().completion().pointerRunning());
+  window->showNormal();
+  EXPECT_TRUE(bob->isActive());
+  EXPECT_EQ(controls().top(QStringLiteral("Imgpt")), top);
 }
 
 }  // namespace
