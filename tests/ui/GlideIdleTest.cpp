@@ -178,6 +178,34 @@ TEST_F(GlideIdleTest, RealTimersSleepOnceTheFrameRestsAndWakeOnTheNextMove) {
   EXPECT_EQ(cursors().state(0).currentCell, 63) << "the moves put the ticks off";
 }
 
+// A move reported after a tick sampled the pointer, or one no window
+// reports (the pointer moving on outside them), keeps the timers awake for
+// another look.
+TEST_F(GlideIdleTest, AMoveTheLastSampleMissedKeepsTheTimersAwake) {
+  StartGame("sjms", 0, 41);
+  MovePointer(Over(0, 42));
+  // Up to the round whose horizontal tick ends the glide on cell 42.
+  const int arrival = window->gridView(0)->geometry().square(42).left;
+  for (int round = 0; round < 20; ++round) {
+    Fire(Timer(1, 0));
+    if (cursors().state(0).frameLeft >= arrival) break;
+    Fire(Timer(2, 0));
+  }
+  MovePointer(Over(0, 51));  // between the vertical tick and the horizontal one
+  Fire(Timer(2, 0));
+  EXPECT_TRUE(glide().timersRunning(0)) << "the move came after the last sample";
+  Rest();
+  EXPECT_EQ(cursors().state(0).currentCell, 51);
+
+  MovePointer(Away());
+  Round(false);
+  pointer.at = Away() + QPoint(300, 0);
+  Round(false);
+  EXPECT_TRUE(glide().timersRunning(0)) << "the pointer moved since the last tick";
+  Round(false);
+  EXPECT_FALSE(glide().timersRunning(0));
+}
+
 // The pointer leaving, a minimised window and a modal dialog neither keep a
 // glide timer running for nothing nor stop a glide half-way.
 TEST_F(GlideIdleTest, AGlideGoesOnWhenThePointerOrTheWindowGoesAway) {
