@@ -1,9 +1,10 @@
 #pragma once
 // What wakes the process over a stretch of time: timer events, split into
 // the window's named timers (Timer1, Timer8, ...) and every other timer of
-// the program; the threads' voluntary context switches (each one a sleep
-// that something ended); and processor time. Timers owned by the bench
-// itself are left out.
+// the program; voluntary context switches (each one a sleep that something
+// ended) of the whole process and of the thread that runs the game; and
+// processor time. Timers owned by the bench itself are left out. Call
+// Start() and Stop() on the game's thread.
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -17,6 +18,7 @@ struct WakeFigures {
   double namedTimersPerSecond = 0;   // the window's timer table
   double otherTimersPerSecond = 0;   // any other timer of the program
   double wakeUpsPerSecond = 0;       // voluntary context switches, all threads
+  double mainWakeUpsPerSecond = 0;   // those of the thread that runs the game
   double processorPercent = 0;       // of one core
   QMap<QString, int> byName;         // named timer -> events
 };
@@ -40,6 +42,7 @@ class WakeCounter : public QObject {
   QElapsedTimer wall_;
   double processorAtStart_ = 0;
   long long switchesAtStart_ = 0;
+  long long mainSwitchesAtStart_ = 0;
   int named_ = 0;
   int other_ = 0;
   QMap<QString, int> byName_;
