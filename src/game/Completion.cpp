@@ -5,14 +5,13 @@
 #include "core/Board.h"
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
+#include "game/GameState.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/Prompter.h"
 #include "game/PuzzleSetup.h"
-#include "game/Texts.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
-#include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
@@ -28,10 +27,10 @@ constexpr int kPointerLow = 480;
 constexpr int kPointerStep = 15;
 }  // namespace
 
-Completion::Completion(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, Prompter& prompter,
+Completion::Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, Prompter& prompter,
                        SettingsStore& settings, GameClock& clock, CellEditor& editor,
                        PuzzleSetup& setup, CompletionHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), notice_(notice), cursors_(cursors), prompter_(prompter),
+    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), prompter_(prompter),
       settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
       pointerTimer_(new QTimer(this)) {
   pointerTimer_->setObjectName(QStringLiteral("Timer17"));
@@ -60,7 +59,7 @@ void Completion::UpdateSolveButton() {
   for (int grid : grids)
     for (int n = 1; n <= kCellsPerGrid; ++n) filled += board_.digit(grid, n) != 0;
   const int count = static_cast<int>(grids.size());
-  const bool next = board_.inSolveMode() && controls_.text(ctl::Command(2)) == texts::kNextSolution;
+  const bool next = board_.inSolveMode() && state_.solvePhase() == SolvePhase::SolutionShown;
   const bool enabled = (filled >= 9 * count && filled < kCellsPerGrid * count) ||
                        (filled == kCellsPerGrid * count && next);
   controls_.setEnabled(ctl::Command(2), enabled);
@@ -97,9 +96,8 @@ void Completion::CheckSingleCompletion() {
 int Completion::StoredLevel() const { return StoredMissionLevel(settings_); }
 
 void Completion::StartNextSingleGame() {
-  if (!PuzzleSetup::MissionLevel(controls_)) {
-    controls_.setText(ctl::LblTop(0), texts::kModeRandom);
-    controls_.setText(ctl::LblTop(1), texts::kOrder1);
+  if (!state_.missionLevel()) {
+    state_.EnterRandom();
   } else {
     const int played = StoredLevel();
     const int next = played + 1;
@@ -116,11 +114,10 @@ void Completion::StartNextSingleGame() {
     }
     const int level = StoredLevel();
     setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
-    controls_.setText(ctl::LblTop(0), texts::kModeMission);
-    controls_.setText(ctl::LblTop(1), texts::kLevelPrefix + QString::number(level));
+    state_.EnterMission(level);
   }
-  ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), texts::kOrder1);
-  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), 0);
+  clock_.setTimeLimitSeconds(state_.clockSeconds());
   setup_.NewPuzzle();
 }
 

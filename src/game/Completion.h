@@ -16,6 +16,7 @@ namespace varelo {
 class Board;
 class CellEditor;
 class Controls;
+class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
@@ -32,7 +33,7 @@ class Completion : public QObject {
   Q_OBJECT
 
  public:
-  Completion(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, Prompter& prompter,
+  Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, Prompter& prompter,
              SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
              CompletionHooks hooks, QObject* parent = nullptr);
 
@@ -61,6 +62,7 @@ class Completion : public QObject {
 
   Board& board_;
   Controls& controls_;
+  GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;
   Prompter& prompter_;

@@ -57,23 +57,23 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       hint_(board_, checks_, random_, settings_),
       conflicts_(new ConflictMarker(board_, hint_, this)),
       timeBar_(new TimeBar(controls_, this)),
-      clock_(new GameClock(controls_, *timeBar_, window_, prompter_, this)) {
-  editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, controls_);
+      clock_(new GameClock(state_, *timeBar_, window_, prompter_, this)) {
+  editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, state_);
   setup_ = std::make_unique<PuzzleSetup>(
-      board_, controls_, notice_, cursors_, hint_, random_, settings_, *clock_,
+      board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
       PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry),
                        Through(links_.slideTopBarIn)});
-  completion_ = new Completion(board_, controls_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
+  completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
                                *setup_,
                                CompletionHooks{Through(links_.levelEntry),
                                                Through(links_.addLevelMenuItem)},
                                this);
-  flow_ = new GameFlow(board_, controls_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_,
+  flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_,
                        *setup_, *completion_,
                        GameFlowHooks{Through(links_.levelEntry), Through(links_.buildFileMenu),
                                      Through(links_.hideFileMenu), Through(links_.slideTopBarIn)},
                        this);
-  mouse_ = std::make_unique<MouseInput>(controls_, settings_, Through(links_.updateLevelArrows));
+  mouse_ = std::make_unique<MouseInput>(controls_, state_, settings_, Through(links_.updateLevelArrows));
   keyboard_ = std::make_unique<KeyboardMap>(
       cursors_, *editor_, controls_, settings_, prompter_, window_,
       KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { mouse_->ImgLa_Click(); },
@@ -90,7 +90,7 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                                       [this] { completion_->AfterEntryCheck(); },
                                       [this] { return conflicts_->anyEraseTimerRunning(); }},
                         this);
-  options_ = std::make_unique<OptionsFlow>(board_, controls_, notice_, cursors_, settings_, *clock_, *topBar_,
+  options_ = std::make_unique<OptionsFlow>(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *topBar_,
                                            *flow_, window_);
   LinkOwnParts();
   RegisterHandlers();
@@ -162,7 +162,7 @@ void Game::Load() {
   random_.ReseedFromClock();
   const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
   controls_.setColour(QStringLiteral("Lbltishi"), Rgb::FromValue(colour));
-  controls_.setText(ctl::LblBegin(7), bank_->LoadLevelBank());
+  state_.setResumeLevel(bank_->LoadLevelBank());
 }
 
 void Game::Register(QHash<QString, Handler>& handlers, const QString& name, Handler handler) {

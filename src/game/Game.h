@@ -15,6 +15,7 @@
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
+#include "game/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
 #include "settings/AppPaths.h"
@@ -66,6 +67,7 @@ class Game : public QObject {
 
   Board& board() { return board_; }
   Controls& controls() { return controls_; }
+  GameState& state() { return state_; }
   StartNotice& notice() { return notice_; }
   Cursors& cursors() { return cursors_; }
   RandomSource& random() { return random_; }
@@ -131,6 +133,7 @@ class Game : public QObject {
 
   Board board_;
   Controls controls_;
+  GameState state_{controls_};
   StartNotice notice_{controls_};
   Cursors cursors_;
   RandomSource random_;

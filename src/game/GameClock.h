@@ -12,7 +12,7 @@ class QTimer;
 
 namespace varelo {
 
-class Controls;
+class GameState;
 class Prompter;
 class TimeBar;
 class WindowPort;
@@ -21,7 +21,7 @@ class GameClock : public QObject {
   Q_OBJECT
 
  public:
-  GameClock(Controls& controls, TimeBar& bar, WindowPort& window, Prompter& prompter,
+  GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompter& prompter,
             QObject* parent = nullptr);
 
   // What happens when the time is up, after "时间到！" (the restart).
@@ -31,14 +31,14 @@ class GameClock : public QObject {
   void Stop();
   bool isRunning() const;
 
-  // The limit of the game being set up, from the clock captions.
+  // The limit of the game being set up, as its clock shows it.
   void setTimeLimitSeconds(int seconds) { timeLimit_ = seconds; }
   int timeLimitSeconds() const { return timeLimit_; }
 
   // A new game: the bar back at its start (left 0, the strip's full width)
   // on a black strip.
   void ResetBar();
-  // Minutes and seconds of the clock captions; the limit while none shows.
+  // The seconds the clock shows.
   int remainingSeconds() const;
 
  public slots:
@@ -48,7 +48,7 @@ class GameClock : public QObject {
   bool CountDown();  // false when the time is up
   void FlashWarning();
 
-  Controls& controls_;
+  GameState& state_;
   TimeBar& bar_;
   WindowPort& window_;
   Prompter& prompter_;

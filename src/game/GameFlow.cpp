@@ -13,7 +13,6 @@
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
-#include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
@@ -21,17 +20,10 @@
 
 namespace varelo {
 
-namespace {
-
-QString OrderName(int order) {
-  return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1;
-}
-}  // namespace
-
-GameFlow::GameFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
                    GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
                    PuzzleSetup& setup, Completion& completion, GameFlowHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), notice_(notice), cursors_(cursors), settings_(settings),
+    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
       clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion),
       hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
   restartTimer_->setObjectName(QStringLiteral("Timer10"));
@@ -46,16 +38,14 @@ void GameFlow::ShowHintCaption() {
   controls_.setText(ctl::LblTop(2), on ? texts::kHintOn : texts::kHintOff);
 }
 
-void GameFlow::SetTopBar(const QString& mode, const QString& level, const QString& hint) {
-  controls_.setText(ctl::LblTop(0), mode);
-  controls_.setText(ctl::LblTop(1), level);
-  if (hint.isEmpty()) ShowHintCaption();
-  else controls_.setText(ctl::LblTop(2), hint);
+// The single-grid games show whether the colour hint is on; the hint does
+// not serve the combination and solve modes.
+void GameFlow::ShowHintCaptionOf(GameMode mode) {
+  if (mode == GameMode::Mission || mode == GameMode::Random) ShowHintCaption();
+  else controls_.setText(ctl::LblTop(2), texts::kHintUnavailable);
 }
 
-void GameFlow::SetClock(const QString& order) {
-  ShowDifficulty(controls_, settings_.ReadInt(SettingKey::Difficulty), order);
-}
+void GameFlow::SetClock(int order) { ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), order); }
 
 void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
@@ -104,7 +94,7 @@ void GameFlow::EnterPlayingMode(int order) {
   TakeInputIn(order);
   controls_.setVisible(QStringLiteral("Imgcol"), true);
   controls_.setVisible(QStringLiteral("Imgcle"), true);
-  SetClock(OrderName(order));
+  SetClock(order);
   Command1_Click();
 }
 
@@ -112,7 +102,8 @@ void GameFlow::mnuLevels_Click(int index) {
   const int level = index + 1;
   LeaveCurrentGame(true);
   board_.clearGridEntries(0);
-  SetTopBar(texts::kModeMission, texts::kLevelPrefix + QString::number(level), QString());
+  state_.EnterMission(level);
+  ShowHintCaptionOf(GameMode::Mission);
   CopyLevel(level);
   settings_.Write(SettingKey::MissionLevel, level);
   EnterPlayingMode(0);
@@ -121,7 +112,8 @@ void GameFlow::mnuLevels_Click(int index) {
 void GameFlow::sjms_Click() {
   LeaveCurrentGame(true);
   board_.clearGridEntries(0);
-  SetTopBar(texts::kModeRandom, texts::kOrder1, QString());
+  state_.EnterRandom();
+  ShowHintCaptionOf(GameMode::Random);
   EnterPlayingMode(0);
 }
 
@@ -136,7 +128,8 @@ void GameFlow::PrepareCombinationGrids(int order) {
 void GameFlow::EnterCombination(int order) {
   LeaveCurrentGame(true);
   PrepareCombinationGrids(order);
-  SetTopBar(texts::kCombination, OrderName(order), texts::kHintUnavailable);
+  state_.EnterCombination(order);
+  ShowHintCaptionOf(GameMode::Combination);
   EnterPlayingMode(order);
 }
 
@@ -150,13 +143,13 @@ void GameFlow::Command1_Click() {
   ShowLoading();
   if (cursors_.isTracking(0)) ShowHintCaption();
 
-  // A mission level reads as order one.
-  const bool mission = PuzzleSetup::MissionLevel(controls_).has_value();
-  const QString order = mission ? texts::kOrder1 : controls_.text(ctl::LblTop(1));
-  if (const auto captions = ClockCaptionsFor(controls_.text(ctl::LblTop(3)), order))
-    ShowClockCaptions(controls_, *captions);
+  // The clock starts again from the limit of the difficulty shown; with
+  // none shown yet it keeps what it shows.
+  const auto nd = state_.difficulty();
+  if (nd && state_.mode() != GameMode::None)
+    if (const auto face = ClockFaceFor(*nd, state_.order())) state_.setClock(*face);
 
-  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  clock_.setTimeLimitSeconds(state_.clockSeconds());
   clock_.ResetBar();
   setup_.NewPuzzle();
 }
@@ -185,10 +178,10 @@ void GameFlow::EnterSolveMode(int order) {
   for (int grid : GridsInPlay(order))
     for (int n = 1; n <= kCellsPerGrid; ++n) board_.setInk(grid, n, NormalInk(EntryKind::Pen, true));
 
-  SetTopBar(texts::kSolveSudoku, OrderName(order), texts::kHintUnavailable);
-  if (const auto name = DifficultyName(settings_.ReadInt(SettingKey::Difficulty)))
-    controls_.setText(ctl::LblTop(3), *name);
-  ShowClockCaptions(controls_, ClockCaptions{});
+  state_.EnterSolve(order);
+  ShowHintCaptionOf(GameMode::Solve);
+  state_.setDifficulty(settings_.ReadInt(SettingKey::Difficulty));
+  state_.setClock(ClockFace{});
   clock_.Stop();
   clock_.setTimeLimitSeconds(0);
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
@@ -197,7 +190,7 @@ void GameFlow::EnterSolveMode(int order) {
   controls_.setVisible(QStringLiteral("Imgcle"), false);
   controls_.setVisible(ctl::Command(1), false);
   for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), true);
-  controls_.setText(ctl::Command(2), texts::kSolve);
+  state_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), false);
   controls_.setEnabled(ctl::Command(3), true);
   controls_.setEnabled(ctl::Command(4), false);
@@ -209,8 +202,8 @@ void GameFlow::EnterSolveMode(int order) {
 }
 
 void GameFlow::StartFromStartScreen(int order) {
-  SetClock(OrderName(order));
-  clock_.setTimeLimitSeconds(TimeLimitSeconds(controls_));
+  SetClock(order);
+  clock_.setTimeLimitSeconds(state_.clockSeconds());
   board_.setComboOrder(order);
   setup_.NewPuzzle();
 }
@@ -228,21 +221,25 @@ void GameFlow::LblBegin_Click(int index) {
 
   switch (index) {
     case 7: {
-      // After the first run the label names the level to resume: 第N关.
-      const QString caption = controls_.text(ctl::LblBegin(7));
-      int level = caption != texts::kMissionMode ? ParseInt(QStringView(caption).mid(1)) : 1;
+      // After the first run the entry names the level to resume.
+      int level = state_.resumeLevel().value_or(kFirstLevel);
       if (level < kFirstLevel || level > kLastLevel) level = kFirstLevel;
       settings_.Write(SettingKey::MissionLevel, level);
       CopyLevel(level);
-      SetTopBar(texts::kModeMission, texts::kLevelPrefix + QString::number(level), QString());
+      state_.EnterMission(level);
+      ShowHintCaptionOf(GameMode::Mission);
       return StartFromStartScreen(0);
     }
     case 8:
-      SetTopBar(texts::kModeRandom, texts::kOrder1, QString());
+      state_.EnterRandom();
+      ShowHintCaptionOf(GameMode::Random);
       return StartFromStartScreen(0);
-    default:
-      SetTopBar(texts::kCombination, OrderName(index == 9 ? 2 : 3), texts::kHintUnavailable);
-      return StartFromStartScreen(index == 9 ? 2 : 3);
+    default: {
+      const int order = index == 9 ? 2 : 3;
+      state_.EnterCombination(order);
+      ShowHintCaptionOf(GameMode::Combination);
+      return StartFromStartScreen(order);
+    }
   }
 }
 

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "game/GameState.h"
+
 class QTimer;
 
 namespace varelo {
@@ -16,6 +18,7 @@ class CellEditor;
 class Completion;
 class ConflictMarker;
 class Controls;
+class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
@@ -33,7 +36,7 @@ class GameFlow : public QObject {
   Q_OBJECT
 
  public:
-  GameFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+  GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
            GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
            Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
 
@@ -65,13 +68,14 @@ class GameFlow : public QObject {
   void EnterSolveMode(int order);
   void PrepareCombinationGrids(int order);
   void TakeInputIn(int order);
-  void SetTopBar(const QString& mode, const QString& level, const QString& hint);
-  void SetClock(const QString& order);
+  void ShowHintCaptionOf(GameMode mode);
+  void SetClock(int order);
   void CopyLevel(int level);
   void StartFromStartScreen(int order);
 
   Board& board_;
   Controls& controls_;
+  GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;
   SettingsStore& settings_;

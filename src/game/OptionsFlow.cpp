@@ -7,7 +7,7 @@
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
-#include "game/Texts.h"
+#include "game/GameState.h"
 #include "game/WindowPort.h"
 #include "settings/SettingsStore.h"
 #include "ui/model/Cursors.h"
@@ -23,9 +23,9 @@ const QString kDefaultGivens = QStringLiteral("35");
 int CheckBoxValue(double stored, bool on) { return !on ? 0 : stored == 1 ? 1 : 2; }
 }  // namespace
 
-OptionsFlow::OptionsFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+OptionsFlow::OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
                          GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window)
-    : board_(board), controls_(controls), notice_(notice), cursors_(cursors), settings_(settings), clock_(clock),
+    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings), clock_(clock),
       topBar_(topBar), flow_(flow), window_(window) {}
 
 bool OptionsFlow::ValidGivens(const QString& text) {
@@ -81,7 +81,7 @@ void OptionsFlow::Accept(const OptionValues& values) {
   settings_.Write(SettingKey::ColourHint, values.colourHint);
   settings_.Write(SettingKey::BossKey, values.bossKey);
   settings_.Write(SettingKey::Difficulty, values.difficultyIndex + 1);
-  controls_.setText(ctl::LblTop(3), texts::kDifficulties[values.difficultyIndex]);
+  state_.setDifficulty(values.difficultyIndex + 1);
   settings_.Write(SettingKey::Givens, values.givens);
   settings_.Write(SettingKey::TrayTip, values.trayTip);
   const QString path = values.background.trimmed();

@@ -10,6 +10,7 @@ namespace varelo {
 
 class Board;
 class Controls;
+class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
@@ -30,7 +31,7 @@ struct OptionValues {
 
 class OptionsFlow {
  public:
-  OptionsFlow(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+  OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
               GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
 
   // Pauses a game on screen; the dialog opens after this.
@@ -56,6 +57,7 @@ class OptionsFlow {
 
   Board& board_;
   Controls& controls_;
+  GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;
   SettingsStore& settings_;

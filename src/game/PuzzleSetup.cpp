@@ -7,10 +7,10 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "game/Controls.h"
+#include "game/GameState.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/ShowLayout.h"
-#include "game/Texts.h"
 #include "settings/SettingsStore.h"
 #include "ui/model/Cursors.h"
 
@@ -33,10 +33,10 @@ bool NeverRevealed(int grid, int cell) {
 }
 }  // namespace
 
-PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, ColourHint& hint,
+PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
                          RandomSource& random, const SettingsStore& settings, GameClock& clock,
                          PuzzleSetupHooks hooks)
-    : board_(board), controls_(controls), notice_(notice), cursors_(cursors), hint_(hint), random_(random),
+    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), hint_(hint), random_(random),
       settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
 
 int PuzzleSetup::GivensFromSetting(const QString& text) {
@@ -45,21 +45,13 @@ int PuzzleSetup::GivensFromSetting(const QString& text) {
   return whole && value >= 11 && value <= 75 ? value : kDefaultGivens;
 }
 
-std::optional<int> PuzzleSetup::MissionLevel(const Controls& controls) {
-  const QString caption = controls.text(ctl::LblTop(1));
-  if (caption.size() < 6 || !caption.startsWith(texts::kLevelPrefix)) return std::nullopt;
-  bool ok = false;
-  const int level = caption.mid(texts::kLevelPrefix.size()).toInt(&ok);
-  return ok ? std::optional<int>(level) : std::nullopt;
-}
-
 int PuzzleSetup::GivensCount(std::optional<int> level) const {
   if (level) return 40 - (*level - 1) / 3;  // levels 1..50; stored puzzles place their own
   return GivensFromSetting(settings_.Read(SettingKey::Givens));
 }
 
 void PuzzleSetup::NewPuzzle() {
-  const std::optional<int> level = MissionLevel(controls_);
+  const std::optional<int> level = state_.missionLevel();
   const int order = board_.comboOrder();
   FilledGrid filled;
   if (level) {
@@ -68,7 +60,7 @@ void PuzzleSetup::NewPuzzle() {
     FillRequest request;
     request.workGrid = 1;
     request.comboOrder = order;
-    request.randomMode = controls_.text(ctl::LblTop(0)) == texts::kModeRandom;
+    request.randomMode = state_.mode() == GameMode::Random;
     filled = hooks_.randomFill(request);
     solution_ = filled.digits;
   }

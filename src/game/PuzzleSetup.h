@@ -20,6 +20,7 @@ namespace varelo {
 class Board;
 class ColourHint;
 class Controls;
+class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
@@ -51,7 +52,7 @@ struct PuzzleSetupHooks {
 
 class PuzzleSetup {
  public:
-  PuzzleSetup(Board& board, Controls& controls, StartNotice& notice, Cursors& cursors, ColourHint& hint,
+  PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
               RandomSource& random, const SettingsStore& settings, GameClock& clock,
               PuzzleSetupHooks hooks);
 
@@ -76,9 +77,6 @@ class PuzzleSetup {
   // reached and the choice stays reproducible.
   static std::vector<int> MissionCells(float x, int givens, const std::array<bool, 81>& filled);
 
-  // The mission level the top bar names ("Level " + N), if any.
-  static std::optional<int> MissionLevel(const Controls& controls);
-
  private:
   int GivensCount(std::optional<int> level) const;
   void SetUpMainGrid(std::optional<int> level, int givens, const FilledGrid& filled);
@@ -91,6 +89,7 @@ class PuzzleSetup {
 
   Board& board_;
   Controls& controls_;
+  const GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;
   ColourHint& hint_;

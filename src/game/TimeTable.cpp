@@ -1,8 +1,6 @@
 #include "game/TimeTable.h"
 
-#include "game/Controls.h"
 #include "game/Texts.h"
-#include "settings/LenientNumber.h"
 
 namespace varelo {
 
@@ -11,38 +9,21 @@ std::optional<QString> DifficultyName(int nd) {
   return texts::kDifficulties[nd - 1];
 }
 
-std::optional<ClockCaptions> ClockCaptionsFor(const QString& difficulty, const QString& order) {
-  int column = -1;
-  if (order == texts::kOrder1) column = 0;
-  if (order == texts::kOrder2) column = 1;
-  if (order == texts::kOrder3) column = 2;
-  int row = -1;
-  for (int i = 0; i < 4; ++i)
-    if (difficulty == texts::kDifficulties[i]) row = i;
-  if (row < 0 || column < 0) return std::nullopt;
-  if (row == 0) return ClockCaptions{QString(), QStringLiteral("∞"), QString()};
+std::optional<ClockFace> ClockFaceFor(int nd, int order) {
+  if (nd < 1 || nd > 4) return std::nullopt;
+  if (nd == 1) return ClockFace{std::nullopt, ClockSign::Infinity};
 
-  static const char* const kMinutes[3][3] = {{"10", "15", "20"}, {"07", "12", "10"}, {"05", "10", "06"}};
-  static const char* const kSeconds[3][3] = {{"00", "00", "00"}, {"30", "30", "00"}, {"00", "00", "00"}};
-  return ClockCaptions{QString::fromLatin1(kMinutes[row - 1][column]), QStringLiteral(":"),
-                       QString::fromLatin1(kSeconds[row - 1][column])};
+  static const int kMinutes[3][3] = {{10, 15, 20}, {7, 12, 10}, {5, 10, 6}};
+  static const int kSeconds[3][3] = {{0, 0, 0}, {30, 30, 0}, {0, 0, 0}};
+  const int column = order == 2 ? 1 : order == 3 ? 2 : 0;
+  return ClockFace{60 * kMinutes[nd - 2][column] + kSeconds[nd - 2][column], ClockSign::Colon};
 }
 
-int TimeLimitSeconds(const Controls& controls) {
-  return 60 * ParseInt(controls.text(ctl::LblTime(0))) + ParseInt(controls.text(ctl::LblTime(2)));
-}
-
-void ShowClockCaptions(Controls& controls, const ClockCaptions& captions) {
-  controls.setText(ctl::LblTime(0), captions.minutes);
-  controls.setText(ctl::LblTime(1), captions.separator);
-  controls.setText(ctl::LblTime(2), captions.seconds);
-}
-
-void ShowDifficulty(Controls& controls, int nd, const QString& order) {
-  const auto name = DifficultyName(nd);
-  if (!name) return;
-  controls.setText(ctl::LblTop(3), *name);
-  if (const auto captions = ClockCaptionsFor(*name, order)) ShowClockCaptions(controls, *captions);
+void ShowDifficulty(GameState& state, int nd, int order) {
+  const auto face = ClockFaceFor(nd, order);
+  if (!face) return;
+  state.setDifficulty(nd);
+  state.setClock(*face);
 }
 
 }  // namespace varelo

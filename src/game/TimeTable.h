@@ -7,30 +7,19 @@
 
 #include <optional>
 
+#include "game/GameState.h"
+
 namespace varelo {
-
-class Controls;
-
-struct ClockCaptions {
-  QString minutes;
-  QString separator;
-  QString seconds;
-};
 
 // The name of difficulty `nd` (1..4), if it is one.
 std::optional<QString> DifficultyName(int nd);
 
-// The clock captions for a difficulty name and an order name ("一阶", "二阶",
-// "三阶"); none when either name is not one of the table's.
-std::optional<ClockCaptions> ClockCaptionsFor(const QString& difficulty, const QString& order);
+// The clock a game of difficulty `nd` (1..4) and board order (0 or 1 for a
+// single grid, 2, 3) starts with; none when `nd` is not a difficulty.
+std::optional<ClockFace> ClockFaceFor(int nd, int order);
 
-// 60 x minutes + seconds of the clock captions shown.
-int TimeLimitSeconds(const Controls& controls);
-
-void ShowClockCaptions(Controls& controls, const ClockCaptions& captions);
-
-// The difficulty field and the clock captions from `nd` for an order; an
-// `nd` outside 1..4 leaves both as they were.
-void ShowDifficulty(Controls& controls, int nd, const QString& order);
+// The difficulty and its clock for an order; an `nd` outside 1..4 leaves
+// both as they were.
+void ShowDifficulty(GameState& state, int nd, int order);
 
 }  // namespace varelo

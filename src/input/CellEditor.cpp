@@ -3,26 +3,17 @@
 #include "core/Board.h"
 #include "core/ColourHint.h"
 #include "core/RuleChecks.h"
-#include "game/Controls.h"
-#include "game/Texts.h"
+#include "game/GameState.h"
 #include "input/ConflictMarker.h"
 #include "ui/model/Cursors.h"
 
 namespace varelo {
 
-namespace {
-const QString kToolImage = QStringLiteral("Imgcol");
-// The names of the two pictures the tool image shows.
-const QString kPenPicture = QStringLiteral("ImgBluePen");
-const QString kPencilPicture = QStringLiteral("ImgGrayPen");
-}  // namespace
-
 CellEditor::CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
-                       ColourHint& hint, Controls& controls)
+                       ColourHint& hint, GameState& state)
     : board_(board), cursors_(cursors), checks_(checks), conflicts_(conflicts), hint_(hint),
-      controls_(controls) {
+      state_(state) {
   checks_.setClashHook(&conflicts_);
-  ShowTool();
 }
 
 std::optional<int> CellEditor::FindInputGrid() const {
@@ -34,11 +25,6 @@ std::optional<int> CellEditor::FindInputGrid() const {
     return grid;
   }
   return std::nullopt;
-}
-
-void CellEditor::ResetSolveCaption() {
-  if (controls_.text(ctl::Command(2)) != texts::kSolve)
-    controls_.setText(ctl::Command(2), texts::kSolve);
 }
 
 bool CellEditor::CheckEntry(int grid, int cell) {
@@ -69,9 +55,11 @@ void CellEditor::EnterDigit(int digit) {
 
   board_.setDigit(*grid, cell, digit);
   if (*grid == 0) board_.setCandidateCache(cell, Board::kCacheDigitEntered);
-  ResetSolveCaption();
-  board_.setKind(*grid, cell, tool_);
-  board_.setInk(*grid, cell, NormalInk(tool_, board_.inSolveMode()));
+  // A changed puzzle is solved afresh.
+  state_.setSolvePhase(SolvePhase::Ready);
+  const EntryKind tool = state_.tool();
+  board_.setKind(*grid, cell, tool);
+  board_.setInk(*grid, cell, NormalInk(tool, board_.inSolveMode()));
   if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell);
 
   if (!CheckEntry(*grid, cell)) {
@@ -92,25 +80,17 @@ void CellEditor::EraseDigit() {
   // Both records of a corner are emptied together, whatever they hold.
   if (const auto partner = SharedPartner(3, {*grid, cell}))
     board_.clearEntry(partner->grid, partner->cell);
-  ResetSolveCaption();
+  state_.setSolvePhase(SolvePhase::Ready);
   if (*grid == 0) hint_.RefreshHints();
 }
 
-void CellEditor::ShowTool() {
-  const bool pen = tool_ == EntryKind::Pen;
-  controls_.setText(kToolImage, pen ? kPenPicture : kPencilPicture);
-  controls_.setToolTip(kToolImage, pen ? texts::kPen : texts::kPencil);
-}
+EntryKind CellEditor::writingTool() const { return state_.tool(); }
 
 void CellEditor::Imgcol_Click() {
-  tool_ = tool_ == EntryKind::Pen ? EntryKind::Pencil : EntryKind::Pen;
-  ShowTool();
+  state_.setTool(state_.tool() == EntryKind::Pen ? EntryKind::Pencil : EntryKind::Pen);
 }
 
-void CellEditor::SetPen() {
-  tool_ = EntryKind::Pen;
-  ShowTool();
-}
+void CellEditor::SetPen() { state_.setTool(EntryKind::Pen); }
 
 void CellEditor::Imgcle_Click() {
   for (int n = 1; n <= kCellsPerGrid; ++n) {

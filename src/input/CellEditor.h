@@ -12,14 +12,14 @@ namespace varelo {
 class Board;
 class ColourHint;
 class ConflictMarker;
-class Controls;
 class Cursors;
+class GameState;
 class RuleChecks;
 
 class CellEditor {
  public:
   CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
-             ColourHint& hint, Controls& controls);
+             ColourHint& hint, GameState& state);
 
   // The grid a digit or erase key acts on: the first of grids 0..4 whose
   // frame is shown (grids 1..4), at rest and not gliding, on a cell that is
@@ -32,12 +32,10 @@ class CellEditor {
   void Imgcol_Click();  // switch between pen and pencil
   void Imgcle_Click();  // clear every pencil entry of the grids that take input
 
-  EntryKind writingTool() const { return tool_; }
+  EntryKind writingTool() const;
   void SetPen();  // every game start and restart writes with the pen
 
  private:
-  void ShowTool();
-  void ResetSolveCaption();
   // Copies an entry into the other record of a shared corner; returns false
   // when the copy was checked in the partner grid and clashed there.
   bool CopyToPartner(int grid, int cell);
@@ -48,8 +46,7 @@ class CellEditor {
   RuleChecks& checks_;
   ConflictMarker& conflicts_;
   ColourHint& hint_;
-  Controls& controls_;
-  EntryKind tool_ = EntryKind::Pen;
+  GameState& state_;
 };
 
 }  // namespace varelo

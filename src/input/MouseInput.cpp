@@ -1,8 +1,7 @@
 #include "input/MouseInput.h"
 
 #include "game/Controls.h"
-#include "game/Texts.h"
-#include "settings/LenientNumber.h"
+#include "game/GameState.h"
 #include "settings/SettingsStore.h"
 
 namespace varelo {
@@ -20,16 +19,15 @@ Rgb NextHintColour(Rgb colour) {
 }
 }  // namespace
 
-MouseInput::MouseInput(Controls& controls, SettingsStore& settings,
+MouseInput::MouseInput(Controls& controls, GameState& state, SettingsStore& settings,
                        std::function<void()> updateLevelArrows)
-    : controls_(controls), settings_(settings), updateLevelArrows_(std::move(updateLevelArrows)) {}
+    : controls_(controls), state_(state), settings_(settings), updateLevelArrows_(std::move(updateLevelArrows)) {}
 
 // The arrows test no bounds: the start screen only shows an arrow where a
 // lower or higher opened level exists.
 void MouseInput::StepLevel(int delta) {
-  const QString caption = controls_.text(ctl::LblBegin(7));
-  const int level = ParseInt(QStringView(caption).mid(1));
-  controls_.setText(ctl::LblBegin(7), texts::LevelCaption(level + delta));
+  // The first run's "任务模式" shows no arrow, so there is always a level.
+  state_.setResumeLevel(state_.resumeLevel().value_or(0) + delta);
   if (updateLevelArrows_) updateLevelArrows_();
 }
 

@@ -8,13 +8,15 @@
 namespace varelo {
 
 class Controls;
+class GameState;
 class SettingsStore;
 
 class MouseInput {
  public:
   // `updateLevelArrows` lets the start screen show or hide the arrows for the
   // level now named.
-  MouseInput(Controls& controls, SettingsStore& settings, std::function<void()> updateLevelArrows);
+  MouseInput(Controls& controls, GameState& state, SettingsStore& settings,
+             std::function<void()> updateLevelArrows);
 
   void ImgLa_Click() { StepLevel(-1); }
   void ImgRa_Click() { StepLevel(+1); }
@@ -24,6 +26,7 @@ class MouseInput {
   void StepLevel(int delta);
 
   Controls& controls_;
+  GameState& state_;
   SettingsStore& settings_;
   std::function<void()> updateLevelArrows_;
 };

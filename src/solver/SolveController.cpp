@@ -7,7 +7,6 @@
 #include "game/Controls.h"
 #include "game/Game.h"
 #include "game/Prompter.h"
-#include "game/Texts.h"
 #include "game/TimeBar.h"
 #include "game/WindowPort.h"
 #include "solver/WorkArrays.h"
@@ -49,6 +48,7 @@ SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
     : QObject(parent),
       board_(game.board()),
       controls_(game.controls()),
+      gameState_(game.state()),
       prompter_(game.prompter()),
       window_(game.window()),
       bar_(game.timeBar()),
@@ -74,18 +74,19 @@ int SolveController::WatchdogDelaySeconds(const QDate& date) {
 
 void SolveController::Command2_Click() {
   if (hooks_.conflictShown && hooks_.conflictShown()) return;
-  const QString caption = controls_.text(ctl::Command(2));
-  if (caption == texts::kSolve) Solve();
-  else if (caption == texts::kCancel) Cancel();
-  else if (caption == texts::kNextSolution) NextSolution();
+  switch (gameState_.solvePhase()) {
+    case SolvePhase::Ready: return Solve();
+    case SolvePhase::Running: return Cancel();
+    case SolvePhase::SolutionShown: return NextSolution();
+  }
 }
 
 void SolveController::qxqj_Click() {
-  if (controls_.text(ctl::Command(2)) == texts::kCancel) Command2_Click();
+  if (gameState_.solvePhase() == SolvePhase::Running) Command2_Click();
 }
 
 void SolveController::Solve() {
-  controls_.setText(ctl::Command(2), texts::kCancel);
+  gameState_.setSolvePhase(SolvePhase::Running);
   controls_.setEnabled(ctl::Command(3), false);
   controls_.setEnabled(ctl::Command(4), false);
   Command4_Click();  // no solver digit of an earlier run stays
@@ -97,7 +98,7 @@ void SolveController::Solve() {
 
 void SolveController::NextSolution() {
   ClearSolverDigits(board_, LastSolveGrid(board_.comboOrder()));
-  controls_.setText(ctl::Command(2), texts::kCancel);
+  gameState_.setSolvePhase(SolvePhase::Running);
   controls_.setEnabled(ctl::Command(3), false);
   controls_.setEnabled(ctl::Command(4), false);
   BeginRun();
@@ -122,7 +123,7 @@ void SolveController::Cancel() {
   state_.Solving = false;
   state_.SolutionCount = 0;
   runner_.stop();
-  controls_.setText(ctl::Command(2), texts::kSolve);
+  gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(3), true);
   ShowTimedHint(kCancelled);
   watchdog_->stop();
@@ -146,7 +147,7 @@ void SolveController::OnRunFinished(RunOutcome outcome) {
 
 void SolveController::ShowSolved() {
   HideHint();
-  controls_.setText(ctl::Command(2), texts::kNextSolution);
+  gameState_.setSolvePhase(SolvePhase::SolutionShown);
   for (int i = 2; i <= 4; ++i) controls_.setEnabled(ctl::Command(i), true);
   watchdog_->stop();
   StopBusyBar();
@@ -162,7 +163,7 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution
                                                       : NoNextSolution(state_.SolutionCount));
   HideHint();
-  controls_.setText(ctl::Command(2), texts::kSolve);
+  gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), true);
   controls_.setEnabled(ctl::Command(3), true);
   Command4_Click();
@@ -178,7 +179,7 @@ void SolveController::Command3_Click() {
       board_.setInk(grid, n, colours::kBlack);
     }
   }
-  controls_.setText(ctl::Command(2), texts::kSolve);
+  gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), false);
   controls_.setEnabled(ctl::Command(3), true);
   controls_.setEnabled(ctl::Command(4), false);
@@ -203,8 +204,8 @@ void SolveController::Command4_Click() {
   if (hooks_.afterEntryCheck) hooks_.afterEntryCheck();
   // A combination starts afresh after its results are cleared; a single
   // grid continues after the cleared solution.
-  if (board_.comboOrder() > 1 && controls_.text(ctl::Command(2)) == texts::kNextSolution)
-    controls_.setText(ctl::Command(2), texts::kSolve);
+  if (board_.comboOrder() > 1 && gameState_.solvePhase() == SolvePhase::SolutionShown)
+    gameState_.setSolvePhase(SolvePhase::Ready);
 }
 
 void SolveController::ShowTimedHint(const QString& text) {

@@ -20,6 +20,7 @@ namespace varelo {
 
 class Board;
 class Controls;
+class GameState;
 class Game;
 class Prompter;
 class TimeBar;
@@ -80,6 +81,7 @@ class SolveController : public QObject {
 
   Board& board_;
   Controls& controls_;
+  GameState& gameState_;  // the phase Command2 names
   Prompter& prompter_;
   WindowPort& window_;
   TimeBar& bar_;

@@ -8,7 +8,6 @@ namespace varelo {
 
 namespace {
 
-const QString kMissionModeCaption = QStringLiteral("任务模式");
 constexpr int kTimer18Interval = 1;
 
 bool InCapacity(int n) { return n >= 1 && n <= LevelBank::kCapacity; }
@@ -23,15 +22,15 @@ LevelBank::LevelBank(SettingsStore& settings, QObject* parent)
   connect(&timer18_, &QTimer::timeout, this, &LevelBank::Timer18_Timer);
 }
 
-QString LevelBank::LoadLevelBank() {
-  QString caption = kMissionModeCaption;
+std::optional<int> LevelBank::LoadLevelBank() {
+  std::optional<int> level;
   if (settings_.Read(SettingKey::FirstRun) == setting_values::kTrue)
     settings_.Write(SettingKey::FirstRun, setting_values::kFalse);
   else
-    caption = LevelMenu::CaptionOf(StoredMissionLevel(settings_));
+    level = StoredMissionLevel(settings_);
   StoreEntries(kFirstStepCount);
   timer18_.start(kTimer18Interval);
-  return caption;
+  return level;
 }
 
 void LevelBank::Timer18_Timer() {

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "sources/LevelMenu.h"
@@ -33,9 +34,9 @@ class LevelBank : public QObject {
   explicit LevelBank(SettingsStore& settings, QObject* parent = nullptr);
 
   // Step 1. Applies the first-run rule (`fr`), stores entries 1..70 and arms
-  // Timer18. Returns the caption of the start screen's label 7: "任务模式"
-  // on the first run, afterwards "第" + the stored level + "关".
-  QString LoadLevelBank();
+  // Timer18. Returns the level the start screen offers to resume: none on
+  // the first run, afterwards the stored level.
+  std::optional<int> LoadLevelBank();
 
   // Step 2, Timer18's tick: disarms the timer, stores entries 71..1999 and
   // adds the level-menu items 2..`acs`. A second call does nothing.

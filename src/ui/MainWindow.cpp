@@ -263,10 +263,12 @@ void MainWindow::BuildSideControls() {
 // and the conflict crosses.
 void MainWindow::ConnectGame() {
   game_.OnHover(QStringLiteral("LblBegin"), [this](int entry) {
-    startscreen::Hover(game_.controls(), settings_, entry);
+    startscreen::Hover(game_.controls(), settings_, entry, game_.state().resumeLevel());
   });
   GameLinks& links = game_.links();
-  links.updateLevelArrows = [this] { startscreen::UpdateLevelArrows(game_.controls(), settings_); };
+  links.updateLevelArrows = [this] {
+    startscreen::UpdateLevelArrows(game_.controls(), settings_, game_.state().resumeLevel());
+  };
   links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
   // The level and file menus mirror the game's lists.
   connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,

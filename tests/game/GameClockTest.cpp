@@ -5,6 +5,7 @@
 
 #include "game/Controls.h"
 #include "game/GameClock.h"
+#include "game/GameState.h"
 #include "game/TimeBar.h"
 #include "support/Fakes.h"
 
@@ -15,7 +16,7 @@ constexpr Rgb kRed{255, 0, 0};
 
 class GameClockTest : public ::testing::Test {
  protected:
-  GameClockTest() : bar(controls), clock(controls, bar, window, prompter) {
+  GameClockTest() : state(controls), bar(controls), clock(state, bar, window, prompter) {
     controls.setWidth(QStringLiteral("Picture1"), 6000);
     clock.setTimeUpAction([this] {
       ++restarts;
@@ -23,10 +24,13 @@ class GameClockTest : public ::testing::Test {
     });
   }
 
+  // The clock shows minutes:seconds, or no digits when both are empty.
   void SetTime(const char* minutes, const char* seconds, int limit) {
-    controls.setText(ctl::LblTime(0), QString::fromLatin1(minutes));
-    controls.setText(ctl::LblTime(1), QStringLiteral(":"));
-    controls.setText(ctl::LblTime(2), QString::fromLatin1(seconds));
+    const QString m = QString::fromLatin1(minutes);
+    const QString s = QString::fromLatin1(seconds);
+    const std::optional<int> shown =
+        m.isEmpty() && s.isEmpty() ? std::nullopt : std::optional<int>(m.toInt() * 60 + s.toInt());
+    state.setClock(ClockFace{shown, ClockSign::Colon});
     controls.setColour(QStringLiteral("Picture1"), colours::kBlack);
     clock.setTimeLimitSeconds(limit);
     clock.ResetBar();
@@ -42,6 +46,7 @@ class GameClockTest : public ::testing::Test {
   }
 
   Controls controls;
+  GameState state;
   TimeBar bar;
   testing::FakeWindow window;
   testing::RecordingPrompter prompter;

@@ -65,7 +65,7 @@ TEST(GameFlow, ProgressionFollowsStateAndOpenedLevels) {
 
 TEST(GameFlow, ALaterStartResumesTheLevelOnTheStartScreen) {
   GameHarness h;
-  h.controls().setText(ctl::LblBegin(7), texts::LevelCaption(12));
+  h.game.state().setResumeLevel(12);
   h.game.Click(QStringLiteral("LblBegin(7)"));
   EXPECT_EQ(h.store().ReadInt(SettingKey::MissionLevel), 12);
   EXPECT_EQ(h.Top(1), "Level 12");

@@ -19,7 +19,7 @@ class OptionsFlowTest : public ::testing::Test {
  protected:
   OptionsFlowTest()
       : topBar(h.controls()),
-        options(h.board(), h.controls(), h.game.notice(), h.game.cursors(), h.store(), h.game.clock(), topBar,
+        options(h.board(), h.controls(), h.game.state(), h.game.notice(), h.game.cursors(), h.store(), h.game.clock(), topBar,
                 h.game.flow(), h.window) {
     h.game.links().slideTopBarIn = [this] { topBar.StartSlideIn(); };
   }

@@ -11,10 +11,10 @@
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
 #include "game/GameClock.h"
+#include "game/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
 #include "game/TimeBar.h"
-#include "game/Texts.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
@@ -38,9 +38,10 @@ class PuzzleSetupTest : public ::testing::Test {
   PuzzleSetupTest()
       : checks(board),
         hint(board, checks, random, settings.store()),
+        state(controls),
         bar(controls),
-        clock(controls, bar, window, prompter),
-        setup(board, controls, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
+        clock(state, bar, window, prompter),
+        setup(board, controls, state, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
 
   PuzzleSetupHooks Hooks() {
     PuzzleSetupHooks hooks;
@@ -77,22 +78,19 @@ class PuzzleSetupTest : public ::testing::Test {
   }
   void StartRandom(const char* givensSetting) {
     settings.store().Write(SettingKey::Givens, QString::fromUtf8(givensSetting));
-    controls.setText(ctl::LblTop(0), texts::kModeRandom);
-    controls.setText(ctl::LblTop(1), texts::kOrder1);
+    state.EnterRandom();
     board.setComboOrder(0);
     setup.NewPuzzle();
   }
   void StartMission(int level) {
-    controls.setText(ctl::LblTop(0), texts::kModeMission);
-    controls.setText(ctl::LblTop(1), texts::kLevelPrefix + QString::number(level));
+    state.EnterMission(level);
     board.setComboOrder(0);
     setup.solutionDigits() = ParseGrid(kSolution);
     setup.NewPuzzle();
   }
   void StartCombination(int order, const char* givensSetting) {
     settings.store().Write(SettingKey::Givens, QString::fromUtf8(givensSetting));
-    controls.setText(ctl::LblTop(0), texts::kCombination);
-    controls.setText(ctl::LblTop(1), order == 2 ? texts::kOrder2 : texts::kOrder3);
+    state.EnterCombination(order);
     board.setComboOrder(order);
     setup.NewPuzzle();
   }
@@ -113,6 +111,7 @@ class PuzzleSetupTest : public ::testing::Test {
   testing::FakeWindow window;
   RuleChecks checks;
   ColourHint hint;
+  GameState state;
   TimeBar bar;
   GameClock clock;
   PuzzleSetup setup;

@@ -8,6 +8,7 @@
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
 #include "game/Controls.h"
+#include "game/GameState.h"
 #include "game/Texts.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
@@ -23,7 +24,8 @@ class EditingTest : public ::testing::Test {
       : checks(board),
         hint(board, checks, random, settings.store()),
         conflicts(board, hint),
-        editor(board, cursors, checks, conflicts, hint, controls) {
+        state(controls),
+        editor(board, cursors, checks, conflicts, hint, state) {
     board.setGridEditable(0, true);
   }
 
@@ -68,6 +70,7 @@ class EditingTest : public ::testing::Test {
   RuleChecks checks;
   ColourHint hint;
   ConflictMarker conflicts;
+  GameState state;
   CellEditor editor;
 };
 
@@ -139,10 +142,10 @@ TEST_F(EditingTest, PenAndPencilWriteOverEachOther) {
 }
 
 TEST_F(EditingTest, EveryDigitOrEraseResetsTheSolveCaption) {
-  controls.setText(ctl::Command(2), texts::kNextSolution);
+  state.setSolvePhase(SolvePhase::SolutionShown);
   Type(0, 5, 1);
   EXPECT_EQ(controls.text(ctl::Command(2)), texts::kSolve);
-  controls.setText(ctl::Command(2), texts::kNextSolution);
+  state.setSolvePhase(SolvePhase::SolutionShown);
   Erase(0, 5);
   EXPECT_EQ(controls.text(ctl::Command(2)), texts::kSolve);
   EXPECT_EQ(board.digit(0, 5), 0);

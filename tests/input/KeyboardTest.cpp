@@ -111,11 +111,11 @@ TEST(Keyboard, LeftAndRightStepTheStartScreenLevel) {
   // The start screen shows an arrow only where a level lies; here the fake
   // start screen shows both while the level is within 1..20.
   h.game.links().updateLevelArrows = [&h] {
-    const int level = h.controls().text(ctl::LblBegin(7)).mid(1).chopped(1).toInt();
+    const int level = h.game.state().resumeLevel().value_or(0);
     h.controls().setVisible(QStringLiteral("ImgLa"), level > 1);
     h.controls().setVisible(QStringLiteral("ImgRa"), level < 20);
   };
-  h.controls().setText(ctl::LblBegin(7), texts::LevelCaption(9));
+  h.game.state().setResumeLevel(9);
   h.game.links().updateLevelArrows();
   h.Key(kRight);
   EXPECT_EQ(h.controls().text(ctl::LblBegin(7)), QStringLiteral("第10关"));

@@ -154,7 +154,7 @@ TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
   Screenshot(w, QStringLiteral("start-screen-solve-group"));
 
   settings.store().Write(SettingKey::LevelsOpened, 12);
-  w.game().controls().setText(ctl::LblBegin(7), QStringLiteral("第7关"));
+  w.game().state().setResumeLevel(7);
   hover(0);
   EXPECT_TRUE(Child(w, QStringLiteral("ImgLa"))->isVisible());
   EXPECT_TRUE(Child(w, QStringLiteral("ImgRa"))->isVisible());
@@ -451,7 +451,7 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
 
   // The level arrows follow the mission entry.
   settings.store().Write(SettingKey::LevelsOpened, 5);
-  c.setText(ctl::LblBegin(7), QStringLiteral("第3关"));
+  w.game().state().setResumeLevel(3);
   links.updateLevelArrows();
   EXPECT_TRUE(c.isVisible(QStringLiteral("ImgLa")));
   EXPECT_TRUE(c.isVisible(QStringLiteral("ImgRa")));

@@ -181,8 +181,7 @@ TEST_F(RandomPlayFindingsTest, TheTimeRunsOutDuringAConflictAndTheGameStillResta
   OpenSeeded();
   Trigger(QStringLiteral("sjms"));
   ClashInMainGrid();
-  controls().setText(ctl::LblTime(0), QStringLiteral("00"));
-  controls().setText(ctl::LblTime(2), QStringLiteral("00"));
+  game().state().setClockSeconds(0);
   QTimer* clock = Timer("Timer8");
   for (int tick = 0; tick < 2 && clock->isActive(); ++tick) game().clock().Timer8_Timer();
   EXPECT_EQ(Asked(), QStringList{QStringLiteral("时间到！")});

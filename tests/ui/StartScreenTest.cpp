@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Controls.h"
+#include "game/GameState.h"
 #include "game/Texts.h"
 #include "support/TempSettings.h"
 #include "ui/model/StartScreen.h"
@@ -21,11 +22,12 @@ class StartScreenTest : public ::testing::Test {
   bool RightArrow() const { return controls.isVisible(QStringLiteral("ImgRa")); }
   void ShowLevel(int level, int opened) {
     settings.store().Write(SettingKey::LevelsOpened, opened);
-    controls.setText(ctl::LblBegin(7), texts::LevelCaption(level));
-    UpdateLevelArrows(controls, settings.store());
+    state.setResumeLevel(level);
+    UpdateLevelArrows(controls, settings.store(), state.resumeLevel());
   }
 
   Controls controls;
+  GameState state{controls};
   testing::TempSettings settings;
 };
 
@@ -51,35 +53,35 @@ TEST_F(StartScreenTest, EntriesMoveProportionallyWithTheWindow) {
 
 TEST_F(StartScreenTest, HoveringAMainEntryOpensItsGroupAndKeepsTheParentLit) {
   LayOut(controls, 11600, 8700);
-  Hover(controls, settings.store(), 0);
+  Hover(controls, settings.store(), 0, state.resumeLevel());
   EXPECT_TRUE(Shown(7));
   EXPECT_TRUE(Shown(8));
   EXPECT_FALSE(Shown(9));
   EXPECT_EQ(Colour(0), kHighlight);
 
-  Hover(controls, settings.store(), 8);
+  Hover(controls, settings.store(), 8, state.resumeLevel());
   EXPECT_EQ(Colour(8), kHighlight);
   EXPECT_EQ(Colour(0), kHighlight);  // the parent of "随机模式" stays lit
   EXPECT_EQ(Colour(7), kNormal);
 
-  Hover(controls, settings.store(), 1);
+  Hover(controls, settings.store(), 1, state.resumeLevel());
   EXPECT_EQ(Colour(0), kNormal);
   EXPECT_EQ(Colour(8), kNormal);
   EXPECT_FALSE(Shown(7));
   for (int i : {9, 10, 11}) EXPECT_TRUE(Shown(i)) << i;
 
-  Hover(controls, settings.store(), 3);
+  Hover(controls, settings.store(), 3, state.resumeLevel());
   for (int i = 7; i <= 15; ++i) EXPECT_FALSE(Shown(i)) << i;
   EXPECT_EQ(Colour(3), kHighlight);
 
-  Hover(controls, settings.store(), 2);
+  Hover(controls, settings.store(), 2, state.resumeLevel());
   for (int i = 12; i <= 15; ++i) EXPECT_TRUE(Shown(i)) << i;
   EXPECT_FALSE(Shown(9));
 }
 
 TEST_F(StartScreenTest, AnEntryServingAsANoticeIgnoresTheHover) {
   controls.setColour(ctl::LblBegin(2), Rgb{0, 255, 0});
-  Hover(controls, settings.store(), 2);
+  Hover(controls, settings.store(), 2, state.resumeLevel());
   EXPECT_EQ(Colour(2), (Rgb{0, 255, 0}));
   EXPECT_FALSE(Shown(12));
 }
@@ -109,7 +111,7 @@ TEST_F(StartScreenTest, LevelArrowsShowWhereAnotherOpenedLevelLies) {
 TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
   settings.store().Write(SettingKey::LevelsOpened, 40);
   ASSERT_EQ(controls.text(ctl::LblBegin(7)), texts::kMissionMode);
-  Hover(controls, settings.store(), 0);
+  Hover(controls, settings.store(), 0, state.resumeLevel());
   EXPECT_TRUE(Shown(7));
   EXPECT_FALSE(LeftArrow());
   EXPECT_FALSE(RightArrow());
@@ -117,11 +119,11 @@ TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
 
 TEST_F(StartScreenTest, HoveringStartGameUpdatesTheArrows) {
   settings.store().Write(SettingKey::LevelsOpened, 12);
-  controls.setText(ctl::LblBegin(7), texts::LevelCaption(12));
-  Hover(controls, settings.store(), 0);
+  state.setResumeLevel(12);
+  Hover(controls, settings.store(), 0, state.resumeLevel());
   EXPECT_TRUE(LeftArrow());
   EXPECT_FALSE(RightArrow());
-  Hover(controls, settings.store(), 1);
+  Hover(controls, settings.store(), 1, state.resumeLevel());
   EXPECT_FALSE(LeftArrow());
 }
 

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "game/Controls.h"
-#include "game/Texts.h"
-#include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 
@@ -43,7 +41,7 @@ void Highlight(Controls& controls, int entry) {
   controls.setColour(ctl::LblBegin(entry), kHighlight);
 }
 
-void OpenGroup(Controls& controls, const SettingsStore& settings, int entry) {
+void OpenGroup(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel) {
   const auto hidden = [&controls](int i) { return !controls.isVisible(ctl::LblBegin(i)); };
   switch (entry) {
     case 0:
@@ -51,7 +49,7 @@ void OpenGroup(Controls& controls, const SettingsStore& settings, int entry) {
         SetVisible(controls, 9, 15, false);
         SetVisible(controls, 7, 8, true);
       }
-      UpdateLevelArrows(controls, settings);
+      UpdateLevelArrows(controls, settings, resumeLevel);
       break;
     case 1:
       if (hidden(9)) {
@@ -106,19 +104,18 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeSh
   controls.setTop(kRightArrow, top + 200);
 }
 
-void Hover(Controls& controls, const SettingsStore& settings, int entry) {
+void Hover(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel) {
   if (entry < 0 || entry >= ctl::kStartEntryCount) return;
   const Rgb colour = controls.colour(ctl::LblBegin(entry));
   // Another colour means the entry serves as a notice ("Pause"), not as a menu.
   if (colour != kNormal && colour != kHighlight) return;
   if (colour == kNormal) Highlight(controls, entry);
-  OpenGroup(controls, settings, entry);
+  OpenGroup(controls, settings, entry, resumeLevel);
 }
 
-void UpdateLevelArrows(Controls& controls, const SettingsStore& settings) {
-  const QString caption = controls.text(ctl::LblBegin(7));
-  if (caption == texts::kMissionMode) return;
-  const double level = ParseNumber(QStringView(caption).mid(1));
+void UpdateLevelArrows(Controls& controls, const SettingsStore& settings, std::optional<int> resumeLevel) {
+  if (!resumeLevel) return;
+  const double level = *resumeLevel;
   // No arrow past the bank's last level, whatever a spoilt acs says: that
   // caption would start level 1 and store it over the player's level.
   const double opened = std::min(settings.ReadNumber(SettingKey::LevelsOpened), double{kLastLevel});

@@ -5,6 +5,8 @@
 // mission levels. All of it is state of the control model, so the rules run
 // without widgets; clicking the entries belongs to the game.
 
+#include <optional>
+
 #include "core/Colour.h"
 
 namespace varelo {
@@ -26,12 +28,13 @@ inline constexpr Rgb kHighlight{0, 255, 255};
 void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeShown = false);
 
 // The pointer moves over entry i: highlight it (keeping its parent lit) and
-// open the sub-entries of a main entry.
-void Hover(Controls& controls, const SettingsStore& settings, int entry);
+// open the sub-entries of a main entry. `resumeLevel` is the level the
+// mission entry names, none on the first run.
+void Hover(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel);
 
 // Shows the arrows beside the mission entry when a lower or a higher opened
-// level can be chosen; leaves them alone on the first run ("任务模式").
-void UpdateLevelArrows(Controls& controls, const SettingsStore& settings);
+// level than `resumeLevel` can be chosen; leaves them alone on the first run.
+void UpdateLevelArrows(Controls& controls, const SettingsStore& settings, std::optional<int> resumeLevel);
 
 }  // namespace startscreen
 }  // namespace varelo
