@@ -7,6 +7,7 @@
 #include "dialogs/DialogLayout.h"
 #include "dialogs/ProgramVersion.h"
 #include "ui/Pictures.h"
+#include "ui/QtColour.h"
 
 namespace varelo {
 
@@ -43,8 +44,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 void AboutDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QLinearGradient gradient(0, 0, 0, height());
-  gradient.setColorAt(0, QColor(246, 249, 252));
-  gradient.setColorAt(1, QColor(222, 232, 242));
+  gradient.setColorAt(0, ToQColor(colours::kAboutTop));
+  gradient.setColorAt(1, ToQColor(colours::kAboutBottom));
   painter.fillRect(rect(), gradient);
   const int side = 200;
   painter.setOpacity(0.10);

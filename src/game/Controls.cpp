@@ -6,11 +6,6 @@ namespace varelo {
 
 namespace {
 
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kTeal{0, 128, 128};
-constexpr Rgb kBarGreen{0, 225, 0};
-
 struct Initial {
   QString name;
   QString text;
@@ -30,21 +25,21 @@ QList<Initial> DesignStates() {
   const QString topCaptions[] = {QStringLiteral("模式："), QStringLiteral("关卡："),
                                  QStringLiteral("彩色提示："), QStringLiteral("难度：")};
   for (int i = 0; i < 4; ++i) {
-    add(ctl::Lblts(i), topCaptions[i], true, kYellow);
-    add(ctl::LblTop(i), QString(), true, kGreen);
+    add(ctl::Lblts(i), topCaptions[i], true, colours::kFieldName);
+    add(ctl::LblTop(i), QString(), true, colours::kFieldValue);
   }
   for (int i = 0; i < 3; ++i) add(ctl::LblTime(i), QString(), true, colours::kWhite);
   add(QStringLiteral("Picture1"), QString(), true, colours::kBlack);
-  add(QStringLiteral("Shape1"), QString(), true, kBarGreen);
+  add(QStringLiteral("Shape1"), QString(), true, colours::kTimeBar);
   add(QStringLiteral("Shape2"));
-  add(QStringLiteral("Lbltishi"), QString(), false, kYellow);
+  add(QStringLiteral("Lbltishi"), QString(), false, colours::kFieldName);
   add(QStringLiteral("ImgLogo"));
 
   // Start screen: the seven main entries show, their sub-entries wait for hover.
   const QString beginCaptions[ctl::kStartEntryCount] = {
       kStartGame, kCombination, kSolveSudoku, kOptions, kHelp, kAbout, kExit, kMissionMode,
       kRandomMode, kOrder2, kOrder3, QString(), kOrder1, kOrder2, kOrder3, QString()};
-  for (int i = 0; i < ctl::kStartEntryCount; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, kTeal);
+  for (int i = 0; i < ctl::kStartEntryCount; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, colours::kEntry);
   add(QStringLiteral("ImgLa"), QString(), false);
   add(QStringLiteral("ImgRa"), QString(), false);
 

@@ -6,15 +6,13 @@
 namespace varelo {
 
 namespace {
-constexpr Rgb kNoticeGreen{0, 255, 0};
-constexpr Rgb kEntryTeal{0, 128, 128};
 const QString kEntry = ctl::LblBegin(2);
 }  // namespace
 
 void StartNotice::Show(Kind kind) {
   kind_ = kind;
   controls_.setText(kEntry, kind == Kind::Pause ? texts::kPause : texts::kLoading);
-  controls_.setColour(kEntry, kNoticeGreen);
+  controls_.setColour(kEntry, colours::kNotice);
   controls_.setVisible(kEntry, true);
 }
 
@@ -28,7 +26,7 @@ void StartNotice::ShowPause(int clientWidth, int clientHeight) {
 void StartNotice::Hide() {
   kind_ = Kind::None;
   controls_.setVisible(kEntry, false);
-  controls_.setColour(kEntry, kEntryTeal);
+  controls_.setColour(kEntry, colours::kEntry);
 }
 
 void StartNotice::FollowResize(int clientWidth, int clientHeight) {

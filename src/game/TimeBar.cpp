@@ -9,8 +9,6 @@ namespace varelo {
 namespace {
 const QString kStrip = QStringLiteral("Picture1");
 const QString kBar = QStringLiteral("Shape1");
-constexpr Rgb kBarGreen{0, 225, 0};
-constexpr Rgb kWarningRed{255, 0, 0};
 constexpr int kBusyWidth = 350;
 constexpr int kBusyStep = 75;
 }  // namespace
@@ -32,7 +30,7 @@ void TimeBar::SetLeft(double left) {
 void TimeBar::Restart() {
   busy_ = false;
   controls_.setWidth(kBar, stripWidth());
-  controls_.setColour(kBar, kBarGreen);
+  controls_.setColour(kBar, colours::kTimeBar);
   controls_.setColour(kStrip, colours::kBlack);
   SetLeft(0);
 }
@@ -53,8 +51,8 @@ void TimeBar::FitToStrip() {
 }
 
 void TimeBar::FlashStrip() {
-  const bool red = controls_.colour(kStrip) == kWarningRed;
-  controls_.setColour(kStrip, red ? colours::kBlack : kWarningRed);
+  const bool red = controls_.colour(kStrip) == colours::kTimeWarning;
+  controls_.setColour(kStrip, red ? colours::kBlack : colours::kTimeWarning);
 }
 
 void TimeBar::StartBusy() {

@@ -11,11 +11,10 @@ const QString kHintLine = QStringLiteral("Lbltishi");
 
 // red, orange, yellow, green, cyan, blue, magenta, and back to red.
 Rgb NextHintColour(Rgb colour) {
-  static constexpr Rgb kCycle[] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 255, 0},
-                                   {0, 255, 255}, {0, 0, 255},   {255, 0, 255}};
-  for (int i = 0; i + 1 < 7; ++i)
-    if (colour == kCycle[i]) return kCycle[i + 1];
-  return kCycle[0];
+  const auto& cycle = colours::kHintLineCycle;
+  for (std::size_t i = 0; i + 1 < std::size(cycle); ++i)
+    if (colour == cycle[i]) return cycle[i + 1];
+  return cycle[0];
 }
 }  // namespace
 

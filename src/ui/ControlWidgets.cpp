@@ -4,12 +4,9 @@
 #include <QPainter>
 
 #include "ui/Pictures.h"
+#include "ui/QtColour.h"
 
 namespace varelo {
-
-namespace {
-QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
-}  // namespace
 
 CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment,
                            QWidget* parent, bool shadowed)
@@ -45,7 +42,9 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   if (!shadowed_) return QLabel::paintEvent(event);
   QPainter painter(this);
   painter.setFont(font());
-  painter.setPen(QColor(0, 0, 0, 170));
+  QColor shadow = ToQColor(colours::kCaptionShadow);
+  shadow.setAlpha(colours::kCaptionShadowAlpha);
+  painter.setPen(shadow);
   for (const QPoint offset : {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)})
     painter.drawText(rect().translated(offset), int(alignment()), text());
   painter.setPen(colour_);

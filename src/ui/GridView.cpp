@@ -9,6 +9,7 @@
 
 #include "core/Board.h"
 #include "game/Controls.h"
+#include "ui/QtColour.h"
 #include "ui/model/Cursors.h"
 #include "ui/model/Twips.h"
 
@@ -34,8 +35,6 @@ QLineF ToPixelLine(const TwipLine& l) {
   auto px = [](int twips) { return twips / double(kTwipsPerPixel); };
   return QLineF(px(l.x1), px(l.y1), px(l.x2), px(l.y2));
 }
-
-QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 }  // namespace
 

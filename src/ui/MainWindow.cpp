@@ -35,6 +35,7 @@
 #include "ui/NotificationTray.h"
 #include "ui/Pictures.h"
 #include "ui/PointerWatch.h"
+#include "ui/QtColour.h"
 #include "ui/WindowFrame.h"
 #include "ui/model/StartScreen.h"
 #include "ui/model/Twips.h"
@@ -221,7 +222,7 @@ void MainWindow::BuildTopBar() {
   binder_->Bind(strip, strip, 0, metrics::kTimeBarHeight, true);
   auto* timeBar = new ShapeBox(QStringLiteral("Shape1"), strip);
   binder_->Bind(timeBar, timeBar, 0, metrics::kTimeBarHeight, true);
-  auto* frame = new ShapeBox(QStringLiteral("Shape2"), strip, QColor(192, 192, 255), 2);
+  auto* frame = new ShapeBox(QStringLiteral("Shape2"), strip, ToQColor(colours::kClockFrame), 2);
   binder_->Bind(frame, frame, 0, metrics::kTimeBarHeight, true);
   const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
   for (int i = 0; i < 3; ++i) {

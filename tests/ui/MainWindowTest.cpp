@@ -137,10 +137,10 @@ TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
   EXPECT_TRUE(Child(w, ctl::LblBegin(7))->isVisible());
   EXPECT_TRUE(Child(w, ctl::LblBegin(8))->isVisible());
   const auto colourOf = [&w](int i) { return w.game().controls().colour(ctl::LblBegin(i)); };
-  EXPECT_EQ(colourOf(0), startscreen::kHighlight);
+  EXPECT_EQ(colourOf(0), colours::kEntryLit);
   hover(8);
-  EXPECT_EQ(colourOf(0), startscreen::kHighlight);
-  EXPECT_EQ(colourOf(8), startscreen::kHighlight);
+  EXPECT_EQ(colourOf(0), colours::kEntryLit);
+  EXPECT_EQ(colourOf(8), colours::kEntryLit);
   EXPECT_EQ(Child(w, ctl::LblBegin(8))->palette().color(QPalette::WindowText), QColor(0, 255, 255));
   hover(1);
   EXPECT_FALSE(Child(w, ctl::LblBegin(7))->isVisible());

@@ -57,22 +57,22 @@ TEST_F(StartScreenTest, HoveringAMainEntryOpensItsGroupAndKeepsTheParentLit) {
   EXPECT_TRUE(Shown(7));
   EXPECT_TRUE(Shown(8));
   EXPECT_FALSE(Shown(9));
-  EXPECT_EQ(Colour(0), kHighlight);
+  EXPECT_EQ(Colour(0), colours::kEntryLit);
 
   Hover(controls, settings.store(), 8, state.resumeLevel());
-  EXPECT_EQ(Colour(8), kHighlight);
-  EXPECT_EQ(Colour(0), kHighlight);  // the parent of "随机模式" stays lit
-  EXPECT_EQ(Colour(7), kNormal);
+  EXPECT_EQ(Colour(8), colours::kEntryLit);
+  EXPECT_EQ(Colour(0), colours::kEntryLit);  // the parent of "随机模式" stays lit
+  EXPECT_EQ(Colour(7), colours::kEntry);
 
   Hover(controls, settings.store(), 1, state.resumeLevel());
-  EXPECT_EQ(Colour(0), kNormal);
-  EXPECT_EQ(Colour(8), kNormal);
+  EXPECT_EQ(Colour(0), colours::kEntry);
+  EXPECT_EQ(Colour(8), colours::kEntry);
   EXPECT_FALSE(Shown(7));
   for (int i : {9, 10, 11}) EXPECT_TRUE(Shown(i)) << i;
 
   Hover(controls, settings.store(), 3, state.resumeLevel());
   for (int i = 7; i <= 15; ++i) EXPECT_FALSE(Shown(i)) << i;
-  EXPECT_EQ(Colour(3), kHighlight);
+  EXPECT_EQ(Colour(3), colours::kEntryLit);
 
   Hover(controls, settings.store(), 2, state.resumeLevel());
   for (int i = 12; i <= 15; ++i) EXPECT_TRUE(Shown(i)) << i;

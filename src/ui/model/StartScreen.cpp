@@ -37,8 +37,8 @@ void SetArrows(Controls& controls, bool left, bool right) {
 void Highlight(Controls& controls, int entry) {
   const int parent = ParentOf(entry);
   for (int i = 0; i < ctl::kStartEntryCount; ++i)
-    if (i != parent) controls.setColour(ctl::LblBegin(i), kNormal);
-  controls.setColour(ctl::LblBegin(entry), kHighlight);
+    if (i != parent) controls.setColour(ctl::LblBegin(i), colours::kEntry);
+  controls.setColour(ctl::LblBegin(entry), colours::kEntryLit);
 }
 
 void OpenGroup(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel) {
@@ -95,7 +95,7 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeSh
   for (int i = 12; i <= 14; ++i) place(i, subLeft, top + 480 * (i - 12) + 880);
   for (int i = 0; i < ctl::kStartEntryCount; ++i) {
     controls.setWidth(ctl::LblBegin(i), kEntryWidth);  // the pause notice centres itself by it
-    if (!noticeShown || i != kNoticeEntry) controls.setColour(ctl::LblBegin(i), kNormal);
+    if (!noticeShown || i != kNoticeEntry) controls.setColour(ctl::LblBegin(i), colours::kEntry);
   }
 
   controls.setLeft(kLeftArrow, subLeft + 150);
@@ -108,8 +108,8 @@ void Hover(Controls& controls, const SettingsStore& settings, int entry, std::op
   if (entry < 0 || entry >= ctl::kStartEntryCount) return;
   const Rgb colour = controls.colour(ctl::LblBegin(entry));
   // Another colour means the entry serves as a notice ("Pause"), not as a menu.
-  if (colour != kNormal && colour != kHighlight) return;
-  if (colour == kNormal) Highlight(controls, entry);
+  if (colour != colours::kEntry && colour != colours::kEntryLit) return;
+  if (colour == colours::kEntry) Highlight(controls, entry);
   OpenGroup(controls, settings, entry, resumeLevel);
 }
 

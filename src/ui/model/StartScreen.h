@@ -19,8 +19,6 @@ namespace startscreen {
 inline constexpr int kEntryWidth = 2220;
 inline constexpr int kEntryHeight = 525;
 inline constexpr int kArrowSize = 120;
-inline constexpr Rgb kNormal{0, 128, 128};
-inline constexpr Rgb kHighlight{0, 255, 255};
 
 // Places the entries proportionally to the window's outer size (twips) and
 // puts every entry back to the normal colour. While entry 2 serves as a
