@@ -24,9 +24,9 @@
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
-#include "ui/model/WindowLayout.h"
-#include "ui/model/Twips.h"
-#include "ui/model/WindowPlacement.h"
+#include "viewmodel/WindowLayout.h"
+#include "model/Twips.h"
+#include "viewmodel/WindowPlacement.h"
 
 namespace varelo::fuzz {
 

@@ -6,7 +6,7 @@
 #include "app/ApplicationSetup.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
-#include "ui/Pictures.h"
+#include "look/Pictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -6,8 +6,8 @@
 
 #include "dialogs/DialogLayout.h"
 #include "dialogs/ProgramVersion.h"
-#include "ui/Pictures.h"
-#include "ui/QtColour.h"
+#include "look/Pictures.h"
+#include "look/QtColour.h"
 
 namespace varelo {
 

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QWidget>
 
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 
 namespace varelo {
 

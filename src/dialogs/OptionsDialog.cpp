@@ -13,11 +13,11 @@
 #include "dialogs/CreditColour.h"
 #include "dialogs/DialogLayout.h"
 #include "dialogs/OptionsDialogFields.h"
-#include "game/Controls.h"
-#include "game/Prompter.h"
+#include "model/Controls.h"
+#include "model/Prompter.h"
 #include "settings/SettingKeys.h"
-#include "ui/BackgroundPicture.h"
-#include "ui/Pictures.h"
+#include "look/BackgroundPicture.h"
+#include "look/Pictures.h"
 
 namespace varelo {
 

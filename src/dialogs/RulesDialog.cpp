@@ -6,8 +6,8 @@
 #include "dialogs/CreditColour.h"
 #include "dialogs/DialogLayout.h"
 #include "dialogs/ParagraphLabel.h"
-#include "game/Controls.h"
-#include "ui/Pictures.h"
+#include "model/Controls.h"
+#include "look/Pictures.h"
 
 namespace varelo {
 

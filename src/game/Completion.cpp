@@ -4,18 +4,18 @@
 
 #include "core/Board.h"
 #include "core/RuleChecks.h"
-#include "game/Controls.h"
-#include "game/GameState.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
-#include "game/Prompter.h"
+#include "model/Prompter.h"
 #include "game/PuzzleSetup.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

@@ -1,7 +1,7 @@
 #include "game/FileMenu.h"
 
-#include "game/Controls.h"
-#include "game/Prompter.h"
+#include "model/Controls.h"
+#include "model/Prompter.h"
 
 namespace varelo {
 

@@ -14,12 +14,13 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "game/Controls.h"
-#include "game/GameState.h"
+#include "model/Controls.h"
+#include "model/KeyCodes.h"
+#include "model/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
 #include "settings/AppPaths.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 
@@ -39,9 +40,6 @@ class SolveController;
 class TimeBar;
 class TopBarSlide;
 class WindowPort;
-
-// Modifier bits of a key event, as the keyboard map tests them.
-enum KeyModifier { kShift = 1, kCtrl = 2, kAlt = 4 };
 
 // How the rules reach their neighbours. The game fills every link with its
 // own parts except the two the window gives (the start screen's arrows and

@@ -2,10 +2,10 @@
 
 #include <QTimer>
 
-#include "game/GameState.h"
-#include "game/Prompter.h"
+#include "model/GameState.h"
+#include "model/Prompter.h"
 #include "game/TimeBar.h"
-#include "game/WindowPort.h"
+#include "model/WindowPort.h"
 
 namespace varelo {
 

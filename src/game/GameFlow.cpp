@@ -4,19 +4,19 @@
 
 #include "core/Board.h"
 #include "game/Completion.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
 #include "game/ShowLayout.h"
-#include "game/Texts.h"
+#include "model/Texts.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

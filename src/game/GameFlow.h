@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "game/GameState.h"
+#include "model/GameState.h"
 
 class QTimer;
 

@@ -2,8 +2,8 @@
 // The game without a window, for the command-line tool and the benchmarks:
 // nothing to show and nobody to ask (questions take their default answer).
 
-#include "game/Prompter.h"
-#include "game/WindowPort.h"
+#include "model/Prompter.h"
+#include "model/WindowPort.h"
 
 namespace varelo {
 

@@ -3,15 +3,15 @@
 #include <QFileInfo>
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
-#include "game/GameState.h"
-#include "game/WindowPort.h"
+#include "model/GameState.h"
+#include "model/WindowPort.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/Cursors.h"
-#include "ui/model/TopBarSlide.h"
+#include "model/Cursors.h"
+#include "game/TopBarSlide.h"
 
 namespace varelo {
 

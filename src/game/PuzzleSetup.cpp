@@ -6,13 +6,13 @@
 #include "core/Board.h"
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
-#include "game/Controls.h"
-#include "game/GameState.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
 #include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/ShowLayout.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

@@ -1,8 +1,8 @@
 #include "game/ShowLayout.h"
 
 #include "core/Board.h"
-#include "game/Controls.h"
-#include "ui/model/Cursors.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

@@ -1,7 +1,7 @@
 #include "game/StartNotice.h"
 
-#include "game/Controls.h"
-#include "game/Texts.h"
+#include "model/Controls.h"
+#include "model/Texts.h"
 
 namespace varelo {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 
 namespace varelo {
 

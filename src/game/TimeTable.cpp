@@ -1,6 +1,6 @@
 #include "game/TimeTable.h"
 
-#include "game/Texts.h"
+#include "model/Texts.h"
 
 namespace varelo {
 

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "game/GameState.h"
+#include "model/GameState.h"
 
 namespace varelo {
 

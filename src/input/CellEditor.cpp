@@ -3,9 +3,9 @@
 #include "core/Board.h"
 #include "core/ColourHint.h"
 #include "core/RuleChecks.h"
-#include "game/GameState.h"
+#include "model/GameState.h"
 #include "input/ConflictMarker.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

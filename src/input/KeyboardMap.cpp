@@ -1,18 +1,18 @@
 #include "input/KeyboardMap.h"
 
-#include "game/Controls.h"
-#include "game/Prompter.h"
-#include "game/Texts.h"
-#include "game/WindowPort.h"
+#include "model/Controls.h"
+#include "model/Prompter.h"
+#include "model/Texts.h"
+#include "model/WindowPort.h"
 #include "input/CellEditor.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 
 namespace {
-constexpr int kShiftOnly = 1;
-constexpr int kCtrlAlt = 6;
+constexpr int kShiftOnly = kShift;
+constexpr int kCtrlAlt = kCtrl | kAlt;
 constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
 }  // namespace
 

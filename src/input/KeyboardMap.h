@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "model/KeyCodes.h"
+
 namespace varelo {
 
 class CellEditor;
@@ -15,18 +17,6 @@ class Cursors;
 class Prompter;
 class SettingsStore;
 class WindowPort;
-
-// Virtual-key codes of the keys the game knows.
-namespace keys {
-constexpr int kBackspace = 8;
-constexpr int kEscape = 27;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kDigit0 = 48;  // .. 57
-constexpr int kKeypad0 = 96;  // .. 105
-}  // namespace keys
 
 struct KeyboardHooks {
   std::function<bool()> pointerOverMainGrid;

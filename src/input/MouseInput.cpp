@@ -1,7 +1,7 @@
 #include "input/MouseInput.h"
 
-#include "game/Controls.h"
-#include "game/GameState.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
 #include "settings/SettingsStore.h"
 
 namespace varelo {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ui/Pictures.h"
+#include "look/Pictures.h"
 
 namespace varelo {
 

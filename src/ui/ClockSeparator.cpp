@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/model/Twips.h"
-#include "ui/model/WindowLayout.h"
+#include "model/Twips.h"
+#include "viewmodel/WindowLayout.h"
 
 namespace varelo {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <QWidget>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "ui/ControlWidgets.h"
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 
 namespace varelo {
 

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/Pictures.h"
-#include "ui/QtColour.h"
+#include "look/Pictures.h"
+#include "look/QtColour.h"
 
 namespace varelo {
 

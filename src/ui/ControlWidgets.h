@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 
 namespace varelo {
 

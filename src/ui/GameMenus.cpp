@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "game/Controls.h"
-#include "game/Texts.h"
+#include "model/Controls.h"
+#include "model/Texts.h"
 
 namespace varelo {
 

@@ -8,10 +8,10 @@
 #include <cmath>
 
 #include "core/Board.h"
-#include "game/Controls.h"
-#include "ui/QtColour.h"
-#include "ui/model/Cursors.h"
-#include "ui/model/Twips.h"
+#include "model/Controls.h"
+#include "look/QtColour.h"
+#include "model/Cursors.h"
+#include "model/Twips.h"
 
 namespace varelo {
 

@@ -16,7 +16,7 @@
 #include <QWidget>
 
 #include "ui/ControlWidgets.h"
-#include "ui/model/GridGeometry.h"
+#include "viewmodel/GridGeometry.h"
 
 namespace varelo {
 

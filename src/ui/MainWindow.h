@@ -11,13 +11,13 @@
 #include <memory>
 
 #include "game/Game.h"
-#include "game/WindowPort.h"
+#include "model/WindowPort.h"
 #include "settings/AppPaths.h"
 #include "ui/GameMenus.h"
-#include "ui/model/CursorGlide.h"
-#include "ui/model/GridGeometry.h"
-#include "ui/model/TopBarSlide.h"
-#include "ui/model/WindowLayout.h"
+#include "viewmodel/CursorGlide.h"
+#include "viewmodel/GridGeometry.h"
+#include "game/TopBarSlide.h"
+#include "viewmodel/WindowLayout.h"
 
 class QDialog;
 

@@ -3,7 +3,7 @@
 // with the prompt's icon, buttons and title. A question with an automatic
 // answer clicks Yes by itself unless the player answered first.
 
-#include "game/Prompter.h"
+#include "model/Prompter.h"
 
 class QWidget;
 

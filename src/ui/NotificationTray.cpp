@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "game/Prompter.h"
-#include "game/Texts.h"
+#include "model/Prompter.h"
+#include "model/Texts.h"
 #include "settings/SettingsStore.h"
-#include "ui/Pictures.h"
+#include "look/Pictures.h"
 
 namespace varelo {
 

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "ui/model/WindowPlacement.h"
+#include "viewmodel/WindowPlacement.h"
 
 namespace varelo {
 

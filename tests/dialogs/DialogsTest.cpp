@@ -15,7 +15,7 @@
 #include "dialogs/ParagraphLabel.h"
 #include "dialogs/ProgramVersion.h"
 #include "dialogs/RulesDialog.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 
 namespace varelo {
 namespace {

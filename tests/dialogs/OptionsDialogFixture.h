@@ -19,7 +19,7 @@
 
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/OptionsDialogFields.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "ui/WindowFixture.h"
 

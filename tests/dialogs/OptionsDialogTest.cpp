@@ -21,11 +21,11 @@
 #include "dialogs/CreditColour.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/OptionsDialogFields.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
-#include "ui/model/TopBarSlide.h"
+#include "game/TopBarSlide.h"
 #include "dialogs/OptionsDialogFixture.h"
 
 namespace varelo {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "game/GameState.h"
+#include "model/GameState.h"
 #include "game/TimeBar.h"
 #include "support/Fakes.h"
 

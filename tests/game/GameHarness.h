@@ -5,14 +5,14 @@
 #include <QStringList>
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/Game.h"
-#include "game/Texts.h"
+#include "model/Texts.h"
 #include "settings/SettingsStore.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo::testing {
 

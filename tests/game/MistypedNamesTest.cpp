@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "tests/game/GameHarness.h"
 
 namespace varelo {

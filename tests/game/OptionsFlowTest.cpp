@@ -10,7 +10,7 @@
 #include "game/GameFlow.h"
 #include "game/OptionsFlow.h"
 #include "tests/game/GameHarness.h"
-#include "ui/model/TopBarSlide.h"
+#include "game/TopBarSlide.h"
 
 namespace varelo {
 namespace {

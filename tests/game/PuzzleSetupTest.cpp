@@ -9,16 +9,16 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "game/GameState.h"
+#include "model/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
 #include "game/TimeBar.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "StartedGame.h"
 #include "game/FileMenu.h"
-#include "game/Texts.h"
+#include "model/Texts.h"
 #include "support/TempSettings.h"
 
 namespace varelo {

@@ -12,7 +12,7 @@
 
 #include "BadSettings.h"
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "tests/ui/WindowFixture.h"
 
 namespace varelo {

@@ -10,10 +10,10 @@
 #include "BadSettings.h"
 #include "StartedGame.h"
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "game/OptionsFlow.h"
-#include "game/Texts.h"
+#include "model/Texts.h"
 #include "sources/LevelBank.h"
 #include "support/TempSettings.h"
 

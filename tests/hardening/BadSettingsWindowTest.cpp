@@ -11,12 +11,12 @@
 
 #include "BadSettings.h"
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "sources/LevelBank.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/model/Twips.h"
-#include "ui/model/WindowLayout.h"
-#include "ui/model/WindowPlacement.h"
+#include "model/Twips.h"
+#include "viewmodel/WindowLayout.h"
+#include "viewmodel/WindowPlacement.h"
 
 namespace varelo {
 namespace {

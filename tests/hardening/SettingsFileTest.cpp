@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "sources/LevelBank.h"
 #include "tests/ui/WindowFixture.h"
 

@@ -4,7 +4,7 @@
 // the test prepared beforehand.
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/Game.h"
 #include "game/GameClock.h"
 #include "sources/LevelBank.h"

@@ -7,13 +7,13 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "game/Controls.h"
-#include "game/GameState.h"
-#include "game/Texts.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
+#include "model/Texts.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
 #include "support/TempSettings.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "dialogs/OptionsDialogFixture.h"
-#include "ui/model/TopBarSlide.h"
+#include "game/TopBarSlide.h"
 
 namespace varelo {
 namespace {

@@ -2,7 +2,7 @@
 // hints, the hint line and the cross, and the two combination orders.
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "ui/GridView.h"
 #include "ui/WindowFixture.h"
 

@@ -11,7 +11,7 @@
 #include "game/Completion.h"
 #include "input/ConflictMarker.h"
 #include "solver/PuzzleFactory.h"
-#include "solver/SolveController.h"
+#include "game/SolveController.h"
 #include "solver/SolveTrace.h"
 
 namespace varelo::testing {

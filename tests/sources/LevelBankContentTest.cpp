@@ -14,7 +14,7 @@
 #include "solver/FastSolver.h"
 #include "sources/LevelBank.h"
 #include "sources/LevelBankData.h"
-#include "sources/PuzzleGrader.h"
+#include "grading/PuzzleGrader.h"
 #include "sources/SourcesTestSupport.h"
 #include "support/TempSettings.h"
 

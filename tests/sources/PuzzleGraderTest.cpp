@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "sources/LevelBankData.h"
-#include "sources/PuzzleGrader.h"
-#include "sources/grading/CandidateGrid.h"
-#include "sources/grading/Eliminations.h"
-#include "sources/grading/Singles.h"
+#include "grading/PuzzleGrader.h"
+#include "grading/CandidateGrid.h"
+#include "grading/Eliminations.h"
+#include "grading/Singles.h"
 #include "sources/SourcesTestSupport.h"
 
 namespace varelo::grading {

@@ -8,9 +8,9 @@
 #include <deque>
 #include <functional>
 
-#include "game/Prompter.h"
+#include "model/Prompter.h"
 #include "support/QtPrinters.h"
-#include "game/WindowPort.h"
+#include "model/WindowPort.h"
 
 namespace varelo::testing {
 

@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "core/Layout.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/Twips.h"
-#include "ui/model/WindowLayout.h"
+#include "model/Twips.h"
+#include "viewmodel/WindowLayout.h"
 #include "SolveWindowDriver.h"
 
 namespace varelo {

@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "core/Board.h"
-#include "ui/model/CursorGlide.h"
-#include "ui/model/Cursors.h"
+#include "viewmodel/CursorGlide.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/model/GridGeometry.h"
+#include "viewmodel/GridGeometry.h"
 
 namespace varelo {
 namespace {

@@ -12,13 +12,13 @@
 #include <QPushButton>
 
 #include "core/Board.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
-#include "ui/model/StartScreen.h"
-#include "ui/model/Twips.h"
-#include "ui/model/WindowLayout.h"
+#include "viewmodel/StartScreen.h"
+#include "model/Twips.h"
+#include "viewmodel/WindowLayout.h"
 #include "WindowFixture.h"
 
 namespace varelo {

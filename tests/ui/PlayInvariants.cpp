@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "game/Completion.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "game/Texts.h"
+#include "model/Texts.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
-#include "solver/SolveController.h"
+#include "game/SolveController.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 

@@ -11,14 +11,14 @@
 
 #include "core/Board.h"
 #include "game/Completion.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
 #include "ui/GridView.h"
-#include "ui/model/TopBarSlide.h"
-#include "ui/model/Twips.h"
+#include "game/TopBarSlide.h"
+#include "model/Twips.h"
 #include "support/Grids.h"
 #include "SolveWindowDriver.h"
 

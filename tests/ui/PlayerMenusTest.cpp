@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
 #include "SolveWindowDriver.h"

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "game/Completion.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"

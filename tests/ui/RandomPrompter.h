@@ -9,8 +9,8 @@
 
 #include <functional>
 
-#include "game/Prompter.h"
-#include "game/Texts.h"
+#include "model/Prompter.h"
+#include "model/Texts.h"
 
 namespace varelo::testing {
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "input/ConflictMarker.h"
 #include "support/Grids.h"
 #include "SolveWindowDriver.h"

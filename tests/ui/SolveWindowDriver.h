@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "core/Board.h"
-#include "game/Controls.h"
-#include "solver/SolveController.h"
+#include "model/Controls.h"
+#include "game/SolveController.h"
 #include "ui/GridView.h"
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 #include "support/Grids.h"
 #include "WindowFixture.h"
 

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Controls.h"
-#include "game/GameState.h"
-#include "game/Texts.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
+#include "model/Texts.h"
 #include "support/TempSettings.h"
-#include "ui/model/StartScreen.h"
+#include "viewmodel/StartScreen.h"
 
 namespace varelo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/LenientNumber.h"
 #include "ui/MainWindow.h"
 

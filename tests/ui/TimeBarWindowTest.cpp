@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 #include "support/Grids.h"
 #include "SolveWindowDriver.h"
 

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 
 #include "WindowFixture.h"
 

@@ -4,8 +4,8 @@
 
 #include <QTimer>
 
-#include "game/Controls.h"
-#include "ui/model/TopBarSlide.h"
+#include "model/Controls.h"
+#include "game/TopBarSlide.h"
 
 namespace varelo {
 namespace {

@@ -10,10 +10,10 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "settings/SettingsStore.h"
-#include "ui/Pictures.h"
+#include "look/Pictures.h"
 #include "WindowFixture.h"
 
 namespace varelo {

@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Prompter.h"
+#include "model/Prompter.h"
 #include "support/TempSettings.h"
 #include "ui/MainWindow.h"
-#include "ui/model/CursorGlide.h"
-#include "ui/model/Twips.h"
+#include "viewmodel/CursorGlide.h"
+#include "model/Twips.h"
 
 namespace varelo::testing {
 

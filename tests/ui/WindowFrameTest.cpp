@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 #include "WindowFixture.h"
 
 #include <xcb/xcb.h>

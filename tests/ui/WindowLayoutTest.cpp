@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Controls.h"
-#include "ui/model/GridGeometry.h"
-#include "ui/model/WindowLayout.h"
+#include "model/Controls.h"
+#include "viewmodel/GridGeometry.h"
+#include "viewmodel/WindowLayout.h"
 
 namespace varelo {
 namespace {

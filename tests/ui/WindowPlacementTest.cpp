@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/TempSettings.h"
-#include "ui/model/VirtualKeys.h"
-#include "ui/model/WindowPlacement.h"
+#include "viewmodel/VirtualKeys.h"
+#include "viewmodel/WindowPlacement.h"
 
 namespace varelo {
 namespace {

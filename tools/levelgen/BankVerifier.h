@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "BankWriter.h"
-#include "sources/PuzzleGrader.h"
+#include "grading/PuzzleGrader.h"
 
 namespace levelgen {
 

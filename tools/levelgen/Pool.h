@@ -9,7 +9,7 @@
 
 #include "GridMaker.h"
 #include "LowClueSearch.h"
-#include "sources/PuzzleGrader.h"
+#include "grading/PuzzleGrader.h"
 
 namespace levelgen {
 

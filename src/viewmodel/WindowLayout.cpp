@@ -1,13 +1,13 @@
-#include "ui/model/WindowLayout.h"
+#include "viewmodel/WindowLayout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "core/Layout.h"
-#include "ui/model/BoardFit.h"
-#include "ui/model/GridGeometry.h"
-#include "ui/model/StartScreen.h"
+#include "viewmodel/BoardFit.h"
+#include "viewmodel/GridGeometry.h"
+#include "viewmodel/StartScreen.h"
 
 namespace varelo {
 

@@ -4,7 +4,7 @@
 // control model, which the widgets render. Nothing here is laid out by a
 // toolkit, so the rules are testable without a window.
 
-#include "ui/model/BoardFit.h"
+#include "viewmodel/BoardFit.h"
 
 namespace varelo {
 

@@ -1,4 +1,4 @@
-#include "ui/model/GridGeometry.h"
+#include "viewmodel/GridGeometry.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "ui/model/StartScreen.h"
+#include "viewmodel/StartScreen.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 

@@ -1,4 +1,4 @@
-#include "sources/grading/CandidateGrid.h"
+#include "grading/CandidateGrid.h"
 
 #include <bit>
 

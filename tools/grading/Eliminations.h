@@ -4,7 +4,7 @@
 // the first instance that strikes at least one candidate, and reports whether
 // it did: the grader then goes back to the singles, as a player would.
 
-#include "sources/grading/CandidateGrid.h"
+#include "grading/CandidateGrid.h"
 
 namespace varelo::grading {
 

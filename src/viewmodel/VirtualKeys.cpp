@@ -1,6 +1,6 @@
-#include "ui/model/VirtualKeys.h"
+#include "viewmodel/VirtualKeys.h"
 
-#include "game/Game.h"
+#include "model/KeyCodes.h"
 
 namespace varelo {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <utility>
 
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 
 namespace varelo {
 

@@ -1,8 +1,8 @@
-#include "sources/grading/Eliminations.h"
+#include "grading/Eliminations.h"
 
 #include <bit>
 
-#include "sources/grading/Singles.h"
+#include "grading/Singles.h"
 
 namespace varelo::grading {
 

@@ -1,9 +1,9 @@
-#include "ui/model/CursorGlide.h"
+#include "viewmodel/CursorGlide.h"
 
 #include <QTimer>
 
 #include "core/Board.h"
-#include "ui/model/Cursors.h"
+#include "model/Cursors.h"
 
 namespace varelo {
 

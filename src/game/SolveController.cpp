@@ -1,14 +1,14 @@
-#include "solver/SolveController.h"
+#include "game/SolveController.h"
 
 #include <QTimer>
 
 #include "core/Board.h"
 #include "core/Layout.h"
-#include "game/Controls.h"
+#include "model/Controls.h"
 #include "game/Game.h"
-#include "game/Prompter.h"
+#include "model/Prompter.h"
 #include "game/TimeBar.h"
-#include "game/WindowPort.h"
+#include "model/WindowPort.h"
 #include "solver/WorkArrays.h"
 
 namespace varelo {

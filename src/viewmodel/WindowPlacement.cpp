@@ -1,4 +1,4 @@
-#include "ui/model/WindowPlacement.h"
+#include "viewmodel/WindowPlacement.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,7 +7,7 @@
 
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
-#include "ui/model/WindowLayout.h"
+#include "viewmodel/WindowLayout.h"
 
 namespace varelo {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "game/Texts.h"
+#include "model/Texts.h"
 
 namespace varelo {
 

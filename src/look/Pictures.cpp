@@ -1,4 +1,4 @@
-#include "ui/Pictures.h"
+#include "look/Pictures.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

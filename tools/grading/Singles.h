@@ -2,7 +2,7 @@
 // Singles, the two placing techniques: a hidden single is the only place left
 // for a digit in a unit, a naked single the only digit left for a cell.
 
-#include "sources/grading/CandidateGrid.h"
+#include "grading/CandidateGrid.h"
 
 namespace varelo::grading {
 

@@ -14,8 +14,8 @@
 #include <array>
 
 #include "core/CellMath.h"
-#include "ui/model/Cursors.h"
-#include "ui/model/GridGeometry.h"
+#include "model/Cursors.h"
+#include "viewmodel/GridGeometry.h"
 
 class QTimer;
 

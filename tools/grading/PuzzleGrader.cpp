@@ -1,11 +1,11 @@
-#include "sources/PuzzleGrader.h"
+#include "grading/PuzzleGrader.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "sources/grading/CandidateGrid.h"
-#include "sources/grading/Eliminations.h"
-#include "sources/grading/Singles.h"
+#include "grading/CandidateGrid.h"
+#include "grading/Eliminations.h"
+#include "grading/Singles.h"
 
 namespace varelo::grading {
 

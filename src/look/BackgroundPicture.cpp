@@ -1,4 +1,4 @@
-#include "ui/BackgroundPicture.h"
+#include "look/BackgroundPicture.h"
 
 #include <QImageReader>
 

@@ -1,7 +1,7 @@
-#include "game/GameState.h"
+#include "model/GameState.h"
 
-#include "game/Controls.h"
-#include "game/Texts.h"
+#include "model/Controls.h"
+#include "model/Texts.h"
 
 namespace varelo {
 

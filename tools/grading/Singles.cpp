@@ -1,4 +1,4 @@
-#include "sources/grading/Singles.h"
+#include "grading/Singles.h"
 
 #include <bit>
 #include <bitset>

@@ -1,8 +1,8 @@
-#include "ui/model/TopBarSlide.h"
+#include "game/TopBarSlide.h"
 
 #include <QTimer>
 
-#include "game/Controls.h"
+#include "model/Controls.h"
 
 namespace varelo {
 

@@ -1,10 +1,10 @@
-#include "ui/model/BoardFit.h"
+#include "viewmodel/BoardFit.h"
 
 #include <cmath>
 
 #include "core/Layout.h"
-#include "ui/model/GridGeometry.h"
-#include "ui/model/WindowLayout.h"
+#include "viewmodel/GridGeometry.h"
+#include "viewmodel/WindowLayout.h"
 
 namespace varelo {
 

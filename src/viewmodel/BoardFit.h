@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/CellMath.h"
-#include "ui/model/Twips.h"
+#include "model/Twips.h"
 
 namespace varelo {
 

@@ -1,6 +1,6 @@
-#include "game/Controls.h"
+#include "model/Controls.h"
 
-#include "game/Texts.h"
+#include "model/Texts.h"
 
 namespace varelo {
 
