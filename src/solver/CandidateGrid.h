@@ -53,6 +53,10 @@ class CandidateGrid {
 
   using Cells = std::array<bands::BandMask, 3>;  // a set of cells, band by band
   Cells openCells() const { return {open_[0], open_[1], open_[2]}; }
+  // Where `digit` may stand: its placed cells and its open candidates.
+  Cells cellsOf(int digit) const {
+    return {cells_[digit - 1][0], cells_[digit - 1][1], cells_[digit - 1][2]};
+  }
 
  private:
   using BandMask = bands::BandMask;
