@@ -85,9 +85,9 @@ class PatternCount {
       for (int r = 0; r < 9; ++r)
         if (rowCells_[r] & where_[d]) rows[k++] = r;
       first_[digits_] = total_;
-      if (k == missing_[d]) Generate(rows, k, 0, 0, where_[d]);  // else a row has no place for it
+      // A row without a place for the digit leaves it without a pattern.
+      if (k == missing_[d] && !Generate(rows, k, where_[d])) return false;
       count_[digits_] = total_ - first_[digits_];
-      if (count_[digits_] > kMostPerDigit) return false;
       none_ = count_[digits_] == 0;
       ++digits_;
     }
@@ -97,20 +97,34 @@ class PatternCount {
     return true;
   }
 
-  // One cell of rows[at] and of each later row, clear of `free`'s complement.
-  void Generate(const int* rows, int k, int at, CellSet chosen, CellSet free) {
-    if (at == k) {
-      patterns_[total_++] = chosen;
-      return;
+  // Row after row, every way to extend the partial patterns by a cell of the
+  // row clear of their columns and boxes; false once the digit has more than
+  // kMostPerDigit patterns.
+  bool Generate(const int* rows, int k, CellSet where) {
+    struct Partial {
+      CellSet chosen, free;
+    };
+    Partial a[4 * kMostPerDigit], b[4 * kMostPerDigit];
+    Partial* from = a;
+    Partial* to = b;
+    int n = 1;
+    a[0] = {0, where};
+    for (int at = 0; at < k && n > 0; ++at) {
+      const CellSet row = rowCells_[rows[at]];
+      int m = 0;
+      for (int i = 0; i < n; ++i) {
+        for (CellSet c = row & from[i].free; c != 0; c &= c - 1) {
+          if (m == 4 * kMostPerDigit) return false;
+          const int j = std::countr_zero(c);
+          to[m++] = {from[i].chosen | CellSet{1} << j, from[i].free & ~columnOrBox_[j]};
+        }
+      }
+      std::swap(from, to);
+      n = m;
     }
-    for (CellSet c = rowCells_[rows[at]] & free; c != 0; c &= c - 1) {
-      if (total_ - first_[digits_] > kMostPerDigit) return;
-      const int j = std::countr_zero(c);
-      const CellSet left = free & ~columnOrBox_[j];
-      bool dead = false;  // a later row left without a place
-      for (int r = at + 1; r < k; ++r) dead |= (rowCells_[rows[r]] & left) == 0;
-      if (!dead) Generate(rows, k, at + 1, chosen | CellSet{1} << j, left);
-    }
+    if (n > kMostPerDigit) return false;
+    for (int i = 0; i < n; ++i) patterns_[total_++] = from[i].chosen;
+    return true;
   }
 
   void Cover(int level, CellSet taken) {
