@@ -9,12 +9,23 @@ namespace varelo::fast {
 
 namespace {
 
-using CellSet = std::uint64_t;  // bit j: the j-th open cell in row-major order
-using PatternSet = std::uint64_t;  // bit k: a digit's k-th pattern
+using CellSet = std::uint32_t;     // bit j: the j-th open cell in row-major order
+using PatternSet = std::uint32_t;  // bit k: a digit's k-th pattern
+// Four cell sets side by side, for tests on four patterns at once.
+using FourSets = CellSet __attribute__((vector_size(16)));
 
-inline constexpr int kMostPerDigit = 64;  // patterns of one digit, one bit each
+static_assert(kTailCells <= 32);
+inline constexpr int kMostPerDigit = 32;  // patterns of one digit, one bit each
+inline constexpr int kMostPartials = 256;  // half-made patterns of one digit
 
-int BitCount(std::uint64_t x) {  // few bits, and no popcount instruction assumed
+// Bit 4 * i + lane in lane `lane` of entry i.
+constexpr FourSets kPatternBits[kMostPerDigit / 4] = {
+    {1u << 0, 1u << 1, 1u << 2, 1u << 3},     {1u << 4, 1u << 5, 1u << 6, 1u << 7},
+    {1u << 8, 1u << 9, 1u << 10, 1u << 11},   {1u << 12, 1u << 13, 1u << 14, 1u << 15},
+    {1u << 16, 1u << 17, 1u << 18, 1u << 19}, {1u << 20, 1u << 21, 1u << 22, 1u << 23},
+    {1u << 24, 1u << 25, 1u << 26, 1u << 27}, {1u << 28, 1u << 29, 1u << 30, 1u << 31}};
+
+int BitCount(std::uint32_t x) {  // few bits, and no popcount instruction assumed
   int n = 0;
   for (; x != 0; x &= x - 1) ++n;
   return n;
@@ -84,10 +95,9 @@ class PatternCount {
       int rows[9], k = 0;
       for (int r = 0; r < 9; ++r)
         if (rowCells_[r] & where_[d]) rows[k++] = r;
-      first_[digits_] = total_;
+      count_[digits_] = 0;
       // A row without a place for the digit leaves it without a pattern.
       if (k == missing_[d] && !Generate(rows, k, where_[d])) return false;
-      count_[digits_] = total_ - first_[digits_];
       none_ = count_[digits_] == 0;
       ++digits_;
     }
@@ -104,7 +114,7 @@ class PatternCount {
     struct Partial {
       CellSet chosen, free;
     };
-    Partial a[4 * kMostPerDigit], b[4 * kMostPerDigit];
+    Partial a[kMostPartials], b[kMostPartials];
     Partial* from = a;
     Partial* to = b;
     int n = 1;
@@ -114,7 +124,7 @@ class PatternCount {
       int m = 0;
       for (int i = 0; i < n; ++i) {
         for (CellSet c = row & from[i].free; c != 0; c &= c - 1) {
-          if (m == 4 * kMostPerDigit) return false;
+          if (m == kMostPartials) return false;
           const int j = std::countr_zero(c);
           to[m++] = {from[i].chosen | CellSet{1} << j, from[i].free & ~columnOrBox_[j]};
         }
@@ -123,22 +133,29 @@ class PatternCount {
       n = m;
     }
     if (n > kMostPerDigit) return false;
-    for (int i = 0; i < n; ++i) patterns_[total_++] = from[i].chosen;
+    FourSets* patterns = patterns_[digits_];
+    for (int i = 0; i < n; ++i) patterns[i / 4][i % 4] = from[i].chosen;
+    for (int i = n; i % 4 != 0; ++i) patterns[i / 4][i % 4] = 0;
+    count_[digits_] = n;
     return true;
   }
 
   void Cover(int level, CellSet taken) {
-    const int d = order_[level];
-    const CellSet* patterns = patterns_ + first_[d];
-    PatternSet fits = 0;  // without branches: which patterns miss `taken`
-    for (int k = 0; k < count_[d]; ++k)
-      fits |= PatternSet{(patterns[k] & taken) == 0} << k;
+    const int l = order_[level];
+    const FourSets* patterns = patterns_[l];
+    const FourSets four = {taken, taken, taken, taken};
+    FourSets fitting = {0, 0, 0, 0};  // without branches, four patterns a step
+    for (int i = 0; 4 * i < count_[l]; ++i)
+      fitting |= reinterpret_cast<FourSets>((patterns[i] & four) == 0) & kPatternBits[i];
+    PatternSet fits = (fitting[0] | fitting[1] | fitting[2] | fitting[3]) & ~(~PatternSet{1} << (count_[l] - 1));
     if (level == digits_ - 1) {
       found_ += BitCount(fits);
       return;
     }
-    for (; fits != 0 && found_ < limit_; fits &= fits - 1)
-      Cover(level + 1, taken | patterns[std::countr_zero(fits)]);
+    for (; fits != 0 && found_ < limit_; fits &= fits - 1) {
+      const int k = std::countr_zero(fits);
+      Cover(level + 1, taken | patterns[k / 4][k % 4]);
+    }
   }
 
   int cells_ = 0;
@@ -146,11 +163,10 @@ class PatternCount {
   CellSet columnOrBox_[kTailCells];
   CellSet where_[9] = {};  // [digit - 1]: the open cells that may hold it
   int missing_[9];         // [digit - 1]: rows without it
-  // The patterns of the digits still missing, digit after digit (one more
-  // than kMostPerDigit at most for each before MakePatterns gives up).
-  CellSet patterns_[9 * (kMostPerDigit + 1)];
-  int first_[9], count_[9], order_[9];
-  int digits_ = 0, total_ = 0;
+  // [l]: the patterns of the l-th digit still missing, four to an entry.
+  FourSets patterns_[9][kMostPerDigit / 4];
+  int count_[9], order_[9];
+  int digits_ = 0;
   bool none_ = false;  // a digit without a pattern
   std::int64_t found_ = 0, limit_ = 0;
 };

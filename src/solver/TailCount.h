@@ -12,7 +12,7 @@ namespace varelo::fast {
 
 // Open cells up to which CountTail is tried: measured on puzzles with
 // thousands of solutions, 30 to 36 do alike, 22 and 40 a tenth worse.
-inline constexpr int kTailCells = 33;
+inline constexpr int kTailCells = 32;
 
 // The completions of a settled `grid` with at most kTailCells open cells,
 // counted up to `limit`. Empty when a digit has so many ways to be placed
