@@ -1,6 +1,7 @@
 #include "solver/TailCount.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "solver/BitCompress.h"
@@ -24,6 +25,19 @@ constexpr FourSets kPatternBits[kMostPerDigit / 4] = {
     {1u << 8, 1u << 9, 1u << 10, 1u << 11},   {1u << 12, 1u << 13, 1u << 14, 1u << 15},
     {1u << 16, 1u << 17, 1u << 18, 1u << 19}, {1u << 20, 1u << 21, 1u << 22, 1u << 23},
     {1u << 24, 1u << 25, 1u << 26, 1u << 27}, {1u << 28, 1u << 29, 1u << 30, 1u << 31}};
+
+// Where a cell of a band lies, by its index in the band.
+struct Place {
+  unsigned char rowInBand, column, boxInBand;
+};
+constexpr std::array<Place, 27> MakePlaces() {
+  std::array<Place, 27> places{};
+  for (int i = 0; i < 27; ++i)
+    places[i] = {static_cast<unsigned char>(i / 9), static_cast<unsigned char>(i % 9),
+                 static_cast<unsigned char>(i % 9 / 3)};
+  return places;
+}
+constexpr std::array<Place, 27> kPlaces = MakePlaces();
 
 int BitCount(std::uint32_t x) {  // few bits, and no popcount instruction assumed
   int n = 0;
@@ -59,12 +73,13 @@ class PatternCount {
     CellSet columnCells[9] = {}, boxCells[9] = {};
     for (int b = 0; b < 3; ++b) {
       for (std::uint32_t bits = open[b]; bits != 0; bits &= bits - 1, ++cells_) {
-        const int p = b * 27 + std::countr_zero(bits);
-        columnOf[cells_] = static_cast<unsigned char>(p % 9);
-        boxOf[cells_] = static_cast<unsigned char>(p / 27 * 3 + p % 9 / 3);
+        const int i = std::countr_zero(bits);
         const CellSet cell = CellSet{1} << cells_;
-        rowCells_[p / 9] |= cell;
-        columnCells[columnOf[cells_]] |= cell;
+        const Place& at = kPlaces[i];
+        columnOf[cells_] = at.column;
+        boxOf[cells_] = static_cast<unsigned char>(3 * b + at.boxInBand);
+        rowCells_[3 * b + at.rowInBand] |= cell;
+        columnCells[at.column] |= cell;
         boxCells[boxOf[cells_]] |= cell;
       }
     }
@@ -93,8 +108,10 @@ class PatternCount {
     for (int d = 0; d < 9 && !none_; ++d) {
       if (missing_[d] == 0) continue;
       int rows[9], k = 0;
-      for (int r = 0; r < 9; ++r)
-        if (rowCells_[r] & where_[d]) rows[k++] = r;
+      for (int r = 0; r < 9; ++r) {  // without branches
+        rows[k] = r;
+        k += (rowCells_[r] & where_[d]) != 0;
+      }
       count_[digits_] = 0;
       // A row without a place for the digit leaves it without a pattern.
       if (k == missing_[d] && !Generate(rows, k, where_[d])) return false;
