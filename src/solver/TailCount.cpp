@@ -87,7 +87,8 @@ class PatternCount {
       columnOrBox_[j] = columnCells[columnOf[j]] | boxCells[boxOf[j]];
   }
 
-  // Where each digit may go, and how many rows still miss it.
+  // Where each digit may go. In a settled grid a row misses a digit just
+  // when one of its open cells may hold it, and so does a column.
   void IndexDigits(const CandidateGrid& grid) {
     const CandidateGrid::Cells open = grid.openCells();
     int offset = 0;
@@ -95,26 +96,18 @@ class PatternCount {
       const BitCompress compress(open[b]);
       for (int d = 0; d < 9; ++d) where_[d] |= CellSet{compress(grid.cellsOf(d + 1)[b])} << offset;
     }
-    for (int d = 0; d < 9; ++d) {
-      const CandidateGrid::Cells cells = grid.cellsOf(d + 1);
-      int placed = 0;
-      for (int b = 0; b < 3; ++b) placed += bands::Count(cells[b] & ~open[b]);
-      missing_[d] = 9 - placed;
-    }
   }
 
   // Every digit's patterns; false when a digit has more than kMostPerDigit.
   bool MakePatterns() {
     for (int d = 0; d < 9 && !none_; ++d) {
-      if (missing_[d] == 0) continue;
+      if (where_[d] == 0) continue;  // placed in every row
       int rows[9], k = 0;
       for (int r = 0; r < 9; ++r) {  // without branches
         rows[k] = r;
         k += (rowCells_[r] & where_[d]) != 0;
       }
-      count_[digits_] = 0;
-      // A row without a place for the digit leaves it without a pattern.
-      if (k == missing_[d] && !Generate(rows, k, where_[d])) return false;
+      if (!Generate(rows, k, where_[d])) return false;
       none_ = count_[digits_] == 0;
       ++digits_;
     }
@@ -179,7 +172,6 @@ class PatternCount {
   CellSet rowCells_[9] = {};
   CellSet columnOrBox_[kTailCells];
   CellSet where_[9] = {};  // [digit - 1]: the open cells that may hold it
-  int missing_[9];         // [digit - 1]: rows without it
   // [l]: the patterns of the l-th digit still missing, four to an entry.
   FourSets patterns_[9][kMostPerDigit / 4];
   int count_[9], order_[9];
