@@ -193,8 +193,8 @@ bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
   const auto board = [this, d](int b) -> BandMask& { return cells_[b][d]; };
   unsigned touched = changedBands;  // bands to look at for singles
   while (changedBands != 0) {
-    for (unsigned pending = changedBands; pending != 0; pending &= pending - 1) {
-      const int b = std::countr_zero(pending);
+    for (int b = 0; b < 3; ++b) {
+      if (!(changedBands >> b & 1)) continue;
       if ((board(b) &= RowsOnMatching(board(b))) == 0) return false;
     }
     const BandMask columns = bands::Columns(board(0)) | bands::Columns(board(1)) << 9 |
@@ -213,8 +213,8 @@ bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
     }
     touched |= changedBands;
     if (changedBands != 0) continue;
-    for (unsigned pending = touched; pending != 0; pending &= pending - 1) {
-      const int b = std::countr_zero(pending);
+    for (int b = 0; b < 3; ++b) {
+      if (!(touched >> b & 1)) continue;
       const BandMask band = board(b);
       const BandMask singles = (kTables.singleInRow[band & bands::kRow] |
                                 kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
