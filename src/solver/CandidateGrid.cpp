@@ -38,8 +38,8 @@ BandMask ColumnsOnMatching(BandMask columns) {
 }  // namespace
 
 CandidateGrid::CandidateGrid() {
-  for (auto& digit : cells_)
-    for (BandMask& band : digit) band = bands::kAllCells;
+  for (auto& band : cells_)
+    for (BandMask& digit : band) digit = bands::kAllCells;
   for (BandMask& band : open_) band = bands::kAllCells;
   for (BandMask& columns : stableColumns_) columns = bands::kAllCells;
 }
@@ -49,7 +49,7 @@ int CandidateGrid::digit(int p) const {
   const BandMask bit = 1u << bands::IndexInBand(p);
   if (open_[b] & bit) return 0;
   for (int d = 0; d < 9; ++d)
-    if (cells_[d][b] & bit) return d + 1;
+    if (cells_[b][d] & bit) return d + 1;
   return 0;
 }
 
@@ -57,7 +57,7 @@ DigitMask CandidateGrid::candidates(int p) const {
   const int b = bands::BandOf(p);
   const int i = bands::IndexInBand(p);
   DigitMask mask = 0;
-  for (int d = 0; d < 9; ++d) mask |= static_cast<DigitMask>((cells_[d][b] >> i & 1u) << d);
+  for (int d = 0; d < 9; ++d) mask |= static_cast<DigitMask>((cells_[b][d] >> i & 1u) << d);
   return mask;
 }
 
@@ -65,7 +65,7 @@ GridDigits CandidateGrid::digits() const {
   GridDigits out{};
   for (int b = 0; b < 3; ++b)
     for (int d = 0; d < 9; ++d)
-      for (BandMask placed = cells_[d][b] & ~open_[b]; placed != 0; placed &= placed - 1)
+      for (BandMask placed = cells_[b][d] & ~open_[b]; placed != 0; placed &= placed - 1)
         out[b * 27 + std::countr_zero(placed)] = static_cast<unsigned char>(d + 1);
   return out;
 }
@@ -77,10 +77,10 @@ int CandidateGrid::BranchCell() const {
   bool pairs = false;
   for (int b = 0; b < 3; ++b) {
     BandMask once = 0, twice = 0, thrice = 0;
-    for (const auto& digit : cells_) {
-      thrice |= twice & digit[b];
-      twice |= once & digit[b];
-      once |= digit[b];
+    for (const BandMask digit : cells_[b]) {
+      thrice |= twice & digit;
+      twice |= once & digit;
+      once |= digit;
     }
     fewest[b] = open_[b] & twice & ~thrice;
     pairs |= fewest[b] != 0;
@@ -112,8 +112,8 @@ bool CandidateGrid::FewestCandidates(BandMask (&fewest)[3]) const {
   for (int b = 0; b < 3; ++b) {
     fewest[b] = 0;
     BandMask sum[4] = {0, 0, 0, 0};  // bit k of every cell's count
-    for (const auto& digit : cells_) {
-      BandMask carry = digit[b] & open_[b];
+    for (const BandMask digit : cells_[b]) {
+      BandMask carry = digit & open_[b];
       for (BandMask& bit : sum) {
         const BandMask next = bit & carry;
         bit ^= carry;
@@ -137,21 +137,21 @@ bool CandidateGrid::FewestCandidates(BandMask (&fewest)[3]) const {
 
 unsigned CandidateGrid::Solve(int d, int b, BandMask cells, BandMask peers) {
   open_[b] &= ~cells;
-  const BandMask own = cells_[d][b];
+  const BandMask own = cells_[b][d];
   unsigned others = 0;  // bit e: digit e + 1 lost a cell
 #pragma GCC unroll 9
   for (int e = 0; e < 9; ++e) {
-    others |= static_cast<unsigned>((cells_[e][b] & cells) != 0) << e;
-    cells_[e][b] &= ~cells;
+    others |= static_cast<unsigned>((cells_[b][e] & cells) != 0) << e;
+    cells_[b][e] &= ~cells;
   }
-  cells_[d][b] = own & ~peers;
+  cells_[b][d] = own & ~peers;
   dirty_ |= kTables.everyThird[others & ~(1u << d)] << b;
   unsigned changed = static_cast<unsigned>((own & peers) != 0) << b;
   const BandMask columns = bands::InEveryRow(bands::Columns(cells));
   for (int other = 0; other < 3; ++other) {
     if (other == b) continue;
-    changed |= static_cast<unsigned>((cells_[d][other] & columns) != 0) << other;
-    cells_[d][other] &= ~columns;
+    changed |= static_cast<unsigned>((cells_[other][d] & columns) != 0) << other;
+    cells_[other][d] &= ~columns;
   }
   return changed;
 }
@@ -164,7 +164,7 @@ bool CandidateGrid::Place(int p, int digit) {
   const int b = bands::BandOf(p);
   const int i = bands::IndexInBand(p);
   const BandMask bit = 1u << i;
-  if (!(cells_[digit - 1][b] & bit)) return false;
+  if (!(cells_[b][digit - 1] & bit)) return false;
   if (open_[b] & bit) Assign(digit - 1, b, i);
   return true;
 }
@@ -174,11 +174,11 @@ bool CandidateGrid::Restrict(int p, DigitMask allowed) {
   const BandMask bit = 1u << bands::IndexInBand(p);
   bool left = false;
   for (int d = 0; d < 9; ++d) {
-    if (!(cells_[d][b] & bit)) continue;
+    if (!(cells_[b][d] & bit)) continue;
     if (allowed >> d & 1) {
       left = true;
     } else if (open_[b] & bit) {
-      cells_[d][b] &= ~bit;
+      cells_[b][d] &= ~bit;
       dirty_ |= 1u << (3 * d + b);
     }
   }
@@ -190,24 +190,24 @@ bool CandidateGrid::Restrict(int p, DigitMask allowed) {
 // out a cell. After both a row with a single cell means the digit has no
 // other place in that row, its box or its column: those cells are placed.
 bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
-  BandMask(&board)[3] = cells_[d];
+  const auto board = [this, d](int b) -> BandMask& { return cells_[b][d]; };
   unsigned touched = changedBands;  // bands to look at for singles
   while (changedBands != 0) {
     for (int b = 0; b < 3; ++b) {
       if (!(changedBands >> b & 1)) continue;
-      if ((board[b] &= RowsOnMatching(board[b])) == 0) return false;
+      if ((board(b) &= RowsOnMatching(board(b))) == 0) return false;
     }
-    const BandMask columns = bands::Columns(board[0]) | bands::Columns(board[1]) << 9 |
-                             bands::Columns(board[2]) << 18;
+    const BandMask columns = bands::Columns(board(0)) | bands::Columns(board(1)) << 9 |
+                             bands::Columns(board(2)) << 18;
     changedBands = 0;
     if (columns != stableColumns_[d]) {
       // The column pass sees only which columns each band still has.
       const BandMask keep = ColumnsOnMatching(columns);
       if (keep == 0) return false;
       for (int b = 0; b < 3; ++b) {
-        const BandMask kept = board[b] & bands::InEveryRow(keep >> (9 * b) & bands::kRow);
-        changedBands |= static_cast<unsigned>(kept != board[b]) << b;
-        board[b] = kept;
+        const BandMask kept = board(b) & bands::InEveryRow(keep >> (9 * b) & bands::kRow);
+        changedBands |= static_cast<unsigned>(kept != board(b)) << b;
+        board(b) = kept;
       }
       stableColumns_[d] = keep & columns;
     }
@@ -215,7 +215,7 @@ bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
     if (changedBands != 0) continue;
     for (int b = 0; b < 3; ++b) {
       if (!(touched >> b & 1)) continue;
-      const BandMask band = board[b];
+      const BandMask band = board(b);
       const BandMask singles = (kTables.singleInRow[band & bands::kRow] |
                                 kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
                                 kTables.singleInRow[band >> 18] << 18) & open_[b];
@@ -232,16 +232,16 @@ bool CandidateGrid::PlaceNakedSingles(bool& placed) {
   for (int b = 0; b < 3; ++b) {
     if (open_[b] == 0) continue;
     BandMask once = 0, twice = 0;
-    for (const auto& digit : cells_) {
-      twice |= once & digit[b];
-      once |= digit[b];
+    for (const BandMask digit : cells_[b]) {
+      twice |= once & digit;
+      once |= digit;
     }
     if (open_[b] & ~once) return false;
     const BandMask singles = open_[b] & ~twice;
     if (singles == 0) continue;
     placed = true;
     for (int d = 0; d < 9; ++d) {
-      const BandMask cells = cells_[d][b] & singles;
+      const BandMask cells = cells_[b][d] & singles;
       if (cells == 0) continue;
       BandMask peers = 0;
       for (BandMask rest = cells; rest != 0; rest &= rest - 1)

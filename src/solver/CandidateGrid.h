@@ -53,6 +53,10 @@ class CandidateGrid {
 
   using Cells = std::array<bands::BandMask, 3>;  // a set of cells, band by band
   Cells openCells() const { return {open_[0], open_[1], open_[2]}; }
+  // Where `digit` may stand: its placed cells and its open candidates.
+  Cells cellsOf(int digit) const {
+    return {cells_[0][digit - 1], cells_[1][digit - 1], cells_[2][digit - 1]};
+  }
 
  private:
   using BandMask = bands::BandMask;
@@ -66,7 +70,9 @@ class CandidateGrid {
   bool PlaceNakedSingles(bool& placed);
   bool FewestCandidates(BandMask (&fewest)[3]) const;
 
-  BandMask cells_[9][3];  // [digit - 1][band]: where the digit may stand, placed cells included
+  // [band][digit - 1]: where the digit may stand, placed cells included; a
+  // band's nine digits side by side, so a placement clears them in one sweep.
+  BandMask cells_[3][9];
   BandMask open_[3];      // cells not placed yet
   // Per digit, the columns each band held after its last column pass
   // (band b at bit 9 * b): the pass gives the same again while they stand.

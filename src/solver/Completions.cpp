@@ -26,8 +26,10 @@ struct Count {
 void Search(CandidateGrid& grid, Count& count) {
   if (!grid.Settle()) return;
   if (count.smallest == nullptr && grid.openCount() <= kTailCells) {
-    count.found += CountTail(grid, count.limit - count.found);
-    return;
+    if (const auto tail = CountTail(grid, count.limit - count.found)) {
+      count.found += *tail;
+      return;
+    }
   }
   const int p = grid.BranchCell();
   if (p < 0) {

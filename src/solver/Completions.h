@@ -1,8 +1,9 @@
 #pragma once
 // Depth-first search over a candidate grid: settle, branch on the cell with
 // the fewest candidates, recurse on a copy; a plain count hands the last few
-// open cells to CountTail. It finds and counts completions; the order in
-// which it meets them is its own, not the game's.
+// open cells to CountTail, which counts them digit by digit or hands them
+// back. It finds and counts completions; the order in which it meets them is
+// its own, not the game's.
 
 #include <cstdint>
 
