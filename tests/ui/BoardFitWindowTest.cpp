@@ -101,8 +101,12 @@ TEST_F(BoardFitWindowTest, EveryCellOfEveryLayoutIsOnTheClientAreaAndUnderNothin
       auto together = [](QRectF a, QRectF b) {
         return std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1;
       };
-      if (mode.order >= 2) EXPECT_TRUE(together(InClient(1, 81), InClient(2, 1))) << mode.action;
-      if (mode.order == 3) EXPECT_TRUE(together(InClient(2, 9), InClient(3, 73))) << mode.action;
+      if (mode.order >= 2) {
+        EXPECT_TRUE(together(InClient(1, 81), InClient(2, 1))) << mode.action;
+      }
+      if (mode.order == 3) {
+        EXPECT_TRUE(together(InClient(2, 9), InClient(3, 73))) << mode.action;
+      }
     }
   }
 }
@@ -135,7 +139,9 @@ TEST_F(BoardFitWindowTest, DrawnSmallerEveryCellFollowsThePointerAndTakesItsDigi
     const int order = board().comboOrder();
     for (int grid : GridsInPlay(order)) {
       // The single grid fits the smallest window as it is; the chains do not.
-      if (order > 0) ASSERT_LT(window->gridView(grid)->scale(), 1.0) << action;
+      if (order > 0) {
+        ASSERT_LT(window->gridView(grid)->scale(), 1.0) << action;
+      }
       int digit = 0;
       for (int n : {2, 41, 66, 77}) {
         pointer.at = QPoint(-1000000, -1000000);
