@@ -42,7 +42,7 @@ void FileMenu::Show(const FileOutcome& outcome) {
   else prompter_.Fail(outcome.message);
 }
 
-void FileMenu::mnufil_Click(int index) {
+void FileMenu::LoadFile(int index) {
   if (index <= 0) return prompter_.Inform(files_.PlacementHint());
   if (index > items_.size()) return;
   // The pending erase of a shown clash would cut a digit out of the loaded grids.

@@ -36,7 +36,7 @@ class FileMenu : public QObject {
 
   void BuildFileMenu();
   void HideFileMenu();
-  void mnufil_Click(int index);
+  void LoadFile(int index);
   void Save();  // Command5 and baocun
 
  signals:

@@ -76,8 +76,8 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
   mouse_ = std::make_unique<MouseInput>(controls_, state_, settings_, Through(links_.updateLevelArrows));
   keyboard_ = std::make_unique<KeyboardMap>(
       cursors_, *editor_, controls_, settings_, prompter_, window_,
-      KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { mouse_->ImgLa_Click(); },
-                    [this] { mouse_->ImgRa_Click(); }, [this] { completion_->AfterEntryCheck(); }});
+      KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { mouse_->PreviousLevel(); },
+                    [this] { mouse_->NextLevel(); }, [this] { completion_->AfterEntryCheck(); }});
   bank_ = new LevelBank(settings_, this);
   topBar_ = new TopBarSlide(controls_, this);
   solver_ = new SolveController(*this,
@@ -86,7 +86,7 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                                 this);
   files_ = new FileMenu(board_, controls_, prompter_,
                         FilesInUse(paths_),
-                        FileMenuHooks{[this] { solver_->Command3_Click(); },
+                        FileMenuHooks{[this] { solver_->ResetPuzzle(); },
                                       [this] { completion_->AfterEntryCheck(); },
                                       [this] { return conflicts_->anyEraseTimerRunning(); }},
                         this);
@@ -122,38 +122,44 @@ FilledGrid Game::GenerateGrid(const FillRequest& request) {
 
 Game::~Game() = default;
 
+// The one table from the names of the window's controls and menu items to
+// the game's operations.
 void Game::RegisterHandlers() {
   auto on = [this](const char* name, std::function<void()> action) {
     OnClick(QString::fromLatin1(name), [action = std::move(action)](int) { action(); });
   };
-  on("sjms", [this] { flow_->sjms_Click(); });
-  on("zhej", [this] { flow_->zhej_Click(); });
-  on("zhsj", [this] { flow_->zhsj_Click(); });
-  on("qjyj", [this] { flow_->qjyj_Click(); });
-  on("qjej", [this] { flow_->qjej_Click(); });
-  on("qjsj", [this] { flow_->qjsj_Click(); });
-  on("Command1", [this] { flow_->Command1_Click(); });
-  on("Imgcol", [this] { editor_->Imgcol_Click(); });
-  on("Imgcle", [this] { editor_->Imgcle_Click(); });
-  on("ImgLa", [this] { mouse_->ImgLa_Click(); });
-  on("ImgRa", [this] { mouse_->ImgRa_Click(); });
-  on("Lbltishi", [this] { mouse_->Lbltishi_Click(); });
+  on("sjms", [this] { flow_->StartRandom(); });
+  on("zhej", [this] { flow_->StartCombination(2); });
+  on("zhsj", [this] { flow_->StartCombination(3); });
+  on("qjyj", [this] { flow_->EnterSolveMode(0); });
+  on("qjej", [this] { flow_->EnterSolveMode(2); });
+  on("qjsj", [this] { flow_->EnterSolveMode(3); });
+  on("Command1", [this] { flow_->Restart(); });
+  on("Command2", [this] { solver_->PressSolveButton(); });
+  on("Command3", [this] { solver_->ResetPuzzle(); });
+  on("Command4", [this] { solver_->ClearResults(); });
+  on("qxqj", [this] { solver_->CancelSolve(); });
+  on("Imgcol", [this] { editor_->ToggleWritingTool(); });
+  on("Imgcle", [this] { editor_->ErasePencilEntries(); });
+  on("ImgLa", [this] { mouse_->PreviousLevel(); });
+  on("ImgRa", [this] { mouse_->NextLevel(); });
+  on("Lbltishi", [this] { mouse_->CycleHintColour(); });
   on("tuichu", [this] { window_.requestClose(); });
   on("wenjian", [this] { files_->BuildFileMenu(); });
   on("baocun", [this] { files_->Save(); });
   on("Command5", [this] { files_->Save(); });
-  OnClick(QStringLiteral("mnufil"), [this](int index) { files_->mnufil_Click(index); });
+  OnClick(QStringLiteral("mnufil"), [this](int index) { files_->LoadFile(index); });
   on("xuanxiang", [this] { window_.openOptions(); });
   on("yxgz", [this] { window_.openRules(); });
   on("guanyu", [this] { window_.openAbout(); });
-  OnClick(QStringLiteral("mnuLevels"), [this](int index) { flow_->mnuLevels_Click(index); });
+  OnClick(QStringLiteral("mnuLevels"), [this](int index) { flow_->StartMission(index + 1); });
   OnClick(QStringLiteral("LblBegin"), [this](int index) {
     switch (index) {
       case 3: return window_.openOptions();
       case 4: return window_.openRules();
       case 5: return window_.openAbout();
       case 6: return window_.requestClose();
-      default: return flow_->LblBegin_Click(index);
+      default: return flow_->StartScreenEntry(index);
     }
   });
 }

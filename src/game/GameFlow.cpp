@@ -95,11 +95,10 @@ void GameFlow::EnterPlayingMode(int order) {
   controls_.setVisible(QStringLiteral("Imgcol"), true);
   controls_.setVisible(QStringLiteral("Imgcle"), true);
   SetClock(order);
-  Command1_Click();
+  Restart();
 }
 
-void GameFlow::mnuLevels_Click(int index) {
-  const int level = index + 1;
+void GameFlow::StartMission(int level) {
   LeaveCurrentGame(true);
   board_.clearGridEntries(0);
   state_.EnterMission(level);
@@ -109,7 +108,7 @@ void GameFlow::mnuLevels_Click(int index) {
   EnterPlayingMode(0);
 }
 
-void GameFlow::sjms_Click() {
+void GameFlow::StartRandom() {
   LeaveCurrentGame(true);
   board_.clearGridEntries(0);
   state_.EnterRandom();
@@ -125,15 +124,15 @@ void GameFlow::PrepareCombinationGrids(int order) {
   board_.setInk(2, 1, colours::kBlack);
 }
 
-void GameFlow::EnterCombination(int order) {
+void GameFlow::StartCombination(int order) {
   LeaveCurrentGame(true);
   PrepareCombinationGrids(order);
-  state_.EnterCombination(order);
+  state_.StartCombination(order);
   ShowHintCaptionOf(GameMode::Combination);
   EnterPlayingMode(order);
 }
 
-void GameFlow::Command1_Click() {
+void GameFlow::Restart() {
   if (conflicts_.anyEraseTimerRunning()) return;
   for (int grid : GridsInPlay(board_.comboOrder())) controls_.setVisible(ctl::PicMis(grid), false);
   editor_.SetPen();
@@ -161,7 +160,7 @@ void GameFlow::StartDeferredRestart() { restartTimer_->start(); }
 // would wait for it.
 void GameFlow::RestartNow() {
   conflicts_.EraseNow();
-  Command1_Click();
+  Restart();
 }
 
 void GameFlow::EnterSolveMode(int order) {
@@ -208,7 +207,7 @@ void GameFlow::StartFromStartScreen(int order) {
   setup_.NewPuzzle();
 }
 
-void GameFlow::LblBegin_Click(int index) {
+void GameFlow::StartScreenEntry(int index) {
   const bool playing = index >= 7 && index <= 10;
   const bool solving = index >= 12 && index <= 14;
   if (!playing && !solving) return;
@@ -236,7 +235,7 @@ void GameFlow::LblBegin_Click(int index) {
       return StartFromStartScreen(0);
     default: {
       const int order = index == 9 ? 2 : 3;
-      state_.EnterCombination(order);
+      state_.StartCombination(order);
       ShowHintCaptionOf(GameMode::Combination);
       return StartFromStartScreen(order);
     }

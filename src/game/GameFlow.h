@@ -40,20 +40,17 @@ class GameFlow : public QObject {
            GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
            Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
 
-  // Menu entries.
-  void mnuLevels_Click(int index);
-  void sjms_Click();
-  void zhej_Click() { EnterCombination(2); }
-  void zhsj_Click() { EnterCombination(3); }
-  void qjyj_Click() { EnterSolveMode(0); }
-  void qjej_Click() { EnterSolveMode(2); }
-  void qjsj_Click() { EnterSolveMode(3); }
+  // The games the menus start. `order` is the board's: 0 for a single grid.
+  void StartMission(int level);
+  void StartRandom();
+  void StartCombination(int order);
+  void EnterSolveMode(int order);
 
   // Start-screen entries 7..10 and 12..14.
-  void LblBegin_Click(int index);
+  void StartScreenEntry(int index);
 
   // Restart of the current playing game (ignored while a conflict shows).
-  void Command1_Click();
+  void Restart();
   // The hint field from the setting `color`.
   void ShowHintCaption();
   // Restart once the Options dialog has closed.
@@ -64,8 +61,6 @@ class GameFlow : public QObject {
   void LeaveCurrentGame(bool playing);
   void ShowLoading();
   void EnterPlayingMode(int order);
-  void EnterCombination(int order);
-  void EnterSolveMode(int order);
   void PrepareCombinationGrids(int order);
   void TakeInputIn(int order);
   void ShowHintCaptionOf(GameMode mode);

@@ -62,17 +62,13 @@ SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
   connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::Timer15_Timer);
   connect(&runner_, &SolveRunner::finished, this, &SolveController::OnRunFinished);
 
-  game.OnClick(ctl::Command(2), [this](int) { Command2_Click(); });
-  game.OnClick(ctl::Command(3), [this](int) { Command3_Click(); });
-  game.OnClick(ctl::Command(4), [this](int) { Command4_Click(); });
-  game.OnClick(QStringLiteral("qxqj"), [this](int) { qxqj_Click(); });
 }
 
 int SolveController::WatchdogDelaySeconds(const QDate& date) {
   return date.month() >= 6 && date.month() <= 8 ? 15 : 8;
 }
 
-void SolveController::Command2_Click() {
+void SolveController::PressSolveButton() {
   if (hooks_.conflictShown && hooks_.conflictShown()) return;
   switch (gameState_.solvePhase()) {
     case SolvePhase::Ready: return Solve();
@@ -81,15 +77,15 @@ void SolveController::Command2_Click() {
   }
 }
 
-void SolveController::qxqj_Click() {
-  if (gameState_.solvePhase() == SolvePhase::Running) Command2_Click();
+void SolveController::CancelSolve() {
+  if (gameState_.solvePhase() == SolvePhase::Running) PressSolveButton();
 }
 
 void SolveController::Solve() {
   gameState_.setSolvePhase(SolvePhase::Running);
   controls_.setEnabled(ctl::Command(3), false);
   controls_.setEnabled(ctl::Command(4), false);
-  Command4_Click();  // no solver digit of an earlier run stays
+  ClearResults();  // no solver digit of an earlier run stays
   hintTimer_->stop();
   BeginRun();
   session_.StartFresh();  // Solving, SolutionCount 0, WorkGrid 1, corners 0
@@ -127,7 +123,7 @@ void SolveController::Cancel() {
   controls_.setEnabled(ctl::Command(3), true);
   ShowTimedHint(kCancelled);
   watchdog_->stop();
-  Command4_Click();
+  ClearResults();
   StopBusyBar();
   ToggleSolveUi(false);
   ShowComboDigits();
@@ -166,13 +162,13 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), true);
   controls_.setEnabled(ctl::Command(3), true);
-  Command4_Click();
+  ClearResults();
   if (controls_.isVisible(QStringLiteral("qxqj"))) ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
 }
 
-void SolveController::Command3_Click() {
+void SolveController::ResetPuzzle() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       board_.clearEntry(grid, n);
@@ -187,7 +183,7 @@ void SolveController::Command3_Click() {
   SetSolveGridsEditable(true);
 }
 
-void SolveController::Command4_Click() {
+void SolveController::ClearResults() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       // The solver's digits are its Fixed entries, drawn in blue. Blue ink

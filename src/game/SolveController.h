@@ -36,7 +36,6 @@ class SolveController : public QObject {
   Q_OBJECT
 
  public:
-  // Registers the handlers of Command2, Command3, Command4 and qxqj on `game`.
   SolveController(Game& game, SolveHooks hooks, QObject* parent = nullptr);
 
   SearchState& search() { return state_; }
@@ -52,11 +51,14 @@ class SolveController : public QObject {
   // June to August, 8 otherwise.
   static int WatchdogDelaySeconds(const QDate& date);
 
+  // Command2: solve, cancel the run or find the next solution, as its
+  // caption (the solve phase) says.
+  void PressSolveButton();
+  void ResetPuzzle();   // Command3
+  void ClearResults();  // Command4
+  void CancelSolve();   // qxqj: cancels a run under way
+
  public slots:
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void qxqj_Click();
   void Timer6_Timer();
   void Timer7_Timer();
   void Timer15_Timer();

@@ -86,13 +86,13 @@ void CellEditor::EraseDigit() {
 
 EntryKind CellEditor::writingTool() const { return state_.tool(); }
 
-void CellEditor::Imgcol_Click() {
+void CellEditor::ToggleWritingTool() {
   state_.setTool(state_.tool() == EntryKind::Pen ? EntryKind::Pencil : EntryKind::Pen);
 }
 
 void CellEditor::SetPen() { state_.setTool(EntryKind::Pen); }
 
-void CellEditor::Imgcle_Click() {
+void CellEditor::ErasePencilEntries() {
   for (int n = 1; n <= kCellsPerGrid; ++n) {
     for (int grid = 0; grid < kGridCount; ++grid) {
       if (board_.kind(grid, n) != EntryKind::Pencil || !board_.gridEditable(grid)) continue;

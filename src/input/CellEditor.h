@@ -29,8 +29,8 @@ class CellEditor {
   void EnterDigit(int digit);
   void EraseDigit();
 
-  void Imgcol_Click();  // switch between pen and pencil
-  void Imgcle_Click();  // clear every pencil entry of the grids that take input
+  void ToggleWritingTool();  // switch between pen and pencil
+  void ErasePencilEntries();  // clear every pencil entry of the grids that take input
 
   EntryKind writingTool() const;
   void SetPen();  // every game start and restart writes with the pen

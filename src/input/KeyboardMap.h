@@ -20,8 +20,8 @@ class WindowPort;
 
 struct KeyboardHooks {
   std::function<bool()> pointerOverMainGrid;
-  std::function<void()> levelDown;  // ImgLa_Click
-  std::function<void()> levelUp;    // ImgRa_Click
+  std::function<void()> levelDown;  // PreviousLevel
+  std::function<void()> levelUp;    // NextLevel
   std::function<void()> afterEntryCheck;
 };
 

@@ -30,7 +30,7 @@ void MouseInput::StepLevel(int delta) {
   if (updateLevelArrows_) updateLevelArrows_();
 }
 
-void MouseInput::Lbltishi_Click() {
+void MouseInput::CycleHintColour() {
   const Rgb next = NextHintColour(controls_.colour(kHintLine));
   controls_.setColour(kHintLine, next);
   settings_.Write(SettingKey::HintLineColour, static_cast<long long>(next.ToValue()));

@@ -18,9 +18,9 @@ class MouseInput {
   MouseInput(Controls& controls, GameState& state, SettingsStore& settings,
              std::function<void()> updateLevelArrows);
 
-  void ImgLa_Click() { StepLevel(-1); }
-  void ImgRa_Click() { StepLevel(+1); }
-  void Lbltishi_Click();
+  void PreviousLevel() { StepLevel(-1); }
+  void NextLevel() { StepLevel(+1); }
+  void CycleHintColour();
 
  private:
   void StepLevel(int delta);

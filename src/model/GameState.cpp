@@ -43,7 +43,7 @@ std::optional<int> GameState::missionLevel() const {
 
 void GameState::EnterMission(int level) { EnterMode(GameMode::Mission, 0, level); }
 void GameState::EnterRandom() { EnterMode(GameMode::Random, 0, 0); }
-void GameState::EnterCombination(int order) { EnterMode(GameMode::Combination, order, 0); }
+void GameState::StartCombination(int order) { EnterMode(GameMode::Combination, order, 0); }
 void GameState::EnterSolve(int order) { EnterMode(GameMode::Solve, order, 0); }
 
 void GameState::EnterMode(GameMode mode, int order, int level) {

@@ -52,7 +52,7 @@ class GameState : public QObject {
   std::optional<int> missionLevel() const;
   void EnterMission(int level);
   void EnterRandom();
-  void EnterCombination(int order);
+  void StartCombination(int order);
   void EnterSolve(int order);
 
   // The difficulty the top bar names (1..4), none before the first one.

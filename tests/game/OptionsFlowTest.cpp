@@ -93,7 +93,7 @@ TEST_F(OptionsFlowTest, ADifficultyChangeRestartsOnceTheDialogHasClosed) {
   EXPECT_EQ(h.Top(3), QStringLiteral("困难"));
 
   RestartTimer()->stop();
-  h.game.flow().Command1_Click();  // what Timer10's tick does
+  h.game.flow().Restart();  // what Timer10's tick does
   EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
   EXPECT_EQ(Clock(), "05|:|00");
 }

@@ -90,7 +90,7 @@ class PuzzleSetupTest : public ::testing::Test {
   }
   void StartCombination(int order, const char* givensSetting) {
     settings.store().Write(SettingKey::Givens, QString::fromUtf8(givensSetting));
-    state.EnterCombination(order);
+    state.StartCombination(order);
     board.setComboOrder(order);
     setup.NewPuzzle();
   }

@@ -123,7 +123,7 @@ TEST_F(EditingTest, PenAndPencilWriteOverEachOther) {
   EXPECT_EQ(board.ink(0, 10), colours::kBlue);
   EXPECT_EQ(controls.toolTip(QStringLiteral("Imgcol")), texts::kPen);
 
-  editor.Imgcol_Click();
+  editor.ToggleWritingTool();
   EXPECT_EQ(controls.toolTip(QStringLiteral("Imgcol")), texts::kPencil);
   EXPECT_EQ(controls.text(QStringLiteral("Imgcol")), QStringLiteral("ImgGrayPen"));
   Type(0, 10, 8);
@@ -131,7 +131,7 @@ TEST_F(EditingTest, PenAndPencilWriteOverEachOther) {
   EXPECT_EQ(board.kind(0, 10), EntryKind::Pencil);
   EXPECT_EQ(board.ink(0, 10), colours::kPencilGrey);
 
-  editor.Imgcol_Click();
+  editor.ToggleWritingTool();
   Type(0, 10, 2);
   EXPECT_EQ(board.kind(0, 10), EntryKind::Pen);
   EXPECT_EQ(board.ink(0, 10), colours::kBlue);
@@ -184,7 +184,7 @@ TEST_F(EditingTest, AClashIsMarkedLockedAndWithdrawnAfterItsTick) {
 }
 
 TEST_F(EditingTest, APencilClashIsWithdrawnAndOtherInksComeBack) {
-  editor.Imgcol_Click();
+  editor.ToggleWritingTool();
   Type(0, 12, 6);  // a pencil 6 at r2c3
   Type(0, 15, 6);  // r2c6: same row
   EXPECT_EQ(board.ink(0, 12), colours::kRed);
@@ -259,13 +259,13 @@ TEST_F(EditingTest, GridTwosCellNineIsSharedOnlyInOrderThree) {
 
 TEST_F(EditingTest, TheEraserClearsPencilEntriesExceptInALockedGrid) {
   UseCombination(2);
-  editor.Imgcol_Click();
+  editor.ToggleWritingTool();
   Type(1, 5, 1);
   Type(2, 5, 2);
   editor.SetPen();
   Type(1, 6, 3);
   board.setGridEditable(2, false);  // as while a conflict shows there
-  editor.Imgcle_Click();
+  editor.ErasePencilEntries();
   EXPECT_EQ(board.digit(1, 5), 0);
   EXPECT_EQ(board.kind(1, 5), EntryKind::Pen);
   EXPECT_EQ(board.digit(1, 6), 3) << "pen entries stay";

@@ -219,7 +219,7 @@ TEST_F(RandomPlayFindingsTest, ClearingResultsKeepsATypedCornerInBothGrids) {
   PointAt(2, 9);
   Digit(4);
   ASSERT_EQ(board().digit(3, 73), 4);
-  solver().Command4_Click();
+  solver().ClearResults();
   EXPECT_EQ(board().digit(2, 9), 4);
   EXPECT_EQ(board().digit(3, 73), 4);
 }

@@ -6,6 +6,7 @@
 
 #include "core/Board.h"
 #include "game/Game.h"
+#include "game/GameFlow.h"
 #include "game/Headless.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
@@ -69,12 +70,11 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
   game.levelBank().Timer18_Timer();
 
   if (options.level) {
-    game.Click(QStringLiteral("mnuLevels(%1)").arg(*options.level - 1));
+    game.flow().StartMission(*options.level);
     PrintGivens(game.board(), 0, out);
   } else {
-    game.Click(options.order == 1   ? QStringLiteral("sjms")
-               : options.order == 2 ? QStringLiteral("zhej")
-                                    : QStringLiteral("zhsj"));
+    if (options.order == 1) game.flow().StartRandom();
+    else game.flow().StartCombination(options.order);
     for (int grid : GridsInPlay(options.order == 1 ? 0 : options.order)) {
       if (grid > 1) out << ' ';
       PrintGivens(game.board(), grid, out);
