@@ -20,7 +20,7 @@
 namespace varelo {
 
 namespace {
-const QString kPointer = QStringLiteral("Imgpt");
+const QString kPointer = ctl::kImgpt;
 // The pointer bobs between these heights above the restart button's top.
 constexpr int kPointerHigh = 600;
 constexpr int kPointerLow = 480;
@@ -33,7 +33,7 @@ Completion::Completion(Board& board, Controls& controls, GameState& state, Start
     : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), prompter_(prompter),
       settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
       pointerTimer_(new QTimer(this)) {
-  pointerTimer_->setObjectName(QStringLiteral("Timer17"));
+  pointerTimer_->setObjectName(ctl::kTimer17);
   pointerTimer_->setInterval(22);
   connect(pointerTimer_, &QTimer::timeout, this, &Completion::Timer17_Timer);
 }

@@ -6,8 +6,8 @@
 namespace varelo {
 
 namespace {
-const QString kSubmenu = QStringLiteral("wenjian");
-const QString kSeparator = QStringLiteral("mnucav6");
+const QString kSubmenu = ctl::kWenjian;
+const QString kSeparator = ctl::kMnucav6;
 const QString kNone = QStringLiteral("mnufil(0)");
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "core/ControlNames.h"
 #include "game/Completion.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
@@ -125,35 +126,35 @@ Game::~Game() = default;
 // The one table from the names of the window's controls and menu items to
 // the game's operations.
 void Game::RegisterHandlers() {
-  auto on = [this](const char* name, std::function<void()> action) {
-    OnClick(QString::fromLatin1(name), [action = std::move(action)](int) { action(); });
+  auto on = [this](const QString& name, std::function<void()> action) {
+    OnClick(name, [action = std::move(action)](int) { action(); });
   };
-  on("sjms", [this] { flow_->StartRandom(); });
-  on("zhej", [this] { flow_->StartCombination(2); });
-  on("zhsj", [this] { flow_->StartCombination(3); });
-  on("qjyj", [this] { flow_->EnterSolveMode(0); });
-  on("qjej", [this] { flow_->EnterSolveMode(2); });
-  on("qjsj", [this] { flow_->EnterSolveMode(3); });
-  on("Command1", [this] { flow_->Restart(); });
-  on("Command2", [this] { solver_->PressSolveButton(); });
-  on("Command3", [this] { solver_->ResetPuzzle(); });
-  on("Command4", [this] { solver_->ClearResults(); });
-  on("qxqj", [this] { solver_->CancelSolve(); });
-  on("Imgcol", [this] { editor_->ToggleWritingTool(); });
-  on("Imgcle", [this] { editor_->ErasePencilEntries(); });
-  on("ImgLa", [this] { mouse_->PreviousLevel(); });
-  on("ImgRa", [this] { mouse_->NextLevel(); });
-  on("Lbltishi", [this] { mouse_->CycleHintColour(); });
-  on("tuichu", [this] { window_.requestClose(); });
-  on("wenjian", [this] { files_->BuildFileMenu(); });
-  on("baocun", [this] { files_->Save(); });
-  on("Command5", [this] { files_->Save(); });
-  OnClick(QStringLiteral("mnufil"), [this](int index) { files_->LoadFile(index); });
-  on("xuanxiang", [this] { window_.openOptions(); });
-  on("yxgz", [this] { window_.openRules(); });
-  on("guanyu", [this] { window_.openAbout(); });
-  OnClick(QStringLiteral("mnuLevels"), [this](int index) { flow_->StartMission(index + 1); });
-  OnClick(QStringLiteral("LblBegin"), [this](int index) {
+  on(ctl::kSjms, [this] { flow_->StartRandom(); });
+  on(ctl::kZhej, [this] { flow_->StartCombination(2); });
+  on(ctl::kZhsj, [this] { flow_->StartCombination(3); });
+  on(ctl::kQjyj, [this] { flow_->EnterSolveMode(0); });
+  on(ctl::kQjej, [this] { flow_->EnterSolveMode(2); });
+  on(ctl::kQjsj, [this] { flow_->EnterSolveMode(3); });
+  on(ctl::Command(1), [this] { flow_->Restart(); });
+  on(ctl::Command(2), [this] { solver_->PressSolveButton(); });
+  on(ctl::Command(3), [this] { solver_->ResetPuzzle(); });
+  on(ctl::Command(4), [this] { solver_->ClearResults(); });
+  on(ctl::kQxqj, [this] { solver_->CancelSolve(); });
+  on(ctl::kImgcol, [this] { editor_->ToggleWritingTool(); });
+  on(ctl::kImgcle, [this] { editor_->ErasePencilEntries(); });
+  on(ctl::kImgLa, [this] { mouse_->PreviousLevel(); });
+  on(ctl::kImgRa, [this] { mouse_->NextLevel(); });
+  on(ctl::kLbltishi, [this] { mouse_->CycleHintColour(); });
+  on(ctl::kTuichu, [this] { window_.requestClose(); });
+  on(ctl::kWenjian, [this] { files_->BuildFileMenu(); });
+  on(ctl::kBaocun, [this] { files_->Save(); });
+  on(ctl::Command(5), [this] { files_->Save(); });
+  OnClick(ctl::kMnufil, [this](int index) { files_->LoadFile(index); });
+  on(ctl::kXuanxiang, [this] { window_.openOptions(); });
+  on(ctl::kYxgz, [this] { window_.openRules(); });
+  on(ctl::kGuanyu, [this] { window_.openAbout(); });
+  OnClick(ctl::kMnuLevels, [this](int index) { flow_->StartMission(index + 1); });
+  OnClick(ctl::kLblBegin, [this](int index) {
     switch (index) {
       case 3: return window_.openOptions();
       case 4: return window_.openRules();
@@ -167,7 +168,7 @@ void Game::RegisterHandlers() {
 void Game::Load() {
   random_.ReseedFromClock();
   const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
-  controls_.setColour(QStringLiteral("Lbltishi"), Rgb::FromValue(colour));
+  controls_.setColour(ctl::kLbltishi, Rgb::FromValue(colour));
   state_.setResumeLevel(bank_->LoadLevelBank());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "core/ControlNames.h"
 #include "model/GameState.h"
 #include "model/Prompter.h"
 #include "game/TimeBar.h"
@@ -12,7 +13,7 @@ namespace varelo {
 GameClock::GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompter& prompter, QObject* parent)
     : QObject(parent), state_(state), bar_(bar), window_(window), prompter_(prompter),
       timer_(new QTimer(this)) {
-  timer_->setObjectName(QStringLiteral("Timer8"));
+  timer_->setObjectName(ctl::kTimer8);
   timer_->setInterval(500);
   connect(timer_, &QTimer::timeout, this, &GameClock::Timer8_Timer);
   // After a resize the bar shows the share of the limit that is left.

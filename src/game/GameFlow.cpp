@@ -26,7 +26,7 @@ GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNoti
     : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
       clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion),
       hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
-  restartTimer_->setObjectName(QStringLiteral("Timer10"));
+  restartTimer_->setObjectName(ctl::kTimer10);
   restartTimer_->setInterval(1);
   restartTimer_->setSingleShot(true);
   connect(restartTimer_, &QTimer::timeout, this, &GameFlow::RestartNow);
@@ -59,8 +59,8 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   conflicts_.EraseNow();
   for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.Hide();
-  controls_.setVisible(QStringLiteral("ImgLa"), false);
-  controls_.setVisible(QStringLiteral("ImgRa"), false);
+  controls_.setVisible(ctl::kImgLa, false);
+  controls_.setVisible(ctl::kImgRa, false);
   if (playing) ShowLoading();
 
   for (int grid = 0; grid < kGridCount; ++grid) {
@@ -71,8 +71,8 @@ void GameFlow::LeaveCurrentGame(bool playing) {
 
   clock_.ResetBar();
   editor_.SetPen();
-  controls_.setVisible(QStringLiteral("Lbltishi"), false);
-  controls_.setText(QStringLiteral("Lbltishi"), QString());
+  controls_.setVisible(ctl::kLbltishi, false);
+  controls_.setText(ctl::kLbltishi, QString());
 
   if (!playing) return;
   controls_.setVisible(ctl::Command(1), true);
@@ -92,8 +92,8 @@ void GameFlow::TakeInputIn(int order) {
 void GameFlow::EnterPlayingMode(int order) {
   board_.setComboOrder(order);
   TakeInputIn(order);
-  controls_.setVisible(QStringLiteral("Imgcol"), true);
-  controls_.setVisible(QStringLiteral("Imgcle"), true);
+  controls_.setVisible(ctl::kImgcol, true);
+  controls_.setVisible(ctl::kImgcle, true);
   SetClock(order);
   Restart();
 }
@@ -185,8 +185,8 @@ void GameFlow::EnterSolveMode(int order) {
   clock_.setTimeLimitSeconds(0);
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
 
-  controls_.setVisible(QStringLiteral("Imgcol"), false);
-  controls_.setVisible(QStringLiteral("Imgcle"), false);
+  controls_.setVisible(ctl::kImgcol, false);
+  controls_.setVisible(ctl::kImgcle, false);
   controls_.setVisible(ctl::Command(1), false);
   for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), true);
   state_.setSolvePhase(SolvePhase::Ready);
@@ -214,8 +214,8 @@ void GameFlow::StartScreenEntry(int index) {
   if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
 
   for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
-  controls_.setVisible(QStringLiteral("ImgLa"), false);
-  controls_.setVisible(QStringLiteral("ImgRa"), false);
+  controls_.setVisible(ctl::kImgLa, false);
+  controls_.setVisible(ctl::kImgRa, false);
   ShowLoading();
 
   switch (index) {

@@ -185,8 +185,8 @@ void PuzzleSetup::OpenGame() {
   notice_.Hide();
   controls_.setVisible(ctl::Command(1), true);
   controls_.setEnabled(ctl::Command(1), true);
-  controls_.setVisible(QStringLiteral("Imgcol"), true);
-  controls_.setVisible(QStringLiteral("Imgcle"), true);
+  controls_.setVisible(ctl::kImgcol, true);
+  controls_.setVisible(ctl::kImgcle, true);
 
   ShowLayout(board_, controls_, cursors_);
   clock_.ResetBar();

@@ -15,7 +15,7 @@ namespace varelo {
 
 namespace {
 
-const QString kHintLine = QStringLiteral("Lbltishi");
+const QString kHintLine = ctl::kLbltishi;
 const QString kSolving = QStringLiteral("求解中，请稍后……");
 const QString kCancelled = QStringLiteral("求解已取消。");
 const QString kNoSolution = QStringLiteral("此数独无解！");
@@ -34,9 +34,9 @@ QString WatchdogQuestion(int seconds) {
          QString::number(seconds) + QStringLiteral("秒钟后继续。");
 }
 
-QTimer* NamedTimer(QObject* parent, const char* name, int interval, bool singleShot) {
+QTimer* NamedTimer(QObject* parent, QLatin1String name, int interval, bool singleShot) {
   auto* timer = new QTimer(parent);
-  timer->setObjectName(QString::fromLatin1(name));
+  timer->setObjectName(name);
   timer->setInterval(interval);
   timer->setSingleShot(singleShot);
   return timer;
@@ -54,9 +54,9 @@ SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
       bar_(game.timeBar()),
       hooks_(std::move(hooks)),
       session_(board_, state_),
-      hintTimer_(NamedTimer(this, "Timer6", kHintMs, true)),
-      watchdog_(NamedTimer(this, "Timer7", kWatchdogMs, false)),
-      busyBarTimer_(NamedTimer(this, "Timer15", kBusyBarMs, false)) {
+      hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
+      watchdog_(NamedTimer(this, ctl::kTimer7, kWatchdogMs, false)),
+      busyBarTimer_(NamedTimer(this, ctl::kTimer15, kBusyBarMs, false)) {
   connect(hintTimer_, &QTimer::timeout, this, &SolveController::Timer6_Timer);
   connect(watchdog_, &QTimer::timeout, this, &SolveController::Timer7_Timer);
   connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::Timer15_Timer);
@@ -163,7 +163,7 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   controls_.setEnabled(ctl::Command(2), true);
   controls_.setEnabled(ctl::Command(3), true);
   ClearResults();
-  if (controls_.isVisible(QStringLiteral("qxqj"))) ToggleSolveUi(false);
+  if (controls_.isVisible(ctl::kQxqj)) ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
 }
@@ -254,12 +254,12 @@ void SolveController::StopBusyBar() {
 }
 
 void SolveController::ToggleSolveUi(bool solving) {
-  controls_.setVisible(QStringLiteral("qxqj"), solving);
-  controls_.setVisible(QStringLiteral("mnucav5"), solving);
-  for (const char* name : {"cssd", "zhsd", "qjsd", "xuanxiang", "Command5"})
-    controls_.setEnabled(QString::fromLatin1(name), !solving);
-  controls_.setVisible(QStringLiteral("wenjian"), !solving);
-  controls_.setVisible(QStringLiteral("mnucav6"), !solving);
+  controls_.setVisible(ctl::kQxqj, solving);
+  controls_.setVisible(ctl::kMnucav5, solving);
+  for (const QString& name : {QString(ctl::kCssd), QString(ctl::kZhsd), QString(ctl::kQjsd), QString(ctl::kXuanxiang), ctl::Command(5)})
+    controls_.setEnabled(name, !solving);
+  controls_.setVisible(ctl::kWenjian, !solving);
+  controls_.setVisible(ctl::kMnucav6, !solving);
 }
 
 // A combination run writes its intermediate grids 1 and 2 out of sight.

@@ -7,8 +7,8 @@
 namespace varelo {
 
 namespace {
-const QString kStrip = QStringLiteral("Picture1");
-const QString kBar = QStringLiteral("Shape1");
+const QString kStrip = ctl::kPicture1;
+const QString kBar = ctl::kShape1;
 constexpr int kBusyWidth = 350;
 constexpr int kBusyStep = 75;
 }  // namespace

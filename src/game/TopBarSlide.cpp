@@ -7,19 +7,19 @@
 namespace varelo {
 
 namespace {
-const QString kBar = QStringLiteral("PicTop");
-const QString kLogo = QStringLiteral("ImgLogo");
+const QString kBar = ctl::kPicTop;
+const QString kLogo = ctl::kImgLogo;
 
-QTimer* MakeTimer(const char* name, QObject* parent) {
+QTimer* MakeTimer(QLatin1String name, QObject* parent) {
   auto* timer = new QTimer(parent);
-  timer->setObjectName(QString::fromLatin1(name));
+  timer->setObjectName(name);
   timer->setInterval(TopBarSlide::kIntervalMs);
   return timer;
 }
 }  // namespace
 
 TopBarSlide::TopBarSlide(Controls& controls, QObject* parent)
-    : QObject(parent), controls_(controls), in_(MakeTimer("Timer5", this)), out_(MakeTimer("Timer9", this)) {
+    : QObject(parent), controls_(controls), in_(MakeTimer(ctl::kTimer5, this)), out_(MakeTimer(ctl::kTimer9, this)) {
   connect(in_, &QTimer::timeout, this, &TopBarSlide::SlideInTick);
   connect(out_, &QTimer::timeout, this, &TopBarSlide::SlideOutTick);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/ControlNames.h"
 #include "core/Board.h"
 #include "core/ColourHint.h"
 
@@ -14,7 +15,7 @@ ConflictMarker::ConflictMarker(Board& board, ColourHint& hint, QObject* parent)
     : QObject(parent), board_(board), hint_(hint) {
   for (int grid = 0; grid < kGridCount; ++grid) {
     auto* timer = new QTimer(this);
-    timer->setObjectName(grid == 0 ? QStringLiteral("Timer3") : QStringLiteral("Timer3%1").arg(grid));
+    timer->setObjectName(ctl::GridTimer(3, grid));
     timer->setInterval(1000);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, [this, grid] { EraseTick(grid); });

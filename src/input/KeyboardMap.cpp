@@ -72,7 +72,7 @@ void KeyboardMap::EditOrStepLevel(int key, int modifiers) {
 
   // Each step re-reads the arrow's visibility, so a Shift run stops at the
   // first or the highest opened level.
-  const QString arrow = key == keys::kLeft ? QStringLiteral("ImgLa") : QStringLiteral("ImgRa");
+  const QString arrow = key == keys::kLeft ? ctl::kImgLa : ctl::kImgRa;
   const auto& step = key == keys::kLeft ? hooks_.levelDown : hooks_.levelUp;
   const int times = modifiers == kShiftOnly ? kShiftRepeat : 1;
   for (int i = 0; i < times && controls_.isVisible(arrow); ++i)

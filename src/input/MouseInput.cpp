@@ -7,7 +7,7 @@
 namespace varelo {
 
 namespace {
-const QString kHintLine = QStringLiteral("Lbltishi");
+const QString kHintLine = ctl::kLbltishi;
 
 // red, orange, yellow, green, cyan, blue, magenta, and back to red.
 Rgb NextHintColour(Rgb colour) {

@@ -21,7 +21,7 @@ QList<Initial> DesignStates() {
   };
 
   // Top bar, slid out of sight above the client area until a game starts.
-  add(QStringLiteral("PicTop"));
+  add(ctl::kPicTop);
   const QString topCaptions[] = {QStringLiteral("模式："), QStringLiteral("关卡："),
                                  QStringLiteral("彩色提示："), QStringLiteral("难度：")};
   for (int i = 0; i < 4; ++i) {
@@ -29,19 +29,19 @@ QList<Initial> DesignStates() {
     add(ctl::LblTop(i), QString(), true, colours::kFieldValue);
   }
   for (int i = 0; i < 3; ++i) add(ctl::LblTime(i), QString(), true, colours::kWhite);
-  add(QStringLiteral("Picture1"), QString(), true, colours::kBlack);
-  add(QStringLiteral("Shape1"), QString(), true, colours::kTimeBar);
-  add(QStringLiteral("Shape2"));
-  add(QStringLiteral("Lbltishi"), QString(), false, colours::kFieldName);
-  add(QStringLiteral("ImgLogo"));
+  add(ctl::kPicture1, QString(), true, colours::kBlack);
+  add(ctl::kShape1, QString(), true, colours::kTimeBar);
+  add(ctl::kShape2);
+  add(ctl::kLbltishi, QString(), false, colours::kFieldName);
+  add(ctl::kImgLogo);
 
   // Start screen: the seven main entries show, their sub-entries wait for hover.
   const QString beginCaptions[ctl::kStartEntryCount] = {
       kStartGame, kCombination, kSolveSudoku, kOptions, kHelp, kAbout, kExit, kMissionMode,
       kRandomMode, kOrder2, kOrder3, QString(), kOrder1, kOrder2, kOrder3, QString()};
   for (int i = 0; i < ctl::kStartEntryCount; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, colours::kEntry);
-  add(QStringLiteral("ImgLa"), QString(), false);
-  add(QStringLiteral("ImgRa"), QString(), false);
+  add(ctl::kImgLa, QString(), false);
+  add(ctl::kImgRa, QString(), false);
 
   // Grid containers and the side controls appear with a game.
   for (int grid = 0; grid < 5; ++grid) add(ctl::PicMis(grid), QString(), false);
@@ -50,20 +50,20 @@ QList<Initial> DesignStates() {
   add(ctl::Command(3), kReset, false);
   add(ctl::Command(4), kClearResults, false);
   add(ctl::Command(5), kSaveResults, false);
-  add(QStringLiteral("Imgcol"), QString(), false);
-  add(QStringLiteral("Imgcle"), QString(), false);
-  add(QStringLiteral("Imgpt"), QString(), false);
+  add(ctl::kImgcol, QString(), false);
+  add(ctl::kImgcle, QString(), false);
+  add(ctl::kImgpt, QString(), false);
 
   // Menu items whose state the game changes; the rest never change.
-  add(QStringLiteral("wenjian"), QStringLiteral("读取与保存"), false);
-  add(QStringLiteral("mnucav6"), QString(), false);
+  add(ctl::kWenjian, QStringLiteral("读取与保存"), false);
+  add(ctl::kMnucav6, QString(), false);
   add(QStringLiteral("mnufil(0)"), QStringLiteral("无"));
-  add(QStringLiteral("qxqj"), QStringLiteral("取消求解(&C)"), false);
-  add(QStringLiteral("mnucav5"), QString(), false);
-  add(QStringLiteral("cssd"), QStringLiteral("单人游戏"));
-  add(QStringLiteral("zhsd"), kCombination);
-  add(QStringLiteral("qjsd"), kSolveSudoku);
-  add(QStringLiteral("xuanxiang"), QStringLiteral("选项(&O)"));
+  add(ctl::kQxqj, QStringLiteral("取消求解(&C)"), false);
+  add(ctl::kMnucav5, QString(), false);
+  add(ctl::kCssd, QStringLiteral("单人游戏"));
+  add(ctl::kZhsd, kCombination);
+  add(ctl::kQjsd, kSolveSudoku);
+  add(ctl::kXuanxiang, QStringLiteral("选项(&O)"));
   return list;
 }
 
@@ -77,10 +77,10 @@ Controls::Controls(QObject* parent) : QObject(parent) {
     state.colour = initial.colour;
     states_.insert(initial.name, state);
   }
-  states_[QStringLiteral("PicTop")].top = -250;
-  states_[QStringLiteral("Lbltishi")].toolTip = QStringLiteral("单击这里改变字体颜色。");
-  states_[QStringLiteral("Imgcol")].toolTip = texts::kPen;
-  states_[QStringLiteral("Imgcle")].toolTip = QStringLiteral("橡皮擦");
+  states_[ctl::kPicTop].top = -250;
+  states_[ctl::kLbltishi].toolTip = QStringLiteral("单击这里改变字体颜色。");
+  states_[ctl::kImgcol].toolTip = texts::kPen;
+  states_[ctl::kImgcle].toolTip = QStringLiteral("橡皮擦");
 }
 
 // A mistyped name would otherwise read a default and write nowhere, unnoticed.

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "core/Colour.h"
+#include "core/ControlNames.h"
 
 namespace varelo {
 
@@ -66,23 +67,5 @@ class Controls : public QObject {
 
   QHash<QString, ControlState> states_;
 };
-
-// Names of indexed controls.
-namespace ctl {
-inline QString Indexed(const char* array, int index) {
-  return QString::fromLatin1(array) + u'(' + QString::number(index) + u')';
-}
-inline QString LblTop(int i) { return Indexed("LblTop", i); }
-inline QString Lblts(int i) { return Indexed("Lblts", i); }
-inline QString LblTime(int i) { return Indexed("LblTime", i); }
-// The start screen's entries: seven main entries and their sub-entries.
-inline constexpr int kStartEntryCount = 16;
-inline QString LblBegin(int i) { return Indexed("LblBegin", i); }
-inline QString Command(int i) { return QStringLiteral("Command") + QString::number(i); }
-// Grid containers: "PicMis" for grid 0, "PicMis1".."PicMis4".
-inline QString PicMis(int grid) {
-  return grid == 0 ? QStringLiteral("PicMis") : QStringLiteral("PicMis") + QString::number(grid);
-}
-}  // namespace ctl
 
 }  // namespace varelo

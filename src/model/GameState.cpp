@@ -7,11 +7,6 @@ namespace varelo {
 
 namespace {
 
-const QString kToolImage = QStringLiteral("Imgcol");
-// The names of the two pictures the tool image shows.
-const QString kPenPicture = QStringLiteral("ImgBluePen");
-const QString kPencilPicture = QStringLiteral("ImgGrayPen");
-
 QString OrderName(int order) {
   return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1;
 }
@@ -138,8 +133,8 @@ void GameState::setTool(EntryKind tool) {
 
 void GameState::ShowTool() {
   const bool pen = tool_ != EntryKind::Pencil;
-  controls_.setText(kToolImage, pen ? kPenPicture : kPencilPicture);
-  controls_.setToolTip(kToolImage, pen ? texts::kPen : texts::kPencil);
+  controls_.setText(ctl::kImgcol, pen ? ctl::kImgBluePen : ctl::kImgGrayPen);
+  controls_.setToolTip(ctl::kImgcol, pen ? texts::kPen : texts::kPencil);
 }
 
 void GameState::setResumeLevel(std::optional<int> level) {

@@ -1,5 +1,6 @@
 #include "sources/LevelBank.h"
 
+#include "core/ControlNames.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBankData.h"
 #include "sources/MissionProgress.h"
@@ -17,7 +18,7 @@ bool InCapacity(int n) { return n >= 1 && n <= LevelBank::kCapacity; }
 LevelBank::LevelBank(SettingsStore& settings, QObject* parent)
     : QObject(parent), settings_(settings), menu_(this), timer18_(this) {
   static_assert(level_data::kLevelCount == kFilledCount);
-  timer18_.setObjectName(QStringLiteral("Timer18"));
+  timer18_.setObjectName(ctl::kTimer18);
   timer18_.setSingleShot(true);
   connect(&timer18_, &QTimer::timeout, this, &LevelBank::Timer18_Timer);
 }

@@ -2,12 +2,13 @@
 
 #include <QPainter>
 
+#include "core/ControlNames.h"
 #include "look/Pictures.h"
 
 namespace varelo {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Form1Client"));
+  setObjectName(ctl::kForm1Client);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -37,38 +37,38 @@ class MenuBuilder {
   MenuBuilder(QObject* owner, ClickSink click, GameMenus& menus)
       : owner_(owner), click_(std::move(click)), menus_(menus) {}
 
-  QMenu* Submenu(QMenu* parent, const char* name, const QString& caption) {
+  QMenu* Submenu(QMenu* parent, QLatin1String name, const QString& caption) {
     QMenu* menu = parent->addMenu(caption);
     Name(menu, name);
     return menu;
   }
 
-  QAction* Item(QMenu* menu, const char* name, const QString& caption, QKeySequence shortcut = {}) {
+  QAction* Item(QMenu* menu, QLatin1String name, const QString& caption, QKeySequence shortcut = {}) {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+    action->setObjectName(QString(name));
     action->setShortcut(shortcut);
     connect(action, name);
     menus_.actions.append(action);
     return action;
   }
 
-  QAction* Separator(QMenu* menu, const char* name, bool visible = true) {
+  QAction* Separator(QMenu* menu, QLatin1String name, bool visible = true) {
     QAction* action = menu->addSeparator();
-    action->setObjectName(QString::fromLatin1(name));
+    action->setObjectName(QString(name));
     action->setVisible(visible);
     menus_.actions.append(action);
     return action;
   }
 
-  void Name(QMenu* menu, const char* name) {
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+  void Name(QMenu* menu, QLatin1String name) {
+    menu->setObjectName(QString(name));
+    menu->menuAction()->setObjectName(QString(name));
     menus_.actions.append(menu->menuAction());
   }
 
  private:
-  void connect(QAction* action, const char* name) {
-    const QString n = QString::fromLatin1(name);
+  void connect(QAction* action, QLatin1String name) {
+    const QString n = QString(name);
     QObject::connect(action, &QAction::triggered, owner_, [click = click_, n] { click(n); });
   }
 
@@ -84,47 +84,47 @@ GameMenus BuildGameMenus(QMenuBar* bar, QObject* owner, ClickSink click) {
   MenuBuilder b(owner, click, menus);
 
   QMenu* game = bar->addMenu(QStringLiteral("游戏(&G)"));
-  b.Name(game, "youxi");
-  QMenu* files = b.Submenu(game, "wenjian", QStringLiteral("读取与保存"));
+  b.Name(game, ctl::kYouxi);
+  QMenu* files = b.Submenu(game, ctl::kWenjian, QStringLiteral("读取与保存"));
   files->menuAction()->setVisible(false);
-  QObject::connect(files, &QMenu::aboutToShow, owner, [click] { click(QStringLiteral("wenjian")); });
-  QMenu* read = b.Submenu(files, "duqu", QStringLiteral("读取文件"));
-  menus.files = new RuntimeMenu(read, QStringLiteral("mnufil"), click, owner);
+  QObject::connect(files, &QMenu::aboutToShow, owner, [click] { click(ctl::kWenjian); });
+  QMenu* read = b.Submenu(files, ctl::kDuqu, QStringLiteral("读取文件"));
+  menus.files = new RuntimeMenu(read, ctl::kMnufil, click, owner);
   menus.files->Append({QStringLiteral("无")});
-  b.Item(files, "baocun", QStringLiteral("保存结果"));
-  b.Separator(game, "mnucav6", false);
-  b.Item(game, "qxqj", QStringLiteral("取消求解(&C)"))->setVisible(false);
-  b.Separator(game, "mnucav5", false);
+  b.Item(files, ctl::kBaocun, QStringLiteral("保存结果"));
+  b.Separator(game, ctl::kMnucav6, false);
+  b.Item(game, ctl::kQxqj, QStringLiteral("取消求解(&C)"))->setVisible(false);
+  b.Separator(game, ctl::kMnucav5, false);
 
-  QMenu* single = b.Submenu(game, "cssd", QStringLiteral("单人游戏"));
-  QMenu* mission = b.Submenu(single, "rwms", texts::kMissionMode);
-  menus.levels = new RuntimeMenu(mission, QStringLiteral("mnuLevels"), click, owner);
+  QMenu* single = b.Submenu(game, ctl::kCssd, QStringLiteral("单人游戏"));
+  QMenu* mission = b.Submenu(single, ctl::kRwms, texts::kMissionMode);
+  menus.levels = new RuntimeMenu(mission, ctl::kMnuLevels, click, owner);
   menus.levels->Append({texts::LevelCaption(1)});
-  b.Item(single, "sjms", texts::kRandomMode, QKeySequence(Qt::Key_F6));
-  QMenu* combination = b.Submenu(game, "zhsd", texts::kCombination);
-  b.Item(combination, "zhej", texts::kOrder2, QKeySequence(Qt::Key_F7));
-  b.Item(combination, "zhsj", texts::kOrder3, QKeySequence(Qt::Key_F8));
-  QMenu* solve = b.Submenu(game, "qjsd", texts::kSolveSudoku);
-  b.Item(solve, "qjyj", texts::kOrder1, QKeySequence(Qt::Key_F9));
-  b.Item(solve, "qjej", texts::kOrder2, QKeySequence(Qt::Key_F11));
-  b.Item(solve, "qjsj", texts::kOrder3, QKeySequence(Qt::Key_F12));
-  b.Separator(game, "mnucav1");
-  b.Item(game, "xuanxiang", QStringLiteral("选项(&O)"));
-  b.Separator(game, "mnucav2");
-  b.Item(game, "tuichu", QStringLiteral("退出(&X)"));
+  b.Item(single, ctl::kSjms, texts::kRandomMode, QKeySequence(Qt::Key_F6));
+  QMenu* combination = b.Submenu(game, ctl::kZhsd, texts::kCombination);
+  b.Item(combination, ctl::kZhej, texts::kOrder2, QKeySequence(Qt::Key_F7));
+  b.Item(combination, ctl::kZhsj, texts::kOrder3, QKeySequence(Qt::Key_F8));
+  QMenu* solve = b.Submenu(game, ctl::kQjsd, texts::kSolveSudoku);
+  b.Item(solve, ctl::kQjyj, texts::kOrder1, QKeySequence(Qt::Key_F9));
+  b.Item(solve, ctl::kQjej, texts::kOrder2, QKeySequence(Qt::Key_F11));
+  b.Item(solve, ctl::kQjsj, texts::kOrder3, QKeySequence(Qt::Key_F12));
+  b.Separator(game, ctl::kMnucav1);
+  b.Item(game, ctl::kXuanxiang, QStringLiteral("选项(&O)"));
+  b.Separator(game, ctl::kMnucav2);
+  b.Item(game, ctl::kTuichu, QStringLiteral("退出(&X)"));
 
   QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
-  b.Name(help, "bangzhu");
-  b.Item(help, "yxgz", QStringLiteral("游戏规则介绍"));
-  b.Separator(help, "mnucav3");
-  b.Item(help, "guanyu", QStringLiteral("关于(&A)"));
+  b.Name(help, ctl::kBangzhu);
+  b.Item(help, ctl::kYxgz, QStringLiteral("游戏规则介绍"));
+  b.Separator(help, ctl::kMnucav3);
+  b.Item(help, ctl::kGuanyu, QStringLiteral("关于(&A)"));
 
   // The tray's pop-up menu belongs to the window, not to the bar.
   menus.tray = new QMenu(QStringLiteral("系统菜单"), bar->parentWidget());
-  menus.tray->setObjectName(QStringLiteral("sys"));
-  b.Item(menus.tray, "huanyuan", QStringLiteral("还原(&R)"));
-  b.Separator(menus.tray, "mnucav4");
-  b.Item(menus.tray, "tuichu2", QStringLiteral("退出(&X)"));
+  menus.tray->setObjectName(ctl::kSys);
+  b.Item(menus.tray, ctl::kHuanyuan, QStringLiteral("还原(&R)"));
+  b.Separator(menus.tray, ctl::kMnucav4);
+  b.Item(menus.tray, ctl::kTuichu2, QStringLiteral("退出(&X)"));
   return menus;
 }
 

@@ -87,7 +87,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
       ownedPointer_(pointer ? nullptr : std::make_unique<ScreenPointer>()),
       pointer_(pointer ? *pointer : *ownedPointer_),
       game_(settings, prompter_, *this, std::move(paths)) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(ctl::kForm1);
   // The window's timers, the game's included, are found by name from it.
   game_.setParent(this);
   setWindowTitle(texts::kTitle);
@@ -116,7 +116,7 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
   // No picture or control covers a grid: the views lie above all of them but
   // the top bar, and take the pointer only where they draw.
   for (GridView* view : grids_) view->raise();
-  canvas_->findChild<QWidget*>(QStringLiteral("PicTop"))->raise();
+  canvas_->findChild<QWidget*>(ctl::kPicTop)->raise();
   ConnectGame();
   BuildTray();
   game_.Load();
@@ -154,10 +154,10 @@ void MainWindow::BuildStartScreen() {
     connect(label, &CaptionLabel::entered, this, [this, name] { game_.Hover(name); });
     binder_->Bind(label, label, startscreen::kEntryWidth, startscreen::kEntryHeight);
   }
-  const std::pair<const char*, QString> arrows[] = {{"ImgLa", pictures::kArrowLeft},
-                                                    {"ImgRa", pictures::kArrowRight}};
+  const std::pair<QLatin1String, QString> arrows[] = {{ctl::kImgLa, pictures::kArrowLeft},
+                                                      {ctl::kImgRa, pictures::kArrowRight}};
   for (const auto& [name, picture] : arrows) {
-    auto* arrow = new PictureBox(QString::fromLatin1(name),
+    auto* arrow = new PictureBox(name,
                                  [picture](const ControlState&) { return picture; }, canvas_);
     arrow->setCursor(Qt::PointingHandCursor);
     connect(arrow, &PictureBox::clicked, this, [this, n = arrow->objectName()] { game_.Click(n); });
@@ -204,7 +204,7 @@ void MainWindow::BuildGridViews() {
 }
 
 void MainWindow::BuildTopBar() {
-  auto* bar = new ShapeBox(QStringLiteral("PicTop"), canvas_);
+  auto* bar = new ShapeBox(ctl::kPicTop, canvas_);
   bar->setAttribute(Qt::WA_TransparentForMouseEvents, false);
   binder_->Bind(bar, bar, 0, metrics::kTopBarHeight, true);
 
@@ -218,11 +218,11 @@ void MainWindow::BuildTopBar() {
     binder_->Bind(value, value, valueWidths[i], metrics::kTopBarHeight);
   }
 
-  auto* strip = new ShapeBox(QStringLiteral("Picture1"), bar);
+  auto* strip = new ShapeBox(ctl::kPicture1, bar);
   binder_->Bind(strip, strip, 0, metrics::kTimeBarHeight, true);
-  auto* timeBar = new ShapeBox(QStringLiteral("Shape1"), strip);
+  auto* timeBar = new ShapeBox(ctl::kShape1, strip);
   binder_->Bind(timeBar, timeBar, 0, metrics::kTimeBarHeight, true);
-  auto* frame = new ShapeBox(QStringLiteral("Shape2"), strip, ToQColor(colours::kClockFrame), 2);
+  auto* frame = new ShapeBox(ctl::kShape2, strip, ToQColor(colours::kClockFrame), 2);
   binder_->Bind(frame, frame, 0, metrics::kTimeBarHeight, true);
   const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
   for (int i = 0; i < 3; ++i) {
@@ -233,23 +233,23 @@ void MainWindow::BuildTopBar() {
 }
 
 void MainWindow::BuildSideControls() {
-  logo_ = new PictureBox(QStringLiteral("ImgLogo"), {}, canvas_);
+  logo_ = new PictureBox(ctl::kImgLogo, {}, canvas_);
   binder_->Bind(logo_, logo_, 0, 0);
 
-  auto* hintLine = new CaptionLabel(QStringLiteral("Lbltishi"), SongTi(18, true), Qt::AlignCenter, canvas_);
-  connect(hintLine, &CaptionLabel::clicked, this, [this] { game_.Click(QStringLiteral("Lbltishi")); });
+  auto* hintLine = new CaptionLabel(ctl::kLbltishi, SongTi(18, true), Qt::AlignCenter, canvas_);
+  connect(hintLine, &CaptionLabel::clicked, this, [this] { game_.Click(ctl::kLbltishi); });
   binder_->Bind(hintLine, hintLine, 0, metrics::kHintLineHeight, true);
 
-  auto addPicture = [this](const char* name, PictureBox::Chooser chooser) {
-    auto* box = new PictureBox(QString::fromLatin1(name), std::move(chooser), canvas_);
+  auto addPicture = [this](QLatin1String name, PictureBox::Chooser chooser) {
+    auto* box = new PictureBox(name, std::move(chooser), canvas_);
     connect(box, &PictureBox::clicked, this, [this, n = box->objectName()] { game_.Click(n); });
     binder_->Bind(box, box, metrics::kIconSize, metrics::kIconSize);
   };
-  addPicture("Imgcol", [](const ControlState& s) {
-    return s.text == QStringLiteral("ImgGrayPen") ? pictures::kPencil : pictures::kPen;
+  addPicture(ctl::kImgcol, [](const ControlState& s) {
+    return s.text == ctl::kImgGrayPen ? pictures::kPencil : pictures::kPen;
   });
-  addPicture("Imgcle", [](const ControlState&) { return pictures::kEraser; });
-  addPicture("Imgpt", [](const ControlState&) { return pictures::kPointer; });
+  addPicture(ctl::kImgcle, [](const ControlState&) { return pictures::kEraser; });
+  addPicture(ctl::kImgpt, [](const ControlState&) { return pictures::kPointer; });
 
   for (int i = 1; i <= 5; ++i) {
     auto* button = new CommandButton(ctl::Command(i), canvas_);
@@ -263,7 +263,7 @@ void MainWindow::BuildSideControls() {
 // arrows, the top-bar slide, the pointer over the main grid, the level menu
 // and the conflict crosses.
 void MainWindow::ConnectGame() {
-  game_.OnHover(QStringLiteral("LblBegin"), [this](int entry) {
+  game_.OnHover(ctl::kLblBegin, [this](int entry) {
     startscreen::Hover(game_.controls(), settings_, entry, game_.state().resumeLevel());
   });
   GameLinks& links = game_.links();
@@ -289,8 +289,8 @@ void MainWindow::ConnectGame() {
 void MainWindow::BuildTray() {
   tray_ = new NotificationTray(*this, *menus_.tray, settings_, prompter_,
                                game_.paths().file(QStringLiteral("HIDE.ICO")), [this] { quitNow(); }, this);
-  game_.OnClick(QStringLiteral("huanyuan"), [this](int) { tray_->Restore(); });
-  game_.OnClick(QStringLiteral("tuichu2"), [this](int) { tray_->Quit(); });
+  game_.OnClick(ctl::kHuanyuan, [this](int) { tray_->Restore(); });
+  game_.OnClick(ctl::kTuichu2, [this](int) { tray_->Quit(); });
 }
 
 void MainWindow::LoadBackground() {

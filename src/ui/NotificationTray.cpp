@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/ControlNames.h"
 #include "model/Prompter.h"
 #include "model/Texts.h"
 #include "settings/SettingsStore.h"
@@ -18,7 +19,7 @@ NotificationTray::NotificationTray(QWidget& window, QMenu& menu, SettingsStore& 
                                    QObject* parent)
     : QObject(parent), window_(window), menu_(menu), settings_(settings), prompter_(prompter),
       hideIcon_(std::move(hideIcon)), quit_(std::move(quit)) {
-  setObjectName(QStringLiteral("NotificationTray"));
+  setObjectName(ctl::kNotificationTray);
 }
 
 void NotificationTray::Hide() {
@@ -32,7 +33,7 @@ void NotificationTray::Hide() {
 
   UseHideIcon();
   icon_ = new QSystemTrayIcon(window_.windowIcon(), this);
-  icon_->setObjectName(QStringLiteral("TrayIcon"));
+  icon_->setObjectName(ctl::kTrayIcon);
   icon_->setToolTip(settings_.Read(SettingKey::TrayTip));
   connect(icon_, &QSystemTrayIcon::activated, this, &NotificationTray::OnActivated);
   icon_->show();

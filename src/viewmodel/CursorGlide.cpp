@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "core/ControlNames.h"
 #include "core/Board.h"
 #include "model/Cursors.h"
 
@@ -17,10 +18,6 @@ QTimer* MakeTimer(const QString& name, QObject* parent) {
   timer->setObjectName(name);
   timer->setInterval(CursorGlide::kTickMs);
   return timer;
-}
-
-QString TimerName(int family, int grid) {
-  return QStringLiteral("Timer") + QString::number(family) + (grid == 0 ? QString() : QString::number(grid));
 }
 
 // The corner square grid k snaps to at once, so the lower-numbered grid of a
@@ -43,8 +40,8 @@ CursorGlide::CursorGlide(Cursors& cursors, const Board& board,
       pointer_(pointer),
       placement_(placement) {
   for (int grid = 0; grid < kGridCount; ++grid) {
-    vertical_[grid] = MakeTimer(TimerName(1, grid), this);
-    horizontal_[grid] = MakeTimer(TimerName(2, grid), this);
+    vertical_[grid] = MakeTimer(ctl::GridTimer(1, grid), this);
+    horizontal_[grid] = MakeTimer(ctl::GridTimer(2, grid), this);
     connect(vertical_[grid], &QTimer::timeout, this, [this, grid] { VerticalTick(grid); });
     connect(horizontal_[grid], &QTimer::timeout, this, [this, grid] { HorizontalTick(grid); });
     FollowTracking(grid, cursors_.isTracking(grid));

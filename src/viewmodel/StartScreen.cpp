@@ -12,8 +12,8 @@ namespace varelo::startscreen {
 namespace {
 
 constexpr int kNoticeEntry = 2;  // "Loading..." and "Pause" borrow it
-const QString kLeftArrow = QStringLiteral("ImgLa");
-const QString kRightArrow = QStringLiteral("ImgRa");
+const QString kLeftArrow = ctl::kImgLa;
+const QString kRightArrow = ctl::kImgRa;
 
 int Round(double twips) { return static_cast<int>(std::lround(twips)); }
 

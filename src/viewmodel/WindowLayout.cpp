@@ -22,7 +22,7 @@ void SetPlace(Controls& controls, const QString& name, int left, int top) {
 
 void LayOutTopBar(Controls& controls, const WindowSizes& sizes) {
   const int p = sizes.clientWidth;
-  controls.setWidth(QStringLiteral("PicTop"), p);
+  controls.setWidth(ctl::kPicTop, p);
   controls.setLeft(ctl::Lblts(0), 120);
   controls.setLeft(ctl::LblTop(0), 720);
   controls.setLeft(ctl::Lblts(1), 1800);
@@ -36,11 +36,11 @@ void LayOutTopBar(Controls& controls, const WindowSizes& sizes) {
 // Steps 3 and 4: the strip, its frame and the clock. The bar inside the
 // strip follows the strip's width by itself (TimeBar).
 void LayOutTimeBar(Controls& controls) {
-  const QString strip = QStringLiteral("Picture1");
+  const QString strip = ctl::kPicture1;
   const int stripLeft = controls.left(ctl::LblTop(1)) + 1200;
   const int innerWidth = std::max(0, controls.left(ctl::Lblts(2)) - 360 - stripLeft);
   SetPlace(controls, strip, stripLeft, metrics::kTimeBarTop);
-  controls.setWidth(QStringLiteral("Shape2"), innerWidth);
+  controls.setWidth(ctl::kShape2, innerWidth);
   controls.setWidth(strip, innerWidth);
 
   const int colon = Round(innerWidth / 2.0 - metrics::kClockColonWidth / 2.0);
@@ -52,18 +52,18 @@ void LayOutTimeBar(Controls& controls) {
 void LayOutSideControls(Controls& controls, const WindowSizes& sizes, const LayoutContext& context) {
   const int w = sizes.width;
   const int h = sizes.height;
-  SetPlace(controls, QStringLiteral("Lbltishi"), metrics::kHintLineLeft, metrics::kHintLineTop);
-  controls.setWidth(QStringLiteral("Lbltishi"), w - 345);
+  SetPlace(controls, ctl::kLbltishi, metrics::kHintLineLeft, metrics::kHintLineTop);
+  controls.setWidth(ctl::kLbltishi, w - 345);
 
   const int iconLeft = w - (context.corrected ? 705 : 620);
-  SetPlace(controls, QStringLiteral("Imgcol"), iconLeft, Round(h / 2.0 - 1280));
-  SetPlace(controls, QStringLiteral("Imgcle"), iconLeft, Round(h / 2.0 - 480));
+  SetPlace(controls, ctl::kImgcol, iconLeft, Round(h / 2.0 - 1280));
+  SetPlace(controls, ctl::kImgcle, iconLeft, Round(h / 2.0 - 480));
 
   const int buttonLeft = w - 1920;
   const int fromBottom[6] = {0, 1755, 3195, 2715, 2235, 1755};
   for (int i = 1; i <= 5; ++i) SetPlace(controls, ctl::Command(i), buttonLeft, h - fromBottom[i]);
 
-  SetPlace(controls, QStringLiteral("Imgpt"), buttonLeft + 360, controls.top(ctl::Command(1)) - 480);
+  SetPlace(controls, ctl::kImgpt, buttonLeft + 360, controls.top(ctl::Command(1)) - 480);
 }
 
 }  // namespace
@@ -76,11 +76,10 @@ std::vector<TwipRect> SideControlBoxes(const Controls& controls) {
   for (int i = 1; i <= 5; ++i)
     boxes.push_back({controls.left(ctl::Command(i)), controls.top(ctl::Command(i)), metrics::kButtonWidth,
                      metrics::kButtonHeight});
-  for (const char* icon : {"Imgcol", "Imgcle"}) {
-    const QString name = QString::fromLatin1(icon);
+  for (const QString name : {QString(ctl::kImgcol), QString(ctl::kImgcle)}) {
     boxes.push_back({controls.left(name), controls.top(name), metrics::kIconSize, metrics::kIconSize});
   }
-  const QString pointer = QStringLiteral("Imgpt");
+  const QString pointer = ctl::kImgpt;
   boxes.push_back({controls.left(pointer), controls.top(ctl::Command(1)) - 600, metrics::kIconSize, 600});
   return boxes;
 }
