@@ -163,7 +163,7 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   controls_.setEnabled(ctl::Command(2), true);
   controls_.setEnabled(ctl::Command(3), true);
   ClearResults();
-  if (controls_.isVisible(ctl::kQxqj)) ToggleSolveUi(false);
+  ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
 }

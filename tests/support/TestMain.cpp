@@ -1,10 +1,15 @@
 // Shared main of every test executable: a Qt application on the offscreen
-// platform, and a settings folder of its own so no test touches the real
+// platform (only a core one for the tests of the rules, which link no
+// window), and a settings folder of its own so no test touches the real
 // user's settings. The offscreen screen is a common laptop's, 1366 x 768,
 // where the window opens at its design size as on the player's desktop
 // (offscreen's own default, 800 x 600, is smaller than that).
 
+#ifdef VARELO_TESTS_WITHOUT_WINDOW
+#include <QCoreApplication>
+#else
 #include <QApplication>
+#endif
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -15,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef VARELO_TESTS_WITHOUT_WINDOW
 #include "app/Fonts.h"
+#endif
 #include "support/TempSettings.h"
 
 namespace {
@@ -67,12 +74,16 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(StopOnWarnings);
   QStandardPaths::setTestModeEnabled(true);
   QTemporaryDir configRoot;
-  ChooseLaptopScreen(configRoot);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configRoot.path());
   varelo::testing::SetSettingsRoot(configRoot.path());
 
+#ifdef VARELO_TESTS_WITHOUT_WINDOW
+  QCoreApplication app(argc, argv);
+#else
+  ChooseLaptopScreen(configRoot);
   QApplication app(argc, argv);
   varelo::InstallFontSubstitutions();
+#endif
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
