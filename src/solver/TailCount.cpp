@@ -94,6 +94,9 @@ class PatternCount {
     const CandidateGrid::Cells open = grid.openCells();
     int offset = 0;
     for (int b = 0; b < 3; offset += bands::Count(open[b]), ++b) {
+      // A band without open cells adds none, and past 32 cells its offset
+      // would shift by the word's whole width.
+      if (open[b] == 0) continue;
       const BitCompress compress(open[b]);
       for (int d = 0; d < 9; ++d) where_[d] |= CellSet{compress(grid.cellsOf(d + 1)[b])} << offset;
     }
