@@ -20,8 +20,7 @@ namespace {
 
 using namespace varelo;
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 struct HalfFilled {
   HalfFilled() : checks(board, &work), hint(board, checks, random, store) {

@@ -9,16 +9,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <random>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "SingleGrid.h"
 #include "core/Board.h"
 #include "solver/LiteralSearch.h"
 #include "solver/SolveSession.h"
-#include "SingleGrid.h"
 
 namespace varelo::bench {
 
@@ -166,8 +166,7 @@ void Sweep() {
       // Now and then one digit more, which often leaves no solution.
       if (rng() % 3 == 0) {
         const int n = std::uniform_int_distribution(1, 81)(rng);
-        if (board.digit(first + k, n) == 0)
-          board.setDigit(first + k, n, std::uniform_int_distribution(1, 9)(rng));
+        if (board.digit(first + k, n) == 0) board.setDigit(first + k, n, std::uniform_int_distribution(1, 9)(rng));
       }
     }
     SearchState state;
@@ -183,8 +182,8 @@ void Sweep() {
   std::sort(t.begin(), t.end());
   std::printf("\nsweep: %d runs on random puzzles (17-34 givens, a third spoilt; single, order 2, order 3)\n",
               figures.runs);
-  std::printf("slices %zu: median %.3f ms, 99%% %.3f ms, 99.9%% %.3f ms, slowest %.3f ms\n", t.size(),
-              t[t.size() / 2], t[t.size() * 99 / 100], t[t.size() * 999 / 1000], t.back());
+  std::printf("slices %zu: median %.3f ms, 99%% %.3f ms, 99.9%% %.3f ms, slowest %.3f ms\n", t.size(), t[t.size() / 2],
+              t[t.size() * 99 / 100], t[t.size() * 999 / 1000], t.back());
 }
 
 double Median(std::vector<double> v) {
@@ -197,9 +196,8 @@ double Median(std::vector<double> v) {
 int RunFixedSet(long long stepLimit) {
   constexpr int kMaxSolutions = 200;
   constexpr int kRepeats = 15;
-  std::printf("%-24s %5s | %9s %9s %9s %9s | %14s %10s %14s %10s | %9s\n", "puzzle", "sols",
-              "fast 1st", "max next", "exhaust", "total", "literal steps", "1st ms", "all steps",
-              "all ms", "ratio");
+  std::printf("%-24s %5s | %9s %9s %9s %9s | %14s %10s %14s %10s | %9s\n", "puzzle", "sols", "fast 1st", "max next",
+              "exhaust", "total", "literal steps", "1st ms", "all steps", "all ms", "ratio");
   for (const Sample& sample : kSamples) {
     std::vector<double> first, next, last, total;
     FastRun run;
@@ -218,13 +216,12 @@ int RunFixedSet(long long stepLimit) {
       std::snprintf(ratio, sizeof ratio, "%.0f (1st)", literal.firstMs / Median(first));
     else
       std::snprintf(ratio, sizeof ratio, "> %.0f", literal.totalMs / Median(total));
-    std::printf("%-24s %5d | %9.3f %9.3f %9.3f %9.3f | %14lld %10.1f %13lld%s %10.1f | %9s\n",
-                sample.name, run.solutions, Median(first), Median(next), Median(last),
-                Median(total), literal.firstSteps, literal.firstMs, literal.totalSteps,
-                literal.allDone ? " " : "+", literal.totalMs, ratio);
+    std::printf("%-24s %5d | %9.3f %9.3f %9.3f %9.3f | %14lld %10.1f %13lld%s %10.1f | %9s\n", sample.name,
+                run.solutions, Median(first), Median(next), Median(last), Median(total), literal.firstSteps,
+                literal.firstMs, literal.totalSteps, literal.allDone ? " " : "+", literal.totalMs, ratio);
   }
-  std::printf("times in ms; fast figures are medians of %d runs; '+' marks a literal run cut at %lld steps\n",
-              kRepeats, stepLimit);
+  std::printf("times in ms; fast figures are medians of %d runs; '+' marks a literal run cut at %lld steps\n", kRepeats,
+              stepLimit);
   Sweep();
   return 0;
 }

@@ -16,7 +16,7 @@ namespace varelo::bench {
 
 namespace {
 
-constexpr int kRuns = 3;            // each figure is the best of these
+constexpr int kRuns = 3;                  // each figure is the best of these
 constexpr std::int64_t kCountCap = 1000;  // as `varelo-cli count --max 1000`
 constexpr int kNexts = 20;                // next solutions timed per puzzle
 
@@ -27,9 +27,8 @@ struct PuzzleTimes {
 };
 
 bool IsPuzzle(const std::string& line) {
-  return line.size() == 81 && std::all_of(line.begin(), line.end(), [](char c) {
-           return c == '.' || (c >= '0' && c <= '9');
-         });
+  return line.size() == 81 &&
+         std::all_of(line.begin(), line.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
 }
 
 std::vector<std::string> ReadPuzzles(std::istream& in) {
@@ -52,8 +51,7 @@ double BestMicroseconds(Work work) {
 // (the search state after an earlier solution, the board without the
 // solver's digits, as the next-solution command leaves it). `after` gets the
 // state the run ends in.
-double TimeRun(const std::string& puzzle, const SearchState* from, SearchState& after,
-               RunOutcome& outcome) {
+double TimeRun(const std::string& puzzle, const SearchState* from, SearchState& after, RunOutcome& outcome) {
   Board board;
   TypeInto(board, puzzle.c_str());
   SearchState state;
@@ -76,13 +74,10 @@ PuzzleTimes Measure(const std::string& puzzle) {
   // Each next solution, up to the exhaustion or kNexts of them: the slowest.
   for (int k = 0; k < kNexts && outcome == RunOutcome::Solved; ++k) {
     const SearchState before = state;
-    times.next = std::max(times.next, BestMicroseconds([&] {
-                            return TimeRun(puzzle, &before, state, outcome);
-                          }));
+    times.next = std::max(times.next, BestMicroseconds([&] { return TimeRun(puzzle, &before, state, outcome); }));
   }
   std::array<GridDigits, 3> grids{};
-  for (int p = 0; p < 81; ++p)
-    grids[0][p] = static_cast<unsigned char>(puzzle[p] >= '1' ? puzzle[p] - '0' : 0);
+  for (int p = 0; p < 81; ++p) grids[0][p] = static_cast<unsigned char>(puzzle[p] >= '1' ? puzzle[p] - '0' : 0);
   times.count = BestMicroseconds([&] {
     const auto t = Clock::now();
     times.solutions = CountGameSolutions(0, grids, kCountCap + 1);
@@ -91,8 +86,7 @@ PuzzleTimes Measure(const std::string& puzzle) {
   return times;
 }
 
-void PrintFigures(const char* what, const std::vector<PuzzleTimes>& all,
-                  double PuzzleTimes::*field) {
+void PrintFigures(const char* what, const std::vector<PuzzleTimes>& all, double PuzzleTimes::*field) {
   std::vector<const PuzzleTimes*> timed;
   for (const PuzzleTimes& t : all)
     if (t.*field >= 0) timed.push_back(&t);
@@ -100,16 +94,18 @@ void PrintFigures(const char* what, const std::vector<PuzzleTimes>& all,
   std::sort(timed.begin(), timed.end(),
             [&](const PuzzleTimes* a, const PuzzleTimes* b) { return a->*field < b->*field; });
   const auto at = [&](size_t i) { return timed[std::min(i, timed.size() - 1)]->*field; };
-  std::printf("%-6s %9.1f %9.1f %9.1f  %s\n", what, at(timed.size() / 2),
-              at(timed.size() * 99 / 100), timed.back()->*field, timed.back()->text.c_str());
+  std::printf("%-6s %9.1f %9.1f %9.1f  %s\n", what, at(timed.size() / 2), at(timed.size() * 99 / 100),
+              timed.back()->*field, timed.back()->text.c_str());
 }
 
 void WriteTimes(const std::string& path, const std::vector<PuzzleTimes>& all) {
   std::ofstream out(path);
   for (const PuzzleTimes& t : all) {
     out << t.text << ' ' << t.solve << ' ';
-    if (t.next >= 0) out << t.next;
-    else out << '-';
+    if (t.next >= 0)
+      out << t.next;
+    else
+      out << '-';
     out << ' ' << t.count << '\n';
   }
 }
@@ -134,8 +130,8 @@ int RunPuzzleFile(const std::string& path, const std::string& timesPath) {
     (n == 0 ? none : n == 1 ? unique : several) += 1;
   }
   if (!timesPath.empty()) WriteTimes(timesPath, all);
-  std::printf("%s: %zu puzzles (%d with one solution, %d with several, %d with none)\n",
-              path.c_str(), all.size(), unique, several, none);
+  std::printf("%s: %zu puzzles (%d with one solution, %d with several, %d with none)\n", path.c_str(), all.size(),
+              unique, several, none);
   std::printf("%-6s %9s %9s %9s  %s\n", "us", "median", "p99", "worst", "slowest puzzle");
   PrintFigures("solve", all, &PuzzleTimes::solve);
   PrintFigures("next", all, &PuzzleTimes::next);

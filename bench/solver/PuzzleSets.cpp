@@ -23,7 +23,7 @@ using namespace levelgen;
 constexpr int kClimbStartGivens = 22;  // climbs start from puzzles this low
 constexpr int kMostGivens = 19;        // a low-clue puzzle has at most this many
 constexpr int kTargetGivens = 17;
-constexpr int kPerClimb = 10;          // neighbours on one climb look alike
+constexpr int kPerClimb = 10;  // neighbours on one climb look alike
 
 std::string Text(const GridDigits& digits) {
   std::string text(81, '.');
@@ -82,13 +82,16 @@ int main(int argc, char** argv) {
   const int count = argc > 2 ? std::atoi(argv[2]) : 0;
   const long long seed = argc > 3 ? std::atoll(argv[3]) : 17;
   const int takeAway = argc > 4 ? std::atoi(argv[4]) : 0;
-  if (count < 1 || (kind != "minimal" && kind != "lowclue" && kind != "fewer") || takeAway < 0 ||
-      takeAway > 3 || (takeAway > 0 && kind != "fewer")) {
+  if (count < 1 || (kind != "minimal" && kind != "lowclue" && kind != "fewer") || takeAway < 0 || takeAway > 3 ||
+      (takeAway > 0 && kind != "fewer")) {
     std::fprintf(stderr, "usage: bench_puzzle_sets minimal|lowclue|fewer N [SEED [K]]\n");
     return 2;
   }
-  if (kind == "minimal") PrintMinimal(count, seed);
-  else if (kind == "lowclue") PrintLowClue(count, seed);
-  else PrintFewer(count, seed + 100000, takeAway);
+  if (kind == "minimal")
+    PrintMinimal(count, seed);
+  else if (kind == "lowclue")
+    PrintLowClue(count, seed);
+  else
+    PrintFewer(count, seed + 100000, takeAway);
   return 0;
 }

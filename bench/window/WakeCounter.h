@@ -15,12 +15,12 @@ namespace bench {
 
 struct WakeFigures {
   double seconds = 0;
-  double namedTimersPerSecond = 0;   // the window's timer table
-  double otherTimersPerSecond = 0;   // any other timer of the program
-  double wakeUpsPerSecond = 0;       // voluntary context switches, all threads
-  double mainWakeUpsPerSecond = 0;   // those of the thread that runs the game
-  double processorPercent = 0;       // of one core
-  QMap<QString, int> byName;         // named timer -> events
+  double namedTimersPerSecond = 0;  // the window's timer table
+  double otherTimersPerSecond = 0;  // any other timer of the program
+  double wakeUpsPerSecond = 0;      // voluntary context switches, all threads
+  double mainWakeUpsPerSecond = 0;  // those of the thread that runs the game
+  double processorPercent = 0;      // of one core
+  QMap<QString, int> byName;        // named timer -> events
 };
 
 class WakeCounter : public QObject {

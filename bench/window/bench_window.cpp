@@ -77,17 +77,16 @@ struct Scenario {
 };
 
 void PrintRow(const char* scenario, const char* pointer, const bench::WakeFigures& f) {
-  std::printf("| %-34s | %-7s | %8.1f | %8.2f | %8.1f | %8.1f | %7.3f |", scenario, pointer,
-              f.namedTimersPerSecond, f.otherTimersPerSecond, f.mainWakeUpsPerSecond, f.wakeUpsPerSecond,
-              f.processorPercent);
+  std::printf("| %-34s | %-7s | %8.1f | %8.2f | %8.1f | %8.1f | %7.3f |", scenario, pointer, f.namedTimersPerSecond,
+              f.otherTimersPerSecond, f.mainWakeUpsPerSecond, f.wakeUpsPerSecond, f.processorPercent);
   for (auto it = f.byName.begin(); it != f.byName.end(); ++it)
     std::printf(" %s %.2f/s", qPrintable(it.key()), it.value() / f.seconds);
   std::printf("\n");
   std::fflush(stdout);
 }
 
-void Measure(varelo::MainWindow& window, varelo::SettingsStore& settings, const Scenario& scenario,
-             int seconds, QObject& root) {
+void Measure(varelo::MainWindow& window, varelo::SettingsStore& settings, const Scenario& scenario, int seconds,
+             QObject& root) {
   if (scenario.entry) {
     settings.Write(varelo::SettingKey::Difficulty, scenario.difficulty);
     window.game().Click(QString::fromLatin1(scenario.entry));
@@ -140,9 +139,10 @@ int main(int argc, char** argv) {
   std::printf("resident memory on the start screen:        %.1f MiB\n", ResidentMiB());
   RunEventLoopFor(1000, benchRoot);  // the level bank's second half loads
 
-  std::printf("\n%d s a stretch. Per second: timer events of the window's named timers and of any other\n"
-              "timer; wake-ups of the game's thread and of the whole process. Processor use in %% of one core.\n",
-              seconds);
+  std::printf(
+      "\n%d s a stretch. Per second: timer events of the window's named timers and of any other\n"
+      "timer; wake-ups of the game's thread and of the whole process. Processor use in %% of one core.\n",
+      seconds);
   std::printf("| %-34s | %-7s | %8s | %8s | %8s | %8s | %7s | by timer\n", "screen", "pointer", "named", "other",
               "main", "process", "cpu %");
   static const Scenario kScenarios[] = {

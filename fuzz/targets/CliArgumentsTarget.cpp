@@ -58,13 +58,10 @@ void CliArguments(Bytes input) {
   if (!result.error.empty()) return;
   const Arguments& args = result.arguments;
   switch (args.command) {
-    case Arguments::Command::Help:
-      return;
+    case Arguments::Command::Help: return;
     case Arguments::Command::Solve:
-    case Arguments::Command::Count:
-      return CheckPuzzleCommand(args);
-    default:
-      return CheckBankCommand(args);
+    case Arguments::Command::Count: return CheckPuzzleCommand(args);
+    default: return CheckBankCommand(args);
   }
 }
 

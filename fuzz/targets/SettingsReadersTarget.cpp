@@ -21,11 +21,11 @@
 #include "FuzzTargets.h"
 #include "game/OptionsFlow.h"
 #include "game/PuzzleSetup.h"
+#include "model/Twips.h"
 #include "settings/LenientNumber.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "viewmodel/WindowLayout.h"
-#include "model/Twips.h"
 #include "viewmodel/WindowPlacement.h"
 
 namespace varelo::fuzz {

@@ -4,9 +4,9 @@
 #include <QApplication>
 
 #include "app/ApplicationSetup.h"
+#include "look/Pictures.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
-#include "look/Pictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -4,8 +4,7 @@ namespace varelo {
 
 Board::Board(QObject* parent) : QObject(parent) {
   for (int grid = 0; grid < kGridCount; ++grid)
-    for (int n = 1; n <= kCellsPerGrid; ++n)
-      grids_[Index(grid, n)].background = colours::Checkerboard(n);
+    for (int n = 1; n <= kCellsPerGrid; ++n) grids_[Index(grid, n)].background = colours::Checkerboard(n);
   resetCandidateCache();
 }
 
@@ -83,8 +82,7 @@ void Board::resetCandidateCache() { candidateCache_.fill(kCacheNewPuzzle); }
 
 GridDigits Board::digitsOf(int grid) const {
   GridDigits digits{};
-  for (int n = 1; n <= kCellsPerGrid; ++n)
-    digits[n - 1] = static_cast<unsigned char>(digit(grid, n));
+  for (int n = 1; n <= kCellsPerGrid; ++n) digits[n - 1] = static_cast<unsigned char>(digit(grid, n));
   return digits;
 }
 

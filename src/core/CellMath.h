@@ -48,9 +48,7 @@ constexpr std::array<std::array<UnitWalk, 81>, 3> BuildWalks() {
 inline constexpr auto kWalks = BuildWalks();
 }  // namespace detail
 
-constexpr const UnitWalk& WalkOfPosition(Unit unit, int p) {
-  return detail::kWalks[static_cast<int>(unit)][p];
-}
+constexpr const UnitWalk& WalkOfPosition(Unit unit, int p) { return detail::kWalks[static_cast<int>(unit)][p]; }
 
 }  // namespace cells
 }  // namespace varelo

@@ -14,12 +14,9 @@ struct Rgb {
   constexpr bool operator==(const Rgb&) const = default;
 
   // The settings store keeps colours as R + 256 * G + 65536 * B.
-  constexpr std::uint32_t ToValue() const {
-    return std::uint32_t(r) + 256u * g + 65536u * b;
-  }
+  constexpr std::uint32_t ToValue() const { return std::uint32_t(r) + 256u * g + 65536u * b; }
   static constexpr Rgb FromValue(std::uint32_t value) {
-    return Rgb{std::uint8_t(value & 0xFF), std::uint8_t((value >> 8) & 0xFF),
-               std::uint8_t((value >> 16) & 0xFF)};
+    return Rgb{std::uint8_t(value & 0xFF), std::uint8_t((value >> 8) & 0xFF), std::uint8_t((value >> 16) & 0xFF)};
   }
 };
 

@@ -10,8 +10,7 @@
 
 namespace varelo {
 
-ColourHint::ColourHint(Board& board, RuleChecks& checks, RandomSource& random,
-                       const SettingsStore& settings)
+ColourHint::ColourHint(Board& board, RuleChecks& checks, RandomSource& random, const SettingsStore& settings)
     : board_(board), checks_(checks), random_(random), settings_(settings) {}
 
 bool ColourHint::HintShown() const {
@@ -53,9 +52,7 @@ void ColourHint::PickHintColour(int n, int count) {
   if (count == 0) return board_.setBackground(0, n, colours::kWhite);
   if (count == 1) return board_.setBackground(0, n, colours::kBlack);
 
-  auto channel = [this, count](double factor) {
-    return static_cast<std::uint8_t>(Channel(count, factor));
-  };
+  auto channel = [this, count](double factor) { return static_cast<std::uint8_t>(Channel(count, factor)); };
   Rgb colour;
   if (channels == 1) {
     const std::uint8_t v = channel(1.2);

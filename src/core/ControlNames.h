@@ -86,9 +86,7 @@ inline constexpr QLatin1String kLblBegin{"LblBegin"};  // the start screen's ent
 inline constexpr QLatin1String kMnuLevels{"mnuLevels"};
 inline constexpr QLatin1String kMnufil{"mnufil"};
 
-inline QString Indexed(QLatin1String array, int index) {
-  return QString(array) + u'(' + QString::number(index) + u')';
-}
+inline QString Indexed(QLatin1String array, int index) { return QString(array) + u'(' + QString::number(index) + u')'; }
 inline QString Indexed(const char* array, int index) { return Indexed(QLatin1String(array), index); }
 inline QString LblTop(int i) { return Indexed(kLblTop, i); }
 inline QString Lblts(int i) { return Indexed(kLblts, i); }

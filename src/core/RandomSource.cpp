@@ -25,8 +25,7 @@ void RandomSource::ReseedFromClock() {
   const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
   const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
   // The reseed counter keeps two re-seeds within one clock tick apart.
-  state_ = Mix(static_cast<std::uint64_t>(ticks) ^ Mix(static_cast<std::uint64_t>(wall)) ^
-               Mix(++reseeds_ * kGolden));
+  state_ = Mix(static_cast<std::uint64_t>(ticks) ^ Mix(static_cast<std::uint64_t>(wall)) ^ Mix(++reseeds_ * kGolden));
 }
 
 void RandomSource::Reseed(std::int64_t seed) { state_ = Mix(static_cast<std::uint64_t>(seed)); }
@@ -38,12 +37,8 @@ std::uint64_t RandomSource::NextRaw() {
 
 double RandomSource::Next() { return static_cast<double>(NextRaw() >> 11) * 0x1.0p-53; }
 
-float RandomSource::NextSingle() {
-  return static_cast<float>(NextRaw() >> 40) * 0x1.0p-24f;
-}
+float RandomSource::NextSingle() { return static_cast<float>(NextRaw() >> 40) * 0x1.0p-24f; }
 
-int RandomSource::NextBelow(int bound) {
-  return static_cast<int>(Next() * bound);
-}
+int RandomSource::NextBelow(int bound) { return static_cast<int>(Next() * bound); }
 
 }  // namespace varelo

@@ -38,8 +38,7 @@ bool CandidateList::Strike(int digit) {
   return false;
 }
 
-RuleChecks::RuleChecks(const Board& board, const GridDigits* workDigits)
-    : board_(board), workDigits_(workDigits) {}
+RuleChecks::RuleChecks(const Board& board, const GridDigits* workDigits) : board_(board), workDigits_(workDigits) {}
 
 int RuleChecks::CheckRow(int cell, CheckMode mode) {
   if (mode == CheckMode::Count) candidates_.Refill();
@@ -64,9 +63,7 @@ int RuleChecks::CountCandidates(int cell) {
   return candidates_.size();
 }
 
-int RuleChecks::DigitAt(int grid, int position) const {
-  return board_.digit(grid, position + 1);
-}
+int RuleChecks::DigitAt(int grid, int position) const { return board_.digit(grid, position + 1); }
 
 int RuleChecks::Check(int unit, int cell, CheckMode mode) {
   const bool search = mode == CheckMode::Search;

@@ -29,9 +29,7 @@ enum class CheckMode : int {
 };
 
 // The marking mode of grid k: 1 for the main grid, 11..14 for grids 1..4.
-constexpr CheckMode MarkingMode(int grid) {
-  return grid == 0 ? CheckMode::Grid0 : static_cast<CheckMode>(10 + grid);
-}
+constexpr CheckMode MarkingMode(int grid) { return grid == 0 ? CheckMode::Grid0 : static_cast<CheckMode>(10 + grid); }
 
 // Receives the first clash a marking check finds in a unit.
 class ClashHook {

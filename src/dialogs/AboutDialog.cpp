@@ -49,7 +49,8 @@ void AboutDialog::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), gradient);
   const int side = 200;
   painter.setOpacity(0.10);
-  painter.drawPixmap((width() - side) / 2, 100, pictures::Render(pictures::kIcon, QSize(side, side), devicePixelRatioF()));
+  painter.drawPixmap((width() - side) / 2, 100,
+                     pictures::Render(pictures::kIcon, QSize(side, side), devicePixelRatioF()));
 }
 
 }  // namespace varelo

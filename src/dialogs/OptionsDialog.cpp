@@ -13,11 +13,11 @@
 #include "dialogs/CreditColour.h"
 #include "dialogs/DialogLayout.h"
 #include "dialogs/OptionsDialogFields.h"
+#include "look/BackgroundPicture.h"
+#include "look/Pictures.h"
 #include "model/Controls.h"
 #include "model/Prompter.h"
 #include "settings/SettingKeys.h"
-#include "look/BackgroundPicture.h"
-#include "look/Pictures.h"
 
 namespace varelo {
 
@@ -46,8 +46,8 @@ const QString kUnsupportedPicture = QStringLiteral("不支持的文件格式！�
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(OptionsFlow& flow, Prompter& prompter, RandomSource& random,
-                             PreviewSink preview, QWidget* parent)
+OptionsDialog::OptionsDialog(OptionsFlow& flow, Prompter& prompter, RandomSource& random, PreviewSink preview,
+                             QWidget* parent)
     : QDialog(parent), flow_(flow), prompter_(prompter), preview_(std::move(preview)) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(texts::kOptions);
@@ -69,8 +69,7 @@ QGroupBox* OptionsDialog::Group(const QString& caption, int left, int top, int w
   return group;
 }
 
-QLabel* OptionsDialog::Label(QWidget* parent, const QString& name, const QString& text, int left,
-                             int top, int width) {
+QLabel* OptionsDialog::Label(QWidget* parent, const QString& name, const QString& text, int left, int top, int width) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   PlaceTwips(label, left, top, width, kLineHeight);

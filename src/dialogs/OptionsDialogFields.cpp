@@ -41,9 +41,7 @@ void TriStateCheck::setValue(int value) {
   setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
 
-void TriStateCheck::nextCheckState() {
-  setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-}
+void TriStateCheck::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 
 GivensEdit::GivensEdit(const QString& name, QWidget* parent) : QLineEdit(parent) {
   setObjectName(name);

@@ -15,8 +15,7 @@ class ParagraphLabel : public QWidget {
   Q_OBJECT
 
  public:
-  ParagraphLabel(const QString& name, const QString& text, const QFont& font, QColor colour,
-                 QWidget* parent);
+  ParagraphLabel(const QString& name, const QString& text, const QFont& font, QColor colour, QWidget* parent);
 
   QString text() const { return text_; }
   // The height the text takes at this width, in pixels.

@@ -4,18 +4,18 @@
 
 #include "core/Board.h"
 #include "core/RuleChecks.h"
-#include "model/Controls.h"
-#include "model/GameState.h"
-#include "game/StartNotice.h"
 #include "game/GameClock.h"
-#include "model/Prompter.h"
 #include "game/PuzzleSetup.h"
+#include "game/StartNotice.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
+#include "model/GameState.h"
+#include "model/Prompter.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
-#include "model/Cursors.h"
 
 namespace varelo {
 
@@ -27,11 +27,11 @@ constexpr int kPointerLow = 480;
 constexpr int kPointerStep = 15;
 }  // namespace
 
-Completion::Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, Prompter& prompter,
-                       SettingsStore& settings, GameClock& clock, CellEditor& editor,
+Completion::Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+                       Prompter& prompter, SettingsStore& settings, GameClock& clock, CellEditor& editor,
                        PuzzleSetup& setup, CompletionHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), prompter_(prompter),
-      settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
+    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors),
+      prompter_(prompter), settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
       pointerTimer_(new QTimer(this)) {
   pointerTimer_->setObjectName(ctl::kTimer17);
   pointerTimer_->setInterval(22);
@@ -41,10 +41,8 @@ Completion::Completion(Board& board, Controls& controls, GameState& state, Start
 void Completion::AfterEntryCheck() {
   UpdateSolveButton();
   if (board_.gridEditable(0) && controls_.isVisible(ctl::PicMis(0))) return CheckSingleCompletion();
-  if (board_.gridEditable(3) && controls_.isVisible(ctl::PicMis(3)))
-    return CheckCombinationCompletion(3);
-  if (board_.gridEditable(2) && controls_.isVisible(ctl::PicMis(2)) &&
-      !controls_.isVisible(ctl::PicMis(3)))
+  if (board_.gridEditable(3) && controls_.isVisible(ctl::PicMis(3))) return CheckCombinationCompletion(3);
+  if (board_.gridEditable(2) && controls_.isVisible(ctl::PicMis(2)) && !controls_.isVisible(ctl::PicMis(3)))
     CheckCombinationCompletion(2);
 }
 
@@ -60,8 +58,8 @@ void Completion::UpdateSolveButton() {
     for (int n = 1; n <= kCellsPerGrid; ++n) filled += board_.digit(grid, n) != 0;
   const int count = static_cast<int>(grids.size());
   const bool next = board_.inSolveMode() && state_.solvePhase() == SolvePhase::SolutionShown;
-  const bool enabled = (filled >= 9 * count && filled < kCellsPerGrid * count) ||
-                       (filled == kCellsPerGrid * count && next);
+  const bool enabled =
+      (filled >= 9 * count && filled < kCellsPerGrid * count) || (filled == kCellsPerGrid * count && next);
   controls_.setEnabled(ctl::Command(2), enabled);
 }
 
@@ -109,8 +107,7 @@ void Completion::StartNextSingleGame() {
         settings_.Write(SettingKey::LevelsOpened, next);
         if (hooks_.addLevelMenuItem) hooks_.addLevelMenuItem();
       }
-      if (settings_.ReadInt(SettingKey::LevelsOpened) > played)
-        settings_.Write(SettingKey::MissionLevel, played + 1);
+      if (settings_.ReadInt(SettingKey::LevelsOpened) > played) settings_.Write(SettingKey::MissionLevel, played + 1);
     }
     const int level = StoredLevel();
     setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
@@ -155,8 +152,10 @@ bool Completion::pointerRunning() const { return bobbing_; }
 void Completion::setWindowSeen(bool seen) {
   windowSeen_ = seen;
   if (!bobbing_) return;
-  if (!seen) pointerTimer_->stop();
-  else if (!pointerTimer_->isActive()) pointerTimer_->start();
+  if (!seen)
+    pointerTimer_->stop();
+  else if (!pointerTimer_->isActive())
+    pointerTimer_->start();
 }
 
 void Completion::Timer17_Timer() {

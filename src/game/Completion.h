@@ -33,8 +33,8 @@ class Completion : public QObject {
   Q_OBJECT
 
  public:
-  Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, Prompter& prompter,
-             SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
+  Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+             Prompter& prompter, SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
              CompletionHooks hooks, QObject* parent = nullptr);
 
   void AfterEntryCheck();

@@ -11,10 +11,10 @@ const QString kSeparator = ctl::kMnucav6;
 const QString kNone = QStringLiteral("mnufil(0)");
 }  // namespace
 
-FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files,
-                   FileMenuHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), prompter_(prompter),
-      files_(std::move(files)), hooks_(std::move(hooks)) {}
+FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, FileMenuHooks hooks,
+                   QObject* parent)
+    : QObject(parent), board_(board), controls_(controls), prompter_(prompter), files_(std::move(files)),
+      hooks_(std::move(hooks)) {}
 
 void FileMenu::SetItems(const QStringList& items) {
   if (items == items_) return;
@@ -38,8 +38,10 @@ void FileMenu::HideFileMenu() {
 
 void FileMenu::Show(const FileOutcome& outcome) {
   if (outcome.message.isEmpty()) return;
-  if (outcome.ok) prompter_.Inform(outcome.message);
-  else prompter_.Fail(outcome.message);
+  if (outcome.ok)
+    prompter_.Inform(outcome.message);
+  else
+    prompter_.Fail(outcome.message);
 }
 
 void FileMenu::LoadFile(int index) {

@@ -27,8 +27,8 @@ class FileMenu : public QObject {
   Q_OBJECT
 
  public:
-  FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files,
-           FileMenuHooks hooks, QObject* parent = nullptr);
+  FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, FileMenuHooks hooks,
+           QObject* parent = nullptr);
 
   // The captions of mnufil(1), mnufil(2), ...; mnufil(0) "无" stands for an
   // empty list.

@@ -9,20 +9,20 @@
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
 #include "game/OptionsFlow.h"
-#include "model/Prompter.h"
-#include "model/Texts.h"
+#include "game/SolveController.h"
 #include "game/TimeBar.h"
-#include "model/WindowPort.h"
+#include "game/TopBarSlide.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
 #include "input/KeyboardMap.h"
 #include "input/MouseInput.h"
+#include "model/Prompter.h"
+#include "model/Texts.h"
+#include "model/WindowPort.h"
 #include "settings/SettingsStore.h"
 #include "solver/RandomFill.h"
-#include "game/SolveController.h"
 #include "sources/LevelBank.h"
 #include "sources/SolveFolder.h"
-#include "game/TopBarSlide.h"
 
 namespace varelo {
 
@@ -33,8 +33,7 @@ QString PerUserSolveDir() {
 
 PuzzleFiles FilesInUse(const AppPaths& paths) {
   const QString folder = SolveFolderInUse(paths.solveDir(), PerUserSolveDir());
-  return PuzzleFiles(folder, folder == paths.solveDir() ? PuzzleFiles::Place::BesideGame
-                                                         : PuzzleFiles::Place::PerUser);
+  return PuzzleFiles(folder, folder == paths.solveDir() ? PuzzleFiles::Place::BesideGame : PuzzleFiles::Place::PerUser);
 }
 
 // Calls a link if it is there, with a neutral result otherwise.
@@ -47,30 +46,19 @@ auto Through(const std::function<R(Args...)>& link) {
 }
 }  // namespace
 
-Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppPaths paths,
-           QObject* parent)
-    : QObject(parent),
-      settings_(settings),
-      prompter_(prompter),
-      window_(window),
-      paths_(std::move(paths)),
-      checks_(board_),
-      hint_(board_, checks_, random_, settings_),
-      conflicts_(new ConflictMarker(board_, hint_, this)),
-      timeBar_(new TimeBar(controls_, this)),
-      clock_(new GameClock(state_, *timeBar_, window_, prompter_, this)) {
+Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppPaths paths, QObject* parent)
+    : QObject(parent), settings_(settings), prompter_(prompter), window_(window), paths_(std::move(paths)),
+      checks_(board_), hint_(board_, checks_, random_, settings_), conflicts_(new ConflictMarker(board_, hint_, this)),
+      timeBar_(new TimeBar(controls_, this)), clock_(new GameClock(state_, *timeBar_, window_, prompter_, this)) {
   editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, state_);
   setup_ = std::make_unique<PuzzleSetup>(
       board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
-      PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry),
-                       Through(links_.slideTopBarIn)});
-  completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
-                               *setup_,
-                               CompletionHooks{Through(links_.levelEntry),
-                                               Through(links_.addLevelMenuItem)},
-                               this);
-  flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_,
-                       *setup_, *completion_,
+      PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry), Through(links_.slideTopBarIn)});
+  completion_ =
+      new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_, *setup_,
+                     CompletionHooks{Through(links_.levelEntry), Through(links_.addLevelMenuItem)}, this);
+  flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_, *setup_,
+                       *completion_,
                        GameFlowHooks{Through(links_.levelEntry), Through(links_.buildFileMenu),
                                      Through(links_.hideFileMenu), Through(links_.slideTopBarIn)},
                        this);
@@ -81,14 +69,12 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                     [this] { mouse_->NextLevel(); }, [this] { completion_->AfterEntryCheck(); }});
   bank_ = new LevelBank(settings_, this);
   topBar_ = new TopBarSlide(controls_, this);
-  solver_ = new SolveController(*this,
-                                SolveHooks{[this] { completion_->AfterEntryCheck(); },
-                                           [this] { return conflicts_->anyEraseTimerRunning(); }, {}},
-                                this);
-  files_ = new FileMenu(board_, controls_, prompter_,
-                        FilesInUse(paths_),
-                        FileMenuHooks{[this] { solver_->ResetPuzzle(); },
-                                      [this] { completion_->AfterEntryCheck(); },
+  solver_ = new SolveController(
+      *this,
+      SolveHooks{[this] { completion_->AfterEntryCheck(); }, [this] { return conflicts_->anyEraseTimerRunning(); }, {}},
+      this);
+  files_ = new FileMenu(board_, controls_, prompter_, FilesInUse(paths_),
+                        FileMenuHooks{[this] { solver_->ResetPuzzle(); }, [this] { completion_->AfterEntryCheck(); },
                                       [this] { return conflicts_->anyEraseTimerRunning(); }},
                         this);
   options_ = std::make_unique<OptionsFlow>(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *topBar_,

@@ -14,13 +14,13 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "model/Controls.h"
-#include "model/KeyCodes.h"
-#include "model/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
-#include "settings/AppPaths.h"
+#include "model/Controls.h"
 #include "model/Cursors.h"
+#include "model/GameState.h"
+#include "model/KeyCodes.h"
+#include "settings/AppPaths.h"
 
 namespace varelo {
 
@@ -59,8 +59,7 @@ class Game : public QObject {
   Q_OBJECT
 
  public:
-  Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppPaths paths,
-       QObject* parent = nullptr);
+  Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppPaths paths, QObject* parent = nullptr);
   ~Game() override;
 
   Board& board() { return board_; }

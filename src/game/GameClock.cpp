@@ -3,16 +3,15 @@
 #include <QTimer>
 
 #include "core/ControlNames.h"
+#include "game/TimeBar.h"
 #include "model/GameState.h"
 #include "model/Prompter.h"
-#include "game/TimeBar.h"
 #include "model/WindowPort.h"
 
 namespace varelo {
 
 GameClock::GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompter& prompter, QObject* parent)
-    : QObject(parent), state_(state), bar_(bar), window_(window), prompter_(prompter),
-      timer_(new QTimer(this)) {
+    : QObject(parent), state_(state), bar_(bar), window_(window), prompter_(prompter), timer_(new QTimer(this)) {
   timer_->setObjectName(ctl::kTimer8);
   timer_->setInterval(500);
   connect(timer_, &QTimer::timeout, this, &GameClock::Timer8_Timer);

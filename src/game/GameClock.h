@@ -21,8 +21,7 @@ class GameClock : public QObject {
   Q_OBJECT
 
  public:
-  GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompter& prompter,
-            QObject* parent = nullptr);
+  GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompter& prompter, QObject* parent = nullptr);
 
   // What happens when the time is up, after "时间到！" (the restart).
   void setTimeUpAction(std::function<void()> action) { timeUp_ = std::move(action); }

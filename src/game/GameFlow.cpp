@@ -4,28 +4,28 @@
 
 #include "core/Board.h"
 #include "game/Completion.h"
-#include "model/Controls.h"
-#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
 #include "game/ShowLayout.h"
-#include "model/Texts.h"
+#include "game/StartNotice.h"
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
+#include "model/Texts.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
-#include "model/Cursors.h"
 
 namespace varelo {
 
-GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
-                   GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
+GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+                   SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
                    PuzzleSetup& setup, Completion& completion, GameFlowHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
-      clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion),
-      hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
+    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors),
+      settings_(settings), clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup),
+      completion_(completion), hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
   restartTimer_->setObjectName(ctl::kTimer10);
   restartTimer_->setInterval(1);
   restartTimer_->setSingleShot(true);
@@ -41,17 +41,17 @@ void GameFlow::ShowHintCaption() {
 // The single-grid games show whether the colour hint is on; the hint does
 // not serve the combination and solve modes.
 void GameFlow::ShowHintCaptionOf(GameMode mode) {
-  if (mode == GameMode::Mission || mode == GameMode::Random) ShowHintCaption();
-  else controls_.setText(ctl::LblTop(2), texts::kHintUnavailable);
+  if (mode == GameMode::Mission || mode == GameMode::Random)
+    ShowHintCaption();
+  else
+    controls_.setText(ctl::LblTop(2), texts::kHintUnavailable);
 }
 
 void GameFlow::SetClock(int order) { ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), order); }
 
 void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
-void GameFlow::CopyLevel(int level) {
-  setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
-}
+void GameFlow::CopyLevel(int level) { setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level)); }
 
 void GameFlow::LeaveCurrentGame(bool playing) {
   // A conflict still shown belongs to the game being left; while its erase
@@ -170,8 +170,10 @@ void GameFlow::EnterSolveMode(int order) {
 
   board_.setComboOrder(order);
   TakeInputIn(order);
-  if (order == 0) board_.clearGridEntries(0);
-  else PrepareCombinationGrids(order);
+  if (order == 0)
+    board_.clearGridEntries(0);
+  else
+    PrepareCombinationGrids(order);
   // The play set-up left its blue in empty cells; what the player types here
   // is black, in whichever record of a corner it lands.
   for (int grid : GridsInPlay(order))

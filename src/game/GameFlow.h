@@ -36,8 +36,8 @@ class GameFlow : public QObject {
   Q_OBJECT
 
  public:
-  GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
-           GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
+  GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+           SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
            Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
 
   // The games the menus start. `order` is the board's: 0 for a single grid.

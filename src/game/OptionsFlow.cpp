@@ -3,15 +3,15 @@
 #include <QFileInfo>
 
 #include "core/Board.h"
-#include "model/Controls.h"
-#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
+#include "game/StartNotice.h"
+#include "game/TopBarSlide.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
 #include "model/GameState.h"
 #include "model/WindowPort.h"
 #include "settings/SettingsStore.h"
-#include "model/Cursors.h"
-#include "game/TopBarSlide.h"
 
 namespace varelo {
 
@@ -23,10 +23,11 @@ const QString kDefaultGivens = QStringLiteral("35");
 int CheckBoxValue(double stored, bool on) { return !on ? 0 : stored == 1 ? 1 : 2; }
 }  // namespace
 
-OptionsFlow::OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
-                         GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window)
-    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings), clock_(clock),
-      topBar_(topBar), flow_(flow), window_(window) {}
+OptionsFlow::OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+                         SettingsStore& settings, GameClock& clock, TopBarSlide& topBar, GameFlow& flow,
+                         WindowPort& window)
+    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
+      clock_(clock), topBar_(topBar), flow_(flow), window_(window) {}
 
 bool OptionsFlow::ValidGivens(const QString& text) {
   bool whole = false;
@@ -108,8 +109,7 @@ void OptionsFlow::Resume(bool showGrids) {
     for (int grid = 0; grid < kGridCount; ++grid)
       if (cursors_.isTracking(grid)) controls_.setVisible(ctl::PicMis(grid), true);
   // A clock that was not running (a won game, the beginner) stays stopped.
-  if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1 && !board_.inSolveMode())
-    clock_.Start();
+  if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1 && !board_.inSolveMode()) clock_.Start();
 }
 
 }  // namespace varelo

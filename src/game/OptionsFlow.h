@@ -31,8 +31,8 @@ struct OptionValues {
 
 class OptionsFlow {
  public:
-  OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
-              GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
+  OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
+              SettingsStore& settings, GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
 
   // Pauses a game on screen; the dialog opens after this.
   void Open();

@@ -6,13 +6,13 @@
 #include "core/Board.h"
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
-#include "model/Controls.h"
-#include "model/GameState.h"
-#include "game/StartNotice.h"
 #include "game/GameClock.h"
 #include "game/ShowLayout.h"
-#include "settings/SettingsStore.h"
+#include "game/StartNotice.h"
+#include "model/Controls.h"
 #include "model/Cursors.h"
+#include "model/GameState.h"
+#include "settings/SettingsStore.h"
 
 namespace varelo {
 
@@ -33,11 +33,11 @@ bool NeverRevealed(int grid, int cell) {
 }
 }  // namespace
 
-PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
-                         RandomSource& random, const SettingsStore& settings, GameClock& clock,
-                         PuzzleSetupHooks hooks)
-    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), hint_(hint), random_(random),
-      settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
+PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice,
+                         Cursors& cursors, ColourHint& hint, RandomSource& random, const SettingsStore& settings,
+                         GameClock& clock, PuzzleSetupHooks hooks)
+    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), hint_(hint),
+      random_(random), settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
 
 int PuzzleSetup::GivensFromSetting(const QString& text) {
   bool whole = false;
@@ -68,8 +68,10 @@ void PuzzleSetup::NewPuzzle() {
   shared23_ = 0;
   const int givens = GivensCount(level);
 
-  if (order == 0) SetUpMainGrid(level, givens, filled);
-  else SetUpCombination(givens);
+  if (order == 0)
+    SetUpMainGrid(level, givens, filled);
+  else
+    SetUpCombination(givens);
   OpenGame();
 }
 
@@ -138,8 +140,7 @@ std::vector<int> PuzzleSetup::MissionCells(float x, int givens, const std::array
 void PuzzleSetup::RevealDrawnCells(std::optional<int> level, int givens, const FilledGrid* testFile) {
   if (level) {
     random_.Reseed(-*level);
-    for (int cell : MissionCells(random_.NextSingle(), givens, {}))
-      Reveal(0, cell, solution_[cell - 1]);
+    for (int cell : MissionCells(random_.NextSingle(), givens, {})) Reveal(0, cell, solution_[cell - 1]);
     return;
   }
   while (givens >= 1) {

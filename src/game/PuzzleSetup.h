@@ -52,8 +52,8 @@ struct PuzzleSetupHooks {
 
 class PuzzleSetup {
  public:
-  PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
-              RandomSource& random, const SettingsStore& settings, GameClock& clock,
+  PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors,
+              ColourHint& hint, RandomSource& random, const SettingsStore& settings, GameClock& clock,
               PuzzleSetupHooks hooks);
 
   // The solution of the first grid in mission mode, copied from the bank by

@@ -4,10 +4,10 @@
 
 #include "core/Board.h"
 #include "core/Layout.h"
-#include "model/Controls.h"
 #include "game/Game.h"
-#include "model/Prompter.h"
 #include "game/TimeBar.h"
+#include "model/Controls.h"
+#include "model/Prompter.h"
 #include "model/WindowPort.h"
 #include "solver/WorkArrays.h"
 
@@ -25,8 +25,7 @@ constexpr int kWatchdogMs = 60000;
 constexpr int kBusyBarMs = 25;
 
 QString NoNextSolution(int count) {
-  return QStringLiteral("没有下一种解！\n该数独共有") + QString::number(count) +
-         QStringLiteral("种解。");
+  return QStringLiteral("没有下一种解！\n该数独共有") + QString::number(count) + QStringLiteral("种解。");
 }
 
 QString WatchdogQuestion(int seconds) {
@@ -45,28 +44,18 @@ QTimer* NamedTimer(QObject* parent, QLatin1String name, int interval, bool singl
 }  // namespace
 
 SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
-    : QObject(parent),
-      board_(game.board()),
-      controls_(game.controls()),
-      gameState_(game.state()),
-      prompter_(game.prompter()),
-      window_(game.window()),
-      bar_(game.timeBar()),
-      hooks_(std::move(hooks)),
-      session_(board_, state_),
-      hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
+    : QObject(parent), board_(game.board()), controls_(game.controls()), gameState_(game.state()),
+      prompter_(game.prompter()), window_(game.window()), bar_(game.timeBar()), hooks_(std::move(hooks)),
+      session_(board_, state_), hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
       watchdog_(NamedTimer(this, ctl::kTimer7, kWatchdogMs, false)),
       busyBarTimer_(NamedTimer(this, ctl::kTimer15, kBusyBarMs, false)) {
   connect(hintTimer_, &QTimer::timeout, this, &SolveController::Timer6_Timer);
   connect(watchdog_, &QTimer::timeout, this, &SolveController::Timer7_Timer);
   connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::Timer15_Timer);
   connect(&runner_, &SolveRunner::finished, this, &SolveController::OnRunFinished);
-
 }
 
-int SolveController::WatchdogDelaySeconds(const QDate& date) {
-  return date.month() >= 6 && date.month() <= 8 ? 15 : 8;
-}
+int SolveController::WatchdogDelaySeconds(const QDate& date) { return date.month() >= 6 && date.month() <= 8 ? 15 : 8; }
 
 void SolveController::PressSolveButton() {
   if (hooks_.conflictShown && hooks_.conflictShown()) return;
@@ -156,8 +145,7 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   // The run is over: no watchdog question may come up behind the message.
   watchdog_->stop();
   StopBusyBar();
-  prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution
-                                                      : NoNextSolution(state_.SolutionCount));
+  prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution : NoNextSolution(state_.SolutionCount));
   HideHint();
   gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), true);
@@ -256,7 +244,8 @@ void SolveController::StopBusyBar() {
 void SolveController::ToggleSolveUi(bool solving) {
   controls_.setVisible(ctl::kQxqj, solving);
   controls_.setVisible(ctl::kMnucav5, solving);
-  for (const QString& name : {QString(ctl::kCssd), QString(ctl::kZhsd), QString(ctl::kQjsd), QString(ctl::kXuanxiang), ctl::Command(5)})
+  for (const QString& name :
+       {QString(ctl::kCssd), QString(ctl::kZhsd), QString(ctl::kQjsd), QString(ctl::kXuanxiang), ctl::Command(5)})
     controls_.setEnabled(name, !solving);
   controls_.setVisible(ctl::kWenjian, !solving);
   controls_.setVisible(ctl::kMnucav6, !solving);

@@ -92,9 +92,9 @@ class SolveController : public QObject {
   SearchState state_;
   SolveSession session_;
   SolveRunner runner_;
-  QTimer* hintTimer_;      // Timer6
-  QTimer* watchdog_;       // Timer7
-  QTimer* busyBarTimer_;   // Timer15
+  QTimer* hintTimer_;     // Timer6
+  QTimer* watchdog_;      // Timer7
+  QTimer* busyBarTimer_;  // Timer15
 };
 
 }  // namespace varelo

@@ -46,8 +46,7 @@ void TimeBar::FitToStrip() {
   controls_.setWidth(kBar, stripWidth());
   const ClockReading clock = reading_ ? reading_() : ClockReading{};
   if (clock.limitSeconds <= 0) return;  // no clock: the bar keeps its place
-  SetLeft(-static_cast<double>(stripWidth()) * (clock.limitSeconds - clock.remainingSeconds) /
-          clock.limitSeconds);
+  SetLeft(-static_cast<double>(stripWidth()) * (clock.limitSeconds - clock.remainingSeconds) / clock.limitSeconds);
 }
 
 void TimeBar::FlashStrip() {

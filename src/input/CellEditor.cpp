@@ -3,16 +3,15 @@
 #include "core/Board.h"
 #include "core/ColourHint.h"
 #include "core/RuleChecks.h"
-#include "model/GameState.h"
 #include "input/ConflictMarker.h"
 #include "model/Cursors.h"
+#include "model/GameState.h"
 
 namespace varelo {
 
-CellEditor::CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
-                       ColourHint& hint, GameState& state)
-    : board_(board), cursors_(cursors), checks_(checks), conflicts_(conflicts), hint_(hint),
-      state_(state) {
+CellEditor::CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts, ColourHint& hint,
+                       GameState& state)
+    : board_(board), cursors_(cursors), checks_(checks), conflicts_(conflicts), hint_(hint), state_(state) {
   checks_.setClashHook(&conflicts_);
 }
 
@@ -78,8 +77,7 @@ void CellEditor::EraseDigit() {
   const int cell = cursors_.state(*grid).currentCell;
   board_.clearEntry(*grid, cell);
   // Both records of a corner are emptied together, whatever they hold.
-  if (const auto partner = SharedPartner(3, {*grid, cell}))
-    board_.clearEntry(partner->grid, partner->cell);
+  if (const auto partner = SharedPartner(3, {*grid, cell})) board_.clearEntry(partner->grid, partner->cell);
   state_.setSolvePhase(SolvePhase::Ready);
   if (*grid == 0) hint_.RefreshHints();
 }

@@ -18,8 +18,8 @@ class RuleChecks;
 
 class CellEditor {
  public:
-  CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts,
-             ColourHint& hint, GameState& state);
+  CellEditor(Board& board, Cursors& cursors, RuleChecks& checks, ConflictMarker& conflicts, ColourHint& hint,
+             GameState& state);
 
   // The grid a digit or erase key acts on: the first of grids 0..4 whose
   // frame is shown (grids 1..4), at rest and not gliding, on a cell that is
@@ -29,7 +29,7 @@ class CellEditor {
   void EnterDigit(int digit);
   void EraseDigit();
 
-  void ToggleWritingTool();  // switch between pen and pencil
+  void ToggleWritingTool();   // switch between pen and pencil
   void ErasePencilEntries();  // clear every pencil entry of the grids that take input
 
   EntryKind writingTool() const;

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/ControlNames.h"
 #include "core/Board.h"
 #include "core/ColourHint.h"
+#include "core/ControlNames.h"
 
 namespace varelo {
 
@@ -27,8 +27,7 @@ void ConflictMarker::MarkClash(int grid, int cell) {
   board_.setInk(grid, cell, colours::kRed);
   // The corner's other record is what the player sees when the later grid
   // draws the corner: it turns red with it.
-  if (const auto partner = board_.partner({grid, cell}))
-    board_.setInk(partner->grid, partner->cell, colours::kRed);
+  if (const auto partner = board_.partner({grid, cell})) board_.setInk(partner->grid, partner->cell, colours::kRed);
   eraseTimers_[grid]->start();
   board_.setGridEditable(grid, false);
   // A grid already locked by a conflict can take a second wrong digit

@@ -1,12 +1,12 @@
 #include "input/KeyboardMap.h"
 
+#include "input/CellEditor.h"
 #include "model/Controls.h"
+#include "model/Cursors.h"
 #include "model/Prompter.h"
 #include "model/Texts.h"
 #include "model/WindowPort.h"
-#include "input/CellEditor.h"
 #include "settings/SettingsStore.h"
-#include "model/Cursors.h"
 
 namespace varelo {
 
@@ -16,17 +16,15 @@ constexpr int kCtrlAlt = kCtrl | kAlt;
 constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
 }  // namespace
 
-KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls,
-                         SettingsStore& settings, Prompter& prompter, WindowPort& window,
-                         KeyboardHooks hooks)
-    : cursors_(cursors), editor_(editor), controls_(controls), settings_(settings),
-      prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
+KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings,
+                         Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
+    : cursors_(cursors), editor_(editor), controls_(controls), settings_(settings), prompter_(prompter),
+      window_(window), hooks_(std::move(hooks)) {}
 
 void KeyboardMap::Form_KeyDown(int key, int modifiers) {
   if (key >= keys::kLeft && key <= keys::kDown) StepMainCursor(key);
   if (key == keys::kEscape) BossKey();
-  if (modifiers == kCtrlAlt && (key == keys::kDigit0 + 7 || key == keys::kKeypad0 + 7))
-    ToggleFrameCorrection();
+  if (modifiers == kCtrlAlt && (key == keys::kDigit0 + 7 || key == keys::kKeypad0 + 7)) ToggleFrameCorrection();
   if (modifiers == 0 || modifiers == kShiftOnly) {
     EditOrStepLevel(key, modifiers);
     if (hooks_.afterEntryCheck) hooks_.afterEntryCheck();

@@ -27,8 +27,8 @@ struct KeyboardHooks {
 
 class KeyboardMap {
  public:
-  KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings,
-              Prompter& prompter, WindowPort& window, KeyboardHooks hooks);
+  KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings, Prompter& prompter,
+              WindowPort& window, KeyboardHooks hooks);
 
   // `modifiers`: Shift 1, Ctrl 2, Alt 4.
   void Form_KeyDown(int key, int modifiers);

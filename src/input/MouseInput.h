@@ -15,8 +15,7 @@ class MouseInput {
  public:
   // `updateLevelArrows` lets the start screen show or hide the arrows for the
   // level now named.
-  MouseInput(Controls& controls, GameState& state, SettingsStore& settings,
-             std::function<void()> updateLevelArrows);
+  MouseInput(Controls& controls, GameState& state, SettingsStore& settings, std::function<void()> updateLevelArrows);
 
   void PreviousLevel() { StepLevel(-1); }
   void NextLevel() { StepLevel(+1); }

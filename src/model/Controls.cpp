@@ -22,8 +22,8 @@ QList<Initial> DesignStates() {
 
   // Top bar, slid out of sight above the client area until a game starts.
   add(ctl::kPicTop);
-  const QString topCaptions[] = {QStringLiteral("模式："), QStringLiteral("关卡："),
-                                 QStringLiteral("彩色提示："), QStringLiteral("难度：")};
+  const QString topCaptions[] = {QStringLiteral("模式："), QStringLiteral("关卡："), QStringLiteral("彩色提示："),
+                                 QStringLiteral("难度：")};
   for (int i = 0; i < 4; ++i) {
     add(ctl::Lblts(i), topCaptions[i], true, colours::kFieldName);
     add(ctl::LblTop(i), QString(), true, colours::kFieldValue);
@@ -37,8 +37,8 @@ QList<Initial> DesignStates() {
 
   // Start screen: the seven main entries show, their sub-entries wait for hover.
   const QString beginCaptions[ctl::kStartEntryCount] = {
-      kStartGame, kCombination, kSolveSudoku, kOptions, kHelp, kAbout, kExit, kMissionMode,
-      kRandomMode, kOrder2, kOrder3, QString(), kOrder1, kOrder2, kOrder3, QString()};
+      kStartGame,  kCombination, kSolveSudoku, kOptions,  kHelp,   kAbout,  kExit,   kMissionMode,
+      kRandomMode, kOrder2,      kOrder3,      QString(), kOrder1, kOrder2, kOrder3, QString()};
   for (int i = 0; i < ctl::kStartEntryCount; ++i) add(ctl::LblBegin(i), beginCaptions[i], i <= 6, colours::kEntry);
   add(ctl::kImgLa, QString(), false);
   add(ctl::kImgRa, QString(), false);

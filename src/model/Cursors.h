@@ -13,13 +13,13 @@
 namespace varelo {
 
 struct CursorState {
-  int currentCell = 1;    // 1..81, the cell under the frame
-  int frameLeft = 0;      // twips, in the grid container
+  int currentCell = 1;  // 1..81, the cell under the frame
+  int frameLeft = 0;    // twips, in the grid container
   int frameTop = 0;
-  int outline = 3;        // pixels: 3 at rest, 1 while gliding
+  int outline = 3;  // pixels: 3 at rest, 1 while gliding
   bool frameShown = true;
-  int vertical = 0;       // 0 none, 1 up, 3 down
-  int horizontal = 0;     // 0 none, 2 left, 4 right
+  int vertical = 0;    // 0 none, 1 up, 3 down
+  int horizontal = 0;  // 0 none, 2 left, 4 right
 
   bool atRest() const { return outline == 3; }
   bool operator==(const CursorState&) const = default;

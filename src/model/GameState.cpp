@@ -7,9 +7,7 @@ namespace varelo {
 
 namespace {
 
-QString OrderName(int order) {
-  return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1;
-}
+QString OrderName(int order) { return order == 2 ? texts::kOrder2 : order == 3 ? texts::kOrder3 : texts::kOrder1; }
 
 QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 

@@ -31,13 +31,11 @@ inline const QString kHintOn = QStringLiteral("开启");
 inline const QString kHintOff = QStringLiteral("关闭");
 inline const QString kHintUnavailable = QStringLiteral("不可用");
 inline const QString kLevelPrefix = QStringLiteral("Level ");
-inline const QString kDifficulties[4] = {QStringLiteral("初学者"), QStringLiteral("简单"),
-                                         QStringLiteral("中等"), QStringLiteral("困难")};
+inline const QString kDifficulties[4] = {QStringLiteral("初学者"), QStringLiteral("简单"), QStringLiteral("中等"),
+                                         QStringLiteral("困难")};
 
 // "第" + N + "关": a level in the level menu and on the start screen.
-inline QString LevelCaption(int level) {
-  return QStringLiteral("第") + QString::number(level) + QStringLiteral("关");
-}
+inline QString LevelCaption(int level) { return QStringLiteral("第") + QString::number(level) + QStringLiteral("关"); }
 
 // Buttons.
 inline const QString kRestart = QStringLiteral("重新开始");

@@ -29,9 +29,7 @@ struct TwipRect {
 
   constexpr int right() const { return left + width; }
   constexpr int bottom() const { return top + height; }
-  constexpr bool contains(int x, int y) const {
-    return x >= left && x <= right() && y >= top && y <= bottom();
-  }
+  constexpr bool contains(int x, int y) const { return x >= left && x <= right() && y >= top && y <= bottom(); }
   constexpr TwipRect translated(int dx, int dy) const { return {left + dx, top + dy, width, height}; }
   constexpr bool operator==(const TwipRect&) const = default;
 };

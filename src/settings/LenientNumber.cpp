@@ -55,8 +55,8 @@ bool BelowRange(std::string_view number) {
   const std::size_t first = mantissa.find_first_of("123456789");
   if (first == std::string_view::npos) return true;
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const long long place = first < point ? static_cast<long long>(point - first) - 1
-                                        : -static_cast<long long>(first - point);
+  const long long place =
+      first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
   return place + exponent < 0;
 }
 }  // namespace

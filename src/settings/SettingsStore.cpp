@@ -23,9 +23,8 @@ QString ExecutableBaseName() {
 }
 
 SettingsStore::SettingsStore(const QString& applicationName)
-    : settings_(std::make_unique<QSettings>(
-          QSettings::IniFormat, QSettings::UserScope, kOrganization,
-          applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganization,
+                                            applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {
   // Qt parses the file's sections lazily, and after a broken section header
   // its lookup can miss a key that a full parse finds; the next write parses
   // everything, so that key would change its value on a write of another.
@@ -35,8 +34,7 @@ SettingsStore::SettingsStore(const QString& applicationName)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::Read(const QString& section, const QString& key,
-                            const QString& defaultValue) const {
+QString SettingsStore::Read(const QString& section, const QString& key, const QString& defaultValue) const {
   // No sync() here: stores of one process share Qt's parsed copy of the
   // file, which every Write() updates, and a sync per read costs more than a
   // whole colour-hint refresh.
@@ -76,9 +74,7 @@ double SettingsStore::ReadNumber(SettingKey key) const { return ParseNumber(Read
 
 int SettingsStore::ReadInt(SettingKey key) const { return ParseInt(Read(key)); }
 
-void SettingsStore::Write(SettingKey key, const QString& value) {
-  Write(kSettingsSection, InfoOf(key).name, value);
-}
+void SettingsStore::Write(SettingKey key, const QString& value) { Write(kSettingsSection, InfoOf(key).name, value); }
 
 void SettingsStore::Write(SettingKey key, long long value) { Write(key, QString::number(value)); }
 

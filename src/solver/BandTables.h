@@ -11,8 +11,8 @@ namespace varelo::fast::bands {
 
 using BandMask = std::uint32_t;
 
-inline constexpr BandMask kRow = 0x1FF;                          // a band's first row
-inline constexpr BandMask kAllCells = 0x7FFFFFF;                 // all 27 cells
+inline constexpr BandMask kRow = 0x1FF;                             // a band's first row
+inline constexpr BandMask kAllCells = 0x7FFFFFF;                    // all 27 cells
 inline constexpr BandMask kColumnOfBand = 1u | 1u << 9 | 1u << 18;  // column 0, three rows
 
 // The number of cells in a band (no popcount instruction assumed).

@@ -12,9 +12,8 @@ namespace {
 // The cells of a band on a full matching of its rows to its boxes.
 BandMask RowsOnMatching(BandMask band) {
   const auto& t = kTables;
-  const unsigned pattern = t.boxesOfRow[band & bands::kRow] |
-                           t.boxesOfRow[band >> 9 & bands::kRow] << 3 |
-                           t.boxesOfRow[band >> 18] << 6;
+  const unsigned pattern =
+      t.boxesOfRow[band & bands::kRow] | t.boxesOfRow[band >> 9 & bands::kRow] << 3 | t.boxesOfRow[band >> 18] << 6;
   return t.rowsOnMatching[pattern];
 }
 
@@ -94,8 +93,8 @@ int CandidateGrid::BranchCell() const {
       const int i = std::countr_zero(cells);
       const BandMask column = bands::InEveryRow(1u << (i % 9));
       // The other bands' column cells, apart by a shift of one.
-      const int peers = bands::Count(open_[b] & kTables.rowBoxPeers[i]) +
-                        bands::Count((above & column) | (below & column) << 1);
+      const int peers =
+          bands::Count(open_[b] & kTables.rowBoxPeers[i]) + bands::Count((above & column) | (below & column) << 1);
       if (peers > most) {
         most = peers;
         best = b * 27 + i;
@@ -156,9 +155,7 @@ unsigned CandidateGrid::Solve(int d, int b, BandMask cells, BandMask peers) {
   return changed;
 }
 
-void CandidateGrid::Assign(int d, int b, int i) {
-  dirty_ |= Solve(d, b, 1u << i, kTables.rowBoxPeers[i]) << (3 * d);
-}
+void CandidateGrid::Assign(int d, int b, int i) { dirty_ |= Solve(d, b, 1u << i, kTables.rowBoxPeers[i]) << (3 * d); }
 
 bool CandidateGrid::Place(int p, int digit) {
   const int b = bands::BandOf(p);
@@ -197,8 +194,7 @@ bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
       if (!(changedBands >> b & 1)) continue;
       if ((board(b) &= RowsOnMatching(board(b))) == 0) return false;
     }
-    const BandMask columns = bands::Columns(board(0)) | bands::Columns(board(1)) << 9 |
-                             bands::Columns(board(2)) << 18;
+    const BandMask columns = bands::Columns(board(0)) | bands::Columns(board(1)) << 9 | bands::Columns(board(2)) << 18;
     changedBands = 0;
     if (columns != stableColumns_[d]) {
       // The column pass sees only which columns each band still has.
@@ -216,9 +212,10 @@ bool CandidateGrid::UpdateDigit(int d, unsigned changedBands) {
     for (int b = 0; b < 3; ++b) {
       if (!(touched >> b & 1)) continue;
       const BandMask band = board(b);
-      const BandMask singles = (kTables.singleInRow[band & bands::kRow] |
-                                kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
-                                kTables.singleInRow[band >> 18] << 18) & open_[b];
+      const BandMask singles =
+          (kTables.singleInRow[band & bands::kRow] | kTables.singleInRow[band >> 9 & bands::kRow] << 9 |
+           kTables.singleInRow[band >> 18] << 18) &
+          open_[b];
       if (singles != 0) changedBands |= Solve(d, b, singles, 0);
     }
     touched = changedBands;
@@ -244,8 +241,7 @@ bool CandidateGrid::PlaceNakedSingles(bool& placed) {
       const BandMask cells = cells_[b][d] & singles;
       if (cells == 0) continue;
       BandMask peers = 0;
-      for (BandMask rest = cells; rest != 0; rest &= rest - 1)
-        peers |= kTables.rowBoxPeers[std::countr_zero(rest)];
+      for (BandMask rest = cells; rest != 0; rest &= rest - 1) peers |= kTables.rowBoxPeers[std::countr_zero(rest)];
       if (peers & cells) return false;
       dirty_ |= Solve(d, b, cells, peers) << (3 * d);
     }

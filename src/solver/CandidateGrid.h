@@ -23,9 +23,7 @@ using DigitMask = std::uint16_t;  // bit d-1 set: digit d allowed
 inline constexpr DigitMask kAllDigits = 0x1FF;
 constexpr DigitMask DigitBit(int digit) { return static_cast<DigitMask>(1u << (digit - 1)); }
 // The digits strictly above `digit` (0 gives all nine).
-constexpr DigitMask DigitsAbove(int digit) {
-  return static_cast<DigitMask>(kAllDigits & ~((1u << digit) - 1u));
-}
+constexpr DigitMask DigitsAbove(int digit) { return static_cast<DigitMask>(kAllDigits & ~((1u << digit) - 1u)); }
 
 class CandidateGrid {
  public:
@@ -43,9 +41,7 @@ class CandidateGrid {
   int digit(int p) const;  // 0 while p is open
   DigitMask candidates(int p) const;
   bool complete() const { return (open_[0] | open_[1] | open_[2]) == 0; }
-  int openCount() const {
-    return bands::Count(open_[0]) + bands::Count(open_[1]) + bands::Count(open_[2]);
-  }
+  int openCount() const { return bands::Count(open_[0]) + bands::Count(open_[1]) + bands::Count(open_[2]); }
   GridDigits digits() const;
   // The open cell to branch on: among those with the fewest candidates the
   // one with the most open peers; -1 when none is open.
@@ -54,9 +50,7 @@ class CandidateGrid {
   using Cells = std::array<bands::BandMask, 3>;  // a set of cells, band by band
   Cells openCells() const { return {open_[0], open_[1], open_[2]}; }
   // Where `digit` may stand: its placed cells and its open candidates.
-  Cells cellsOf(int digit) const {
-    return {cells_[0][digit - 1], cells_[1][digit - 1], cells_[2][digit - 1]};
-  }
+  Cells cellsOf(int digit) const { return {cells_[0][digit - 1], cells_[1][digit - 1], cells_[2][digit - 1]}; }
 
  private:
   using BandMask = bands::BandMask;
@@ -73,7 +67,7 @@ class CandidateGrid {
   // [band][digit - 1]: where the digit may stand, placed cells included; a
   // band's nine digits side by side, so a placement clears them in one sweep.
   BandMask cells_[3][9];
-  BandMask open_[3];      // cells not placed yet
+  BandMask open_[3];  // cells not placed yet
   // Per digit, the columns each band held after its last column pass
   // (band b at bit 9 * b): the pass gives the same again while they stand.
   BandMask stableColumns_[9];

@@ -8,32 +8,28 @@ namespace varelo {
 
 namespace {
 
-constexpr int kLast = 80;       // grid 1's cell 81
-constexpr int kCorner12 = 0;    // grid 2's cell 1
-constexpr int kCorner23 = 8;    // grid 2's cell 9
-constexpr int kCorner32 = 72;   // grid 3's cell 73
+constexpr int kLast = 80;      // grid 1's cell 81
+constexpr int kCorner12 = 0;   // grid 2's cell 1
+constexpr int kCorner23 = 8;   // grid 2's cell 9
+constexpr int kCorner32 = 72;  // grid 3's cell 73
 
 std::int64_t Times(std::int64_t a, std::int64_t b, std::int64_t limit) {
   if (a == 0 || b == 0) return 0;
   return a > limit / b ? limit : std::min(a * b, limit);
 }
 
-std::int64_t Plus(std::int64_t a, std::int64_t b, std::int64_t limit) {
-  return a > limit - b ? limit : a + b;
-}
+std::int64_t Plus(std::int64_t a, std::int64_t b, std::int64_t limit) { return a > limit - b ? limit : a + b; }
 
 // Completions of `grid` with `digit` at `position`: a typed digit there must
 // be the same (`keepTyped`), or is replaced by it.
-std::int64_t CountWith(GridDigits grid, int position, int digit, bool keepTyped,
-                       std::int64_t limit) {
+std::int64_t CountWith(GridDigits grid, int position, int digit, bool keepTyped, std::int64_t limit) {
   if (keepTyped && grid[position] != 0 && grid[position] != digit) return 0;
   grid[position] = static_cast<unsigned char>(digit);
   return fast::CountSolutions64(grid, limit);
 }
 
 // Grid 2 and, in order 3, grid 3 with `corner` carried into grid 2.
-std::int64_t CountFromGrid2(int order, const std::array<GridDigits, 3>& grids, int corner,
-                            std::int64_t limit) {
+std::int64_t CountFromGrid2(int order, const std::array<GridDigits, 3>& grids, int corner, std::int64_t limit) {
   if (order == 2) return CountWith(grids[1], kCorner12, corner, false, limit);
   GridDigits second = grids[1];
   second[kCorner12] = static_cast<unsigned char>(corner);
@@ -49,8 +45,7 @@ std::int64_t CountFromGrid2(int order, const std::array<GridDigits, 3>& grids, i
 
 }  // namespace
 
-std::int64_t CountGameSolutions(int comboOrder, const std::array<GridDigits, 3>& grids,
-                                std::int64_t limit) {
+std::int64_t CountGameSolutions(int comboOrder, const std::array<GridDigits, 3>& grids, std::int64_t limit) {
   if (limit <= 0) return 0;
   if (comboOrder == 0) return fast::CountSolutions64(grids[0], limit);
   for (int k = 0; k < comboOrder; ++k)

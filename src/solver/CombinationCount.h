@@ -14,7 +14,6 @@ namespace varelo {
 // `grids[0]` is grid 0 for order 0, else grids[k - 1] is grid k. A typed
 // corner is read from the earlier grid; the later grid's record of it is
 // overwritten by the carried digit, as the search does. Counts up to `limit`.
-std::int64_t CountGameSolutions(int comboOrder, const std::array<GridDigits, 3>& grids,
-                                std::int64_t limit);
+std::int64_t CountGameSolutions(int comboOrder, const std::array<GridDigits, 3>& grids, std::int64_t limit);
 
 }  // namespace varelo

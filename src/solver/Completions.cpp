@@ -49,12 +49,9 @@ void Search(CandidateGrid& grid, Count& count) {
 
 }  // namespace
 
-bool FindCompletion(CandidateGrid grid, GridDigits& out) {
-  return CountCompletions(grid, 1, &out) == 1;
-}
+bool FindCompletion(CandidateGrid grid, GridDigits& out) { return CountCompletions(grid, 1, &out) == 1; }
 
-std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit,
-                              GridDigits* smallest) {
+std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit, GridDigits* smallest) {
   if (limit <= 0) return 0;
   CandidateGrid work = grid;
   Count count{limit, 0, smallest};

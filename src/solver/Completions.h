@@ -18,7 +18,6 @@ bool FindCompletion(CandidateGrid grid, GridDigits& out);
 // The number of completions, counted up to `limit`. With `smallest` set and a
 // completion found, it receives the smallest in search order (row-major,
 // digits rising) of those the count met.
-std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit,
-                              GridDigits* smallest = nullptr);
+std::int64_t CountCompletions(const CandidateGrid& grid, std::int64_t limit, GridDigits* smallest = nullptr);
 
 }  // namespace varelo::fast

@@ -11,9 +11,7 @@ std::int64_t CountSolutions64(const GridDigits& grid, std::int64_t limit) {
   return CountCompletions(state, limit);
 }
 
-int CountSolutions(const GridDigits& grid, int limit) {
-  return static_cast<int>(CountSolutions64(grid, limit));
-}
+int CountSolutions(const GridDigits& grid, int limit) { return static_cast<int>(CountSolutions64(grid, limit)); }
 
 bool GivensConsistent(const GridDigits& grid) {
   // Only clashes count here; a cell left without candidates is not one.

@@ -33,8 +33,7 @@ bool Grid2Completes(const GridDigits& grid2, int corner, fast::DigitMask onward)
   digits[0] = static_cast<unsigned char>(corner);
   fast::CandidateGrid grid;
   GridDigits completion{};
-  return fast::LoadGivens(digits, grid) && grid.Restrict(8, onward) &&
-         fast::FindCompletion(grid, completion);
+  return fast::LoadGivens(digits, grid) && grid.Restrict(8, onward) && fast::FindCompletion(grid, completion);
 }
 
 }  // namespace

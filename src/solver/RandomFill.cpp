@@ -72,8 +72,7 @@ void DrawFirstRow(SearchState& state, RandomSource& random, int comboOrder) {
 
 }  // namespace
 
-RandomFillResult RandomFill(SearchState& state, RandomSource& random,
-                            const RandomFillRequest& request) {
+RandomFillResult RandomFill(SearchState& state, RandomSource& random, const RandomFillRequest& request) {
   if (request.reseedFromClock) random.ReseedFromClock();
   state.WorkCell = 0;
   state.SolutionDigits.fill(0);
@@ -95,8 +94,7 @@ RandomFillResult RandomFill(SearchState& state, RandomSource& random,
   return {};
 }
 
-RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request,
-                      const FillTarget& target) {
+RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request, const FillTarget& target) {
   SearchState state;
   state.WorkGrid = target.workGrid;
   state.SharedDigit12 = target.sharedDigit12;

@@ -15,9 +15,9 @@ namespace varelo {
 class RandomSource;
 
 struct RandomFillRequest {
-  int comboOrder = 0;       // ComboOrder
-  bool randomMode = false;  // the mode caption reads "随机"
-  QString testFilePath;     // "test.txt" beside the executable; empty: none
+  int comboOrder = 0;           // ComboOrder
+  bool randomMode = false;      // the mode caption reads "随机"
+  QString testFilePath;         // "test.txt" beside the executable; empty: none
   bool reseedFromClock = true;  // tests switch it off to replay a seed
 };
 
@@ -47,11 +47,9 @@ struct RandomGrid {
 // The test file gives its first 81 digits (any other character is skipped)
 // in row-major order; "0" leaves a cell empty. A file with fewer than 81
 // digits leaves the remaining cells empty too.
-RandomFillResult RandomFill(SearchState& state, RandomSource& random,
-                            const RandomFillRequest& request);
+RandomFillResult RandomFill(SearchState& state, RandomSource& random, const RandomFillRequest& request);
 
 // The same on a scratch search state.
-RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request,
-                      const FillTarget& target);
+RandomGrid RandomFill(RandomSource& random, const RandomFillRequest& request, const FillTarget& target);
 
 }  // namespace varelo

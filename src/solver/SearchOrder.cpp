@@ -12,9 +12,7 @@ namespace {
 constexpr int LowestDigit(DigitMask mask) { return std::countr_zero(mask) + 1; }
 
 // Completions of `grid`, counted up to two, with the smaller of those met.
-std::int64_t CountTwo(const CandidateGrid& grid, GridDigits& smallest) {
-  return CountCompletions(grid, 2, &smallest);
-}
+std::int64_t CountTwo(const CandidateGrid& grid, GridDigits& smallest) { return CountCompletions(grid, 2, &smallest); }
 
 // The smallest completion of a settled `grid` in search order. Each open
 // position, in order, takes the smallest digit that still leaves a
@@ -83,8 +81,8 @@ bool IsCompletion(const SearchGrid& grid) {
 // The base with the digits of the first free positions placed: entry i
 // holds those before free[i], up to free[last] and, when they all stand,
 // one past it. Shorter when a prefix already fails.
-std::vector<CandidateGrid> Prefixes(const SearchGrid& grid, const std::vector<int>& free,
-                                    const CandidateGrid& base, int last) {
+std::vector<CandidateGrid> Prefixes(const SearchGrid& grid, const std::vector<int>& free, const CandidateGrid& base,
+                                    int last) {
   std::vector<CandidateGrid> prefixes;
   prefixes.reserve(last + 2);
   prefixes.push_back(base);
@@ -108,8 +106,10 @@ int FirstPrefixWithOneCompletion(const std::vector<CandidateGrid>& prefixes) {
   int low = 1, high = static_cast<int>(prefixes.size()) - 1;  // high holds one
   while (low < high) {
     const int middle = (low + high) / 2;
-    if (CountTwo(prefixes[middle], unused) <= 1) high = middle;
-    else low = middle + 1;
+    if (CountTwo(prefixes[middle], unused) <= 1)
+      high = middle;
+    else
+      low = middle + 1;
   }
   return low;
 }

@@ -15,8 +15,8 @@ namespace varelo::fast {
 
 // A grid as the search sees it.
 struct SearchGrid {
-  GridDigits digits{};              // 0 = empty
-  std::array<bool, 81> fixed{};     // the search never writes a fixed position
+  GridDigits digits{};                // 0 = empty
+  std::array<bool, 81> fixed{};       // the search never writes a fixed position
   std::array<DigitMask, 81> allowed;  // digits a position may hold; all by default
 
   SearchGrid() { allowed.fill(kAllDigits); }

@@ -8,8 +8,8 @@
 namespace varelo {
 
 namespace {
-constexpr int kCorner12Position = 0;  // grid 2's cell 1
-constexpr int kCorner23Position = 72; // grid 3's cell 73
+constexpr int kCorner12Position = 0;   // grid 2's cell 1
+constexpr int kCorner23Position = 72;  // grid 3's cell 73
 }  // namespace
 
 SolveSession::SolveSession(Board& board, SearchState& state) : board_(board), state_(state) {}
@@ -34,16 +34,13 @@ RunOutcome SolveSession::Advance() {
   if (phase_ == Phase::Ended) return outcome_;
   if (!state_.Solving) return End(RunOutcome::Cancelled);
   switch (phase_) {
-    case Phase::Prepare:
-      return Prepare();
+    case Phase::Prepare: return Prepare();
     case Phase::Load:
       if (const RunOutcome loaded = LoadGrid(); loaded != RunOutcome::Running) return loaded;
       if (phase_ != Phase::Search) return RunOutcome::Running;
       return SearchGrid();
-    case Phase::Search:
-      return SearchGrid();
-    case Phase::Ended:
-      break;
+    case Phase::Search: return SearchGrid();
+    case Phase::Ended: break;
   }
   return outcome_;
 }
@@ -84,11 +81,9 @@ RunOutcome SolveSession::LoadGrid() {
   const int order = board_.comboOrder();
   LockGrids();
   LoadWorkArrays(board_, SourceGrid(order, state_.WorkGrid), state_);
-  if (order >= 2 && state_.WorkGrid == 2 &&
-      !PlaceCarriedCorner(state_, kCorner12Position, state_.SharedDigit12))
+  if (order >= 2 && state_.WorkGrid == 2 && !PlaceCarriedCorner(state_, kCorner12Position, state_.SharedDigit12))
     return FallBack(1);
-  if (order == 3 && state_.WorkGrid == 3 &&
-      !PlaceCarriedCorner(state_, kCorner23Position, state_.SharedDigit23))
+  if (order == 3 && state_.WorkGrid == 3 && !PlaceCarriedCorner(state_, kCorner23Position, state_.SharedDigit23))
     return FallBack(2);
   phase_ = Phase::Search;
   if (!FixedDigitsConsistent(state_)) return Exhaust();
@@ -104,12 +99,9 @@ CornerLimit SolveSession::LimitForWorkGrid() const {
 
 RunOutcome SolveSession::SearchGrid() {
   switch (RunSearch(state_, LimitForWorkGrid())) {
-    case SearchResult::Cancelled:
-      return End(RunOutcome::Cancelled);
-    case SearchResult::Exhausted:
-      return Exhaust();
-    case SearchResult::Complete:
-      break;
+    case SearchResult::Cancelled: return End(RunOutcome::Cancelled);
+    case SearchResult::Exhausted: return Exhaust();
+    case SearchResult::Complete: break;
   }
   const int order = board_.comboOrder();
   ShowSolution(board_, SourceGrid(order, state_.WorkGrid), state_);

@@ -17,7 +17,7 @@ using PatternSet = std::uint32_t;  // bit k: a digit's k-th pattern
 using FourSets = CellSet __attribute__((vector_size(16)));
 
 static_assert(kTailCells <= 32);
-inline constexpr int kMostPerDigit = 32;  // patterns of one digit, one bit each
+inline constexpr int kMostPerDigit = 32;   // patterns of one digit, one bit each
 inline constexpr int kMostPartials = 256;  // half-made patterns of one digit
 
 // Bit 4 * i + lane in lane `lane` of entry i.
@@ -84,8 +84,7 @@ class PatternCount {
         boxCells[boxOf[cells_]] |= cell;
       }
     }
-    for (int j = 0; j < cells_; ++j)
-      columnOrBox_[j] = columnCells[columnOf[j]] | boxCells[boxOf[j]];
+    for (int j = 0; j < cells_; ++j) columnOrBox_[j] = columnCells[columnOf[j]] | boxCells[boxOf[j]];
   }
 
   // Where each digit may go. In a settled grid a row misses a digit just

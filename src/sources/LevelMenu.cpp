@@ -4,9 +4,7 @@ namespace varelo {
 
 LevelMenu::LevelMenu(QObject* parent) : QObject(parent), captions_{CaptionOf(1)} {}
 
-QString LevelMenu::CaptionOf(int level) {
-  return QStringLiteral("第") + QString::number(level) + QStringLiteral("关");
-}
+QString LevelMenu::CaptionOf(int level) { return QStringLiteral("第") + QString::number(level) + QStringLiteral("关"); }
 
 void LevelMenu::AddItem() {
   const int index = upperBound() + 1;

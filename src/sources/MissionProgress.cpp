@@ -6,9 +6,7 @@ namespace varelo {
 
 namespace {
 
-int LevelOrFirst(int value) {
-  return value >= kFirstLevel && value <= kLastLevel ? value : kFirstLevel;
-}
+int LevelOrFirst(int value) { return value >= kFirstLevel && value <= kLastLevel ? value : kFirstLevel; }
 
 }  // namespace
 

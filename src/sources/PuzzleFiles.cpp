@@ -46,8 +46,7 @@ void ResetGrids(Board& board) {
 // A shared corner is written in both of its records.
 void WriteDigit(Board& board, int grid, int n, int digit) {
   board.setDigit(grid, n, digit);
-  if (const auto partner = board.partner({grid, n}))
-    board.setDigit(partner->grid, partner->cell, digit);
+  if (const auto partner = board.partner({grid, n})) board.setDigit(partner->grid, partner->cell, digit);
 }
 
 // Only a plain name inside the folder; anything else could reach other files.
@@ -87,8 +86,7 @@ FileOutcome PuzzleFiles::Save(const Board& board) const {
   return {true, kSaved + u'\n' + kPathPrefix + QDir::toNativeSeparators(path)};
 }
 
-FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
-                              const std::function<void()>& reset) const {
+FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board, const std::function<void()>& reset) const {
   // A name that is no file of the folder is, for the folder, no such file.
   if (!IsPlainFileName(fileName)) return Failure(kReadFailed, ENOENT);
   PlatformReadFile file(PathOf(fileName));
@@ -103,8 +101,7 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board,
     ResetGrids(board);
   const auto grids = GridsInPlay(board.comboOrder());
   for (int n = 1; n <= kCellsPerGrid; ++n)
-    for (std::size_t i = 0; i < grids.size(); ++i)
-      WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
+    for (std::size_t i = 0; i < grids.size(); ++i) WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
   return {};
 }
 

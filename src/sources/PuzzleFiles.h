@@ -49,8 +49,7 @@ class PuzzleFiles {
   // grids in play. `reset` is the solve mode's reset, run after a successful
   // read and before the digits are written; without one the grids in play
   // are emptied with black ink. A failed read leaves the board untouched.
-  FileOutcome Load(const QString& fileName, Board& board,
-                   const std::function<void()>& reset = {}) const;
+  FileOutcome Load(const QString& fileName, Board& board, const std::function<void()>& reset = {}) const;
 
   // Shown for the menu's "无" item. The text speaks of the game's folder;
   // when the per-user folder is in use, a second line names it, as the save

@@ -26,8 +26,7 @@ QString SolveFolderInUse(const QString& besideExecutable, const QString& perUser
 }
 
 QString SolveFolderInUse() {
-  const QString perUser =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
   return SolveFolderInUse(AppPaths::FromApplication().solveDir(), perUser);
 }
 

@@ -20,8 +20,7 @@ void Canvas::setPlayerPicture(const QImage& picture) {
 void Canvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const qreal ratio = devicePixelRatioF();
-  if (builtIn_.isNull() || builtIn_.deviceIndependentSize() != QSizeF(size()) ||
-      builtIn_.devicePixelRatio() != ratio)
+  if (builtIn_.isNull() || builtIn_.deviceIndependentSize() != QSizeF(size()) || builtIn_.devicePixelRatio() != ratio)
     builtIn_ = pictures::Render(pictures::kBackground, size(), ratio);
   painter.drawPixmap(0, 0, builtIn_);
   if (!player_.isNull()) {

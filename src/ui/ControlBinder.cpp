@@ -1,12 +1,12 @@
 #include "ui/ControlBinder.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 #include "model/Controls.h"
-#include "ui/ControlWidgets.h"
 #include "model/Twips.h"
+#include "ui/ControlWidgets.h"
 
 namespace varelo {
 

@@ -8,8 +8,8 @@
 
 namespace varelo {
 
-CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment,
-                           QWidget* parent, bool shadowed)
+CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent,
+                           bool shadowed)
     : QLabel(parent), shadowed_(shadowed) {
   setObjectName(name);
   setFont(font);

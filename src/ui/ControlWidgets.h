@@ -27,8 +27,7 @@ class CaptionLabel : public QLabel, public ControlView {
   Q_OBJECT
 
  public:
-  CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent,
-               bool shadowed = false);
+  CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent, bool shadowed = false);
   void Render(const ControlState& state) override;
 
  signals:

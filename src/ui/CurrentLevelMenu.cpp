@@ -40,8 +40,7 @@ bool CurrentLevelMenu::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Show && marked_) menu_.setActiveAction(marked_);
   // Qt opens a menu that closed scrolled away from its top displaced by
   // that scroll, out of sight; rewound as it closes, it opens in place.
-  if (event->type() == QEvent::Hide && !menu_.actions().isEmpty())
-    menu_.setActiveAction(menu_.actions().first());
+  if (event->type() == QEvent::Hide && !menu_.actions().isEmpty()) menu_.setActiveAction(menu_.actions().first());
   return false;
 }
 

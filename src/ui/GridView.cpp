@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "look/QtColour.h"
+#include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/Twips.h"
 

@@ -28,8 +28,8 @@ class GridView : public QWidget, public ControlView {
   Q_OBJECT
 
  public:
-  GridView(int grid, const GridGeometry& geometry, const Board& board, const Cursors& cursors,
-           Controls& controls, QWidget* parent);
+  GridView(int grid, const GridGeometry& geometry, const Board& board, const Cursors& cursors, Controls& controls,
+           QWidget* parent);
 
   int grid() const { return grid_; }
   const GridGeometry& geometry() const { return geometry_; }
@@ -89,8 +89,8 @@ class GridView : public QWidget, public ControlView {
   int crossCell_ = 0;
 
   double scale_ = 1;
-  QPoint container_;  // twips, the container's place in the window
-  QPointF origin_;    // pixels, the container's origin in the widget
+  QPoint container_;        // twips, the container's place in the window
+  QPointF origin_;          // pixels, the container's origin in the widget
   double placedScale_ = 1;  // the factor the last placing was for
 
   bool dragging_ = false;

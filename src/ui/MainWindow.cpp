@@ -14,15 +14,18 @@
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulesDialog.h"
 #include "game/Completion.h"
-#include "model/Controls.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
-#include "input/ConflictMarker.h"
-#include "settings/SettingsStore.h"
 #include "game/SolveController.h"
+#include "input/ConflictMarker.h"
+#include "look/BackgroundPicture.h"
+#include "look/Pictures.h"
+#include "look/QtColour.h"
+#include "model/Controls.h"
+#include "model/Twips.h"
+#include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
 #include "sources/MissionProgress.h"
-#include "look/BackgroundPicture.h"
 #include "ui/Canvas.h"
 #include "ui/CentredOnOwner.h"
 #include "ui/ClockSeparator.h"
@@ -33,12 +36,9 @@
 #include "ui/MenuBarEsc.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
-#include "look/Pictures.h"
 #include "ui/PointerWatch.h"
-#include "look/QtColour.h"
 #include "ui/WindowFrame.h"
 #include "viewmodel/StartScreen.h"
-#include "model/Twips.h"
 #include "viewmodel/VirtualKeys.h"
 #include "viewmodel/WindowPlacement.h"
 
@@ -79,14 +79,11 @@ QFont SongTi(double points, bool bold = false) { return Font("宋体", points, b
 
 }  // namespace
 
-MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompter,
-                       const PointerSource* pointer)
-    : settings_(settings),
-      ownedPrompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompter, const PointerSource* pointer)
+    : settings_(settings), ownedPrompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
       prompter_(prompter ? *prompter : *ownedPrompter_),
       ownedPointer_(pointer ? nullptr : std::make_unique<ScreenPointer>()),
-      pointer_(pointer ? *pointer : *ownedPointer_),
-      game_(settings, prompter_, *this, std::move(paths)) {
+      pointer_(pointer ? *pointer : *ownedPointer_), game_(settings, prompter_, *this, std::move(paths)) {
   setObjectName(ctl::kForm1);
   // The window's timers, the game's included, are found by name from it.
   game_.setParent(this);
@@ -148,8 +145,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildStartScreen() {
   for (int i = 0; i < ctl::kStartEntryCount; ++i) {
     const QString name = ctl::LblBegin(i);
-    auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true),
-                                   Qt::AlignCenter, canvas_);
+    auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true), Qt::AlignCenter, canvas_);
     connect(label, &CaptionLabel::clicked, this, [this, name] { game_.Click(name); });
     connect(label, &CaptionLabel::entered, this, [this, name] { game_.Hover(name); });
     binder_->Bind(label, label, startscreen::kEntryWidth, startscreen::kEntryHeight);
@@ -157,8 +153,8 @@ void MainWindow::BuildStartScreen() {
   const std::pair<QLatin1String, QString> arrows[] = {{ctl::kImgLa, pictures::kArrowLeft},
                                                       {ctl::kImgRa, pictures::kArrowRight}};
   for (const auto& [name, picture] : arrows) {
-    auto* arrow = new PictureBox(name,
-                                 [picture](const ControlState&) { return picture; }, canvas_);
+    auto* arrow = new PictureBox(
+        name, [picture](const ControlState&) { return picture; }, canvas_);
     arrow->setCursor(Qt::PointingHandCursor);
     connect(arrow, &PictureBox::clicked, this, [this, n = arrow->objectName()] { game_.Click(n); });
     binder_->Bind(arrow, arrow, startscreen::kArrowSize, startscreen::kArrowSize);
@@ -179,9 +175,7 @@ void MainWindow::RebuildGridGeometry() {
   glide_->setGeometries(geometries_);
 }
 
-bool MainWindow::Corrected() const {
-  return settings_.Read(SettingKey::FrameCorrection) == setting_values::kYes;
-}
+bool MainWindow::Corrected() const { return settings_.Read(SettingKey::FrameCorrection) == setting_values::kYes; }
 
 void MainWindow::BuildGridViews() {
   const int frameTerm = FrameTerm();
@@ -189,8 +183,7 @@ void MainWindow::BuildGridViews() {
   for (int grid = 0; grid < kGridCount; ++grid)
     geometries_[grid] = GridGeometry::Build(KindOfGrid(grid), frameTerm, corrected);
   const GridPlacement& placement = *this;
-  glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement,
-                                         this);
+  glide_ = std::make_unique<CursorGlide>(game_.cursors(), game_.board(), geometries_, pointer_, placement, this);
   // A child of the glide, so no event reaches it once the glide is gone.
   new PointerWatch([glide = glide_.get()] { glide->Wake(); }, glide_.get());
   for (int grid = 0; grid < kGridCount; ++grid) {
@@ -245,9 +238,8 @@ void MainWindow::BuildSideControls() {
     connect(box, &PictureBox::clicked, this, [this, n = box->objectName()] { game_.Click(n); });
     binder_->Bind(box, box, metrics::kIconSize, metrics::kIconSize);
   };
-  addPicture(ctl::kImgcol, [](const ControlState& s) {
-    return s.text == ctl::kImgGrayPen ? pictures::kPencil : pictures::kPen;
-  });
+  addPicture(ctl::kImgcol,
+             [](const ControlState& s) { return s.text == ctl::kImgGrayPen ? pictures::kPencil : pictures::kPen; });
   addPicture(ctl::kImgcle, [](const ControlState&) { return pictures::kEraser; });
   addPicture(ctl::kImgpt, [](const ControlState&) { return pictures::kPointer; });
 
@@ -274,7 +266,8 @@ void MainWindow::ConnectGame() {
   // The level and file menus mirror the game's lists.
   connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,
           [this](int, const QString& caption) { levelMenu().Append({caption}); });
-  new CurrentLevelMenu(*levelMenu().menu(), [this] { return StoredMissionLevel(settings_); }, this);
+  new CurrentLevelMenu(
+      *levelMenu().menu(), [this] { return StoredMissionLevel(settings_); }, this);
   connect(&game_.fileMenu(), &FileMenu::itemsChanged, this, [this] {
     fileMenu().RemoveFrom(1);
     fileMenu().Append(game_.fileMenu().items());
@@ -287,8 +280,9 @@ void MainWindow::ConnectGame() {
 
 // The boss key's tray and the two items of its menu "sys".
 void MainWindow::BuildTray() {
-  tray_ = new NotificationTray(*this, *menus_.tray, settings_, prompter_,
-                               game_.paths().file(QStringLiteral("HIDE.ICO")), [this] { quitNow(); }, this);
+  tray_ = new NotificationTray(
+      *this, *menus_.tray, settings_, prompter_, game_.paths().file(QStringLiteral("HIDE.ICO")), [this] { quitNow(); },
+      this);
   game_.OnClick(ctl::kHuanyuan, [this](int) { tray_->Restore(); });
   game_.OnClick(ctl::kTuichu2, [this](int) { tray_->Quit(); });
 }
@@ -359,8 +353,8 @@ GridExtents MainWindow::Extents() const { return {geometries_[0].boardRect(), ge
 void MainWindow::ShowAtStoredPlacement() {
   const QScreen* primary = QGuiApplication::primaryScreen();
   const QRect screen = primary ? primary->availableGeometry() : QRect();
-  const bool fits = screen.isEmpty() ||
-                    (frameGeometry().width() <= screen.width() && frameGeometry().height() <= screen.height());
+  const bool fits =
+      screen.isEmpty() || (frameGeometry().width() <= screen.width() && frameGeometry().height() <= screen.height());
   const StartPlacement plan = PlanStartPlacement(settings_, fits);
   resize(plan.width ? ToPixels(*plan.width) : width(), plan.height ? ToPixels(*plan.height) : height());
   if (plan.left || plan.top) {
@@ -370,8 +364,10 @@ void MainWindow::ShowAtStoredPlacement() {
   // A first guess without the frame, which Qt learns only once the window
   // shows; the frame then puts the whole window on its screen.
   frame_->KeepOnScreen();
-  if (plan.maximised) showMaximized();
-  else show();
+  if (plan.maximised)
+    showMaximized();
+  else
+    show();
 }
 
 int MainWindow::clientWidth() const { return ToTwips(canvas_->width()); }
@@ -382,11 +378,14 @@ bool MainWindow::isHidden() const { return tray_->windowHidden(); }
 
 void MainWindow::openOptions() {
   game_.options().Open();
-  OptionsDialog dialog(game_.options(), prompter_, game_.random(),
-                       [this](const QImage& picture) { setPlayerBackground(picture); }, this);
+  OptionsDialog dialog(
+      game_.options(), prompter_, game_.random(), [this](const QImage& picture) { setPlayerBackground(picture); },
+      this);
   CentreOnOwnerWhenShown(dialog);
-  if (runDialog_) runDialog_(dialog);
-  else dialog.exec();
+  if (runDialog_)
+    runDialog_(dialog);
+  else
+    dialog.exec();
 }
 
 void MainWindow::openRules() {

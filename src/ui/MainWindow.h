@@ -11,12 +11,12 @@
 #include <memory>
 
 #include "game/Game.h"
+#include "game/TopBarSlide.h"
 #include "model/WindowPort.h"
 #include "settings/AppPaths.h"
 #include "ui/GameMenus.h"
 #include "viewmodel/CursorGlide.h"
 #include "viewmodel/GridGeometry.h"
-#include "game/TopBarSlide.h"
 #include "viewmodel/WindowLayout.h"
 
 class QDialog;

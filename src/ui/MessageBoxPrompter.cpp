@@ -46,8 +46,8 @@ void FitTitle(QMessageBox& box, const QWidget* owner) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
   const QMargins margins = grid->contentsMargins();
-  const int width = TitleBarWidth(box.windowTitle(), owner ? owner->window() : nullptr) - margins.left() -
-                    margins.right();
+  const int width =
+      TitleBarWidth(box.windowTitle(), owner ? owner->window() : nullptr) - margins.left() - margins.right();
   grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());
 }

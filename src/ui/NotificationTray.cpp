@@ -7,16 +7,15 @@
 #include <QWidget>
 
 #include "core/ControlNames.h"
+#include "look/Pictures.h"
 #include "model/Prompter.h"
 #include "model/Texts.h"
 #include "settings/SettingsStore.h"
-#include "look/Pictures.h"
 
 namespace varelo {
 
-NotificationTray::NotificationTray(QWidget& window, QMenu& menu, SettingsStore& settings,
-                                   Prompter& prompter, QString hideIcon, std::function<void()> quit,
-                                   QObject* parent)
+NotificationTray::NotificationTray(QWidget& window, QMenu& menu, SettingsStore& settings, Prompter& prompter,
+                                   QString hideIcon, std::function<void()> quit, QObject* parent)
     : QObject(parent), window_(window), menu_(menu), settings_(settings), prompter_(prompter),
       hideIcon_(std::move(hideIcon)), quit_(std::move(quit)) {
   setObjectName(ctl::kNotificationTray);

@@ -23,8 +23,8 @@ class NotificationTray : public QObject {
  public:
   // `hideIcon` is the optional "HIDE.ICO" beside the executable; `quit`
   // ends the program at once, without the close question.
-  NotificationTray(QWidget& window, QMenu& menu, SettingsStore& settings, Prompter& prompter,
-                   QString hideIcon, std::function<void()> quit, QObject* parent = nullptr);
+  NotificationTray(QWidget& window, QMenu& menu, SettingsStore& settings, Prompter& prompter, QString hideIcon,
+                   std::function<void()> quit, QObject* parent = nullptr);
 
   // Saves the window's state and hides the window behind the icon. Without
   // a notification area the window is only minimised: hidden, it could

@@ -18,10 +18,8 @@ bool PointerEvent(QEvent::Type type) {
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::DragLeave:
-    case QEvent::TabletMove:
-      return true;
-    default:
-      return false;
+    case QEvent::TabletMove: return true;
+    default: return false;
   }
 }
 
@@ -35,10 +33,8 @@ bool WindowEvent(QEvent::Type type) {
     case QEvent::Expose:
     case QEvent::WindowStateChange:
     case QEvent::ActivationChange:
-    case QEvent::FocusIn:
-      return true;
-    default:
-      return false;
+    case QEvent::FocusIn: return true;
+    default: return false;
   }
 }
 
@@ -50,8 +46,7 @@ bool IsWindow(const QObject* object) {
 
 }  // namespace
 
-PointerWatch::PointerWatch(std::function<void()> moved, QObject* parent)
-    : QObject(parent), moved_(std::move(moved)) {
+PointerWatch::PointerWatch(std::function<void()> moved, QObject* parent) : QObject(parent), moved_(std::move(moved)) {
   QCoreApplication::instance()->installEventFilter(this);
 }
 

@@ -73,8 +73,10 @@ BoardPlacement FitBoard(const BoardSpace& space, int comboOrder, const GridExten
   double fits = 0.1, fails = 1;
   for (int i = 0; i < 24; ++i) {
     const double middle = (fits + fails) / 2;
-    if (Clear(space, PlaceAtScale(space, comboOrder, middle), comboOrder, extents)) fits = middle;
-    else fails = middle;
+    if (Clear(space, PlaceAtScale(space, comboOrder, middle), comboOrder, extents))
+      fits = middle;
+    else
+      fails = middle;
   }
   return PlaceAtScale(space, comboOrder, fits);
 }

@@ -28,9 +28,9 @@ struct GridExtents {
 struct BoardSpace {
   int clientWidth = 0;
   int clientHeight = 0;
-  int outerWidth = 0;   // W: the grids of one grid and of order 2 centre on the client area
-  int commandLeft = 0;  // left of the button column, for the layouts that centre left of it
-  int topBar = 0;       // height of the top bar, which the grids stay below
+  int outerWidth = 0;                  // W: the grids of one grid and of order 2 centre on the client area
+  int commandLeft = 0;                 // left of the button column, for the layouts that centre left of it
+  int topBar = 0;                      // height of the top bar, which the grids stay below
   std::vector<TwipRect> sideControls;  // the buttons and icons the grids keep clear of
 };
 

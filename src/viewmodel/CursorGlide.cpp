@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "core/ControlNames.h"
 #include "core/Board.h"
+#include "core/ControlNames.h"
 #include "model/Cursors.h"
 
 namespace varelo {
@@ -30,14 +30,9 @@ int SharedCornerOf(int grid, int comboOrder) {
 
 }  // namespace
 
-CursorGlide::CursorGlide(Cursors& cursors, const Board& board,
-                         const std::array<GridGeometry, kGridCount>& geometries,
+CursorGlide::CursorGlide(Cursors& cursors, const Board& board, const std::array<GridGeometry, kGridCount>& geometries,
                          const PointerSource& pointer, const GridPlacement& placement, QObject* parent)
-    : QObject(parent),
-      cursors_(cursors),
-      board_(board),
-      geometries_(geometries),
-      pointer_(pointer),
+    : QObject(parent), cursors_(cursors), board_(board), geometries_(geometries), pointer_(pointer),
       placement_(placement) {
   for (int grid = 0; grid < kGridCount; ++grid) {
     vertical_[grid] = MakeTimer(ctl::GridTimer(1, grid), this);
@@ -91,9 +86,7 @@ void CursorGlide::SleepIfResting(int grid) {
   horizontal_[grid]->stop();
 }
 
-bool CursorGlide::timersRunning(int grid) const {
-  return vertical_[grid]->isActive() && horizontal_[grid]->isActive();
-}
+bool CursorGlide::timersRunning(int grid) const { return vertical_[grid]->isActive() && horizontal_[grid]->isActive(); }
 
 bool CursorGlide::Rests(int grid) const { return RestsAt(grid, PointerInGrid(grid)); }
 
@@ -222,8 +215,8 @@ void CursorGlide::Step(int grid, bool vertical) {
     }
   } else {
     const bool backwards = direction == kUp || direction == kLeft;
-    const bool atEdge = vertical ? (backwards ? cell < 10 : cell > 72)
-                                 : (backwards ? (cell - 1) % 9 == 0 : cell % 9 == 0);
+    const bool atEdge =
+        vertical ? (backwards ? cell < 10 : cell > 72) : (backwards ? (cell - 1) % 9 == 0 : cell % 9 == 0);
     const int target = cell + (backwards ? -1 : 1) * (vertical ? 9 : 1);
     if (atEdge) {
       frame = place(cell);

@@ -48,9 +48,8 @@ class CursorGlide : public QObject {
   static constexpr int kRestOutline = 3;
   static constexpr int kGlideOutline = 1;
 
-  CursorGlide(Cursors& cursors, const Board& board,
-              const std::array<GridGeometry, kGridCount>& geometries, const PointerSource& pointer,
-              const GridPlacement& placement, QObject* parent = nullptr);
+  CursorGlide(Cursors& cursors, const Board& board, const std::array<GridGeometry, kGridCount>& geometries,
+              const PointerSource& pointer, const GridPlacement& placement, QObject* parent = nullptr);
 
   // The frame of a freshly built grid: on cell 1, at rest.
   void ResetFrame(int grid);

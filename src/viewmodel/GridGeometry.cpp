@@ -6,12 +6,10 @@ namespace varelo {
 
 namespace {
 
-constexpr GridConstants kMain{
-    5890, 6190, 615, 435, 1005, 36, 15, -175, -120, 225, 630, 705, 660, 750,
-    620,  710,  660, 750, 667,  665, 640, 620,  630, 650};
-constexpr GridConstants kFurther{
-    4700, 4810, 495, 435, 1005, 24, 150, -70, -120, 130, 500, 560, 520, 550,
-    490,  580,  520, 560, 510,  510, 517, 510, 510, 500};
+constexpr GridConstants kMain{5890, 6190, 615, 435, 1005, 36,  15,  -175, -120, 225, 630, 705,
+                              660,  750,  620, 710, 660,  750, 667, 665,  640,  620, 630, 650};
+constexpr GridConstants kFurther{4700, 4810, 495, 435, 1005, 24,  150, -70, -120, 130, 500, 560,
+                                 520,  550,  490, 580, 520,  560, 510, 510, 517,  510, 510, 500};
 
 bool StartsBoxColumn(int n) { return n % 9 == 4 || n % 9 == 7; }
 bool StartsBoxRow(int n) { return n == 28 || n == 55; }
@@ -19,8 +17,7 @@ bool StartsBoxRow(int n) { return n == 28 || n == 55; }
 // Lays out items 1..81 from the template at index 0: along a row from the
 // previous item, a new row from the item above.
 template <typename Rects>
-void LayOutFromTemplate(Rects& rects, int columnPitch, int columnPitchAtBox, int rowPitch,
-                        int rowPitchAtBox) {
+void LayOutFromTemplate(Rects& rects, int columnPitch, int columnPitchAtBox, int rowPitch, int rowPitchAtBox) {
   for (int n = 1; n <= 81; ++n) {
     if (n % 9 == 1 && n > 9) {
       rects[n] = rects[n - 9];
@@ -46,8 +43,7 @@ GridGeometry GridGeometry::Build(GridKind kind, int frameTerm, bool corrected) {
   const int y0 = c.labelBaseY;
   g.labels_[0] = {x0, y0, c.labelWidth, c.labelHeight};
   g.squares_[0] = {x0 + c.squareOffsetX, y0 + c.squareOffsetY, c.squareSize, c.squareSize};
-  LayOutFromTemplate(g.labels_, c.labelColumnPitch, c.labelColumnPitchAtBox, c.labelRowPitch,
-                     c.labelRowPitchAtBox);
+  LayOutFromTemplate(g.labels_, c.labelColumnPitch, c.labelColumnPitchAtBox, c.labelRowPitch, c.labelRowPitchAtBox);
   LayOutFromTemplate(g.squares_, c.squareColumnPitch, c.squareColumnPitchAtBox, c.squareRowPitch,
                      c.squareRowPitchAtBox);
 

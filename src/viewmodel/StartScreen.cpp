@@ -72,8 +72,7 @@ void OpenGroup(Controls& controls, const SettingsStore& settings, int entry, std
       SetVisible(controls, 7, 15, false);
       SetArrows(controls, false, false);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -122,9 +121,12 @@ void UpdateLevelArrows(Controls& controls, const SettingsStore& settings, std::o
   if (level < opened) {
     SetArrows(controls, level > 1, true);
   } else if (level == opened) {
-    if (level > 1) SetArrows(controls, true, false);
-    else if (level == 1) SetArrows(controls, false, false);
-    else SetArrows(controls, false, true);
+    if (level > 1)
+      SetArrows(controls, true, false);
+    else if (level == 1)
+      SetArrows(controls, false, false);
+    else
+      SetArrows(controls, false, true);
   }
 }
 

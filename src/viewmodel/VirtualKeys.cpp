@@ -7,10 +7,9 @@ namespace varelo {
 namespace {
 
 // The symbols of the digit row with Shift held (US layout), in digit order 0..9.
-constexpr int kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,    Qt::Key_At,
-                                    Qt::Key_NumberSign, Qt::Key_Dollar,    Qt::Key_Percent,
-                                    Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
-                                    Qt::Key_ParenLeft};
+constexpr int kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,          Qt::Key_NumberSign,
+                                    Qt::Key_Dollar,     Qt::Key_Percent,  Qt::Key_AsciiCircum, Qt::Key_Ampersand,
+                                    Qt::Key_Asterisk,   Qt::Key_ParenLeft};
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/Controls.h"
 #include "core/Layout.h"
+#include "model/Controls.h"
 #include "viewmodel/BoardFit.h"
 #include "viewmodel/GridGeometry.h"
 #include "viewmodel/StartScreen.h"
@@ -74,8 +74,8 @@ void LayOutSideControls(Controls& controls, const WindowSizes& sizes, const Layo
 std::vector<TwipRect> SideControlBoxes(const Controls& controls) {
   std::vector<TwipRect> boxes;
   for (int i = 1; i <= 5; ++i)
-    boxes.push_back({controls.left(ctl::Command(i)), controls.top(ctl::Command(i)), metrics::kButtonWidth,
-                     metrics::kButtonHeight});
+    boxes.push_back(
+        {controls.left(ctl::Command(i)), controls.top(ctl::Command(i)), metrics::kButtonWidth, metrics::kButtonHeight});
   for (const QString name : {QString(ctl::kImgcol), QString(ctl::kImgcle)}) {
     boxes.push_back({controls.left(name), controls.top(name), metrics::kIconSize, metrics::kIconSize});
   }

@@ -18,8 +18,8 @@ inline constexpr int kHintLineTop = 240;
 inline constexpr int kHintLineHeight = 375;
 inline constexpr int kButtonWidth = 1215;  // Command1..Command5
 inline constexpr int kButtonHeight = 375;
-inline constexpr int kIconSize = 480;      // Imgcol, Imgcle, Imgpt: 32 x 32 pixels
-inline constexpr int kTimeBarTop = 15;     // Picture1 inside PicTop
+inline constexpr int kIconSize = 480;   // Imgcol, Imgcle, Imgpt: 32 x 32 pixels
+inline constexpr int kTimeBarTop = 15;  // Picture1 inside PicTop
 inline constexpr int kTimeBarHeight = 225;
 inline constexpr int kClockDigitsWidth = 240;  // LblTime(0), LblTime(2)
 inline constexpr int kClockColonWidth = 120;   // LblTime(1)
@@ -43,9 +43,9 @@ struct WindowSizes {
 };
 
 struct LayoutContext {
-  int comboOrder = 0;       // 0, 2 or 3
-  bool corrected = false;   // "win7修正" is "yes"
-  bool noticeShown = false; // the start screen's entry 2 serves as a notice
+  int comboOrder = 0;                            // 0, 2 or 3
+  bool corrected = false;                        // "win7修正" is "yes"
+  bool noticeShown = false;                      // the start screen's entry 2 serves as a notice
   GridExtents extents = GridExtents::Default();  // what the grids draw
 };
 

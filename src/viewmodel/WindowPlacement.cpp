@@ -21,9 +21,7 @@ std::optional<int> StoredNumber(const SettingsStore& settings, SettingKey key, i
   return value;
 }
 
-bool StoredMaximised(const SettingsStore& settings) {
-  return ParseNumber(settings.Read(SettingKey::WindowState)) != 0;
-}
+bool StoredMaximised(const SettingsStore& settings) { return ParseNumber(settings.Read(SettingKey::WindowState)) != 0; }
 
 }  // namespace
 
@@ -64,11 +62,8 @@ QRect WhollyOnScreen(const QRect& window, const QList<QRect>& screens) {
 
 void SaveClosingPlacement(SettingsStore& settings, ShownState state, const OuterGeometry& geometry) {
   switch (state) {
-    case ShownState::Maximised:
-      settings.Write(SettingKey::WindowState, QStringLiteral("2"));
-      break;
-    case ShownState::Minimised:
-      break;
+    case ShownState::Maximised: settings.Write(SettingKey::WindowState, QStringLiteral("2")); break;
+    case ShownState::Minimised: break;
     case ShownState::Normal:
       settings.Write(SettingKey::WindowLeft, geometry.left);
       settings.Write(SettingKey::WindowTop, geometry.top);

@@ -16,7 +16,7 @@ struct StartPlacement {
   bool maximised = false;
   std::optional<int> width;  // outer size, twips
   std::optional<int> height;
-  std::optional<int> left;   // outer position, twips
+  std::optional<int> left;  // outer position, twips
   std::optional<int> top;
 };
 

@@ -27,7 +27,9 @@ CliRun Cli(const QStringList& arguments) {
           QString::fromUtf8(process.readAllStandardError())};
 }
 
-QStringList Words(const QString& text) { return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts); }
+QStringList Words(const QString& text) {
+  return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
 
 GridDigits Digits(const QString& text) {
   GridDigits digits{};
@@ -38,13 +40,16 @@ GridDigits Digits(const QString& text) {
 int Givens(const QString& grid) { return 81 - static_cast<int>(grid.count(u'0')); }
 
 TEST(CliBank, LevelsPrintTheBanksEntries) {
-  struct Row { int level; const char* entry; };
-  for (const Row row : {
-           Row{1, "172396854596874231384521769243619587759482613861753942437265198618937425925148376"},
-           Row{50, "724369851936851472581472693269143587143587269875296134497625318618934725352718946"},
-           Row{51, "001000009500003800060002100000070084000401000240030000005600030007200005800000700"},
-           Row{71, "081600090000000000004037600600400500030000070007002004005210300000000000070004810"},
-           Row{1999, "000700030300009000000300176004200300600000005008005200892001000000400008050008000"}}) {
+  struct Row {
+    int level;
+    const char* entry;
+  };
+  for (const Row row :
+       {Row{1, "172396854596874231384521769243619587759482613861753942437265198618937425925148376"},
+        Row{50, "724369851936851472581472693269143587143587269875296134497625318618934725352718946"},
+        Row{51, "001000009500003800060002100000070084000401000240030000005600030007200005800000700"},
+        Row{71, "081600090000000000004037600600400500030000070007002004005210300000000000070004810"},
+        Row{1999, "000700030300009000000300176004200300600000005008005200892001000000400008050008000"}}) {
     const CliRun run = Cli({QStringLiteral("level"), QString::number(row.level)});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, QString::fromLatin1(row.entry) + u'\n') << row.level;
@@ -56,13 +61,11 @@ TEST(CliBank, LevelsPrintTheBanksEntries) {
 }
 
 TEST(CliBank, BadRequestsFailWithoutOutput) {
-  for (const QStringList& args : {QStringList{"level", "0"}, QStringList{"level", "2000"},
-                                  QStringList{"level", "abc"}, QStringList{"level"},
-                                  QStringList{"generate", "--givens", "10"},
-                                  QStringList{"generate", "--order", "4"},
-                                  QStringList{"generate", "--level", "2000"},
-                                  QStringList{"generate", "--level", "3", "--order", "2"},
-                                  QStringList{"levels", "5"}, QStringList{"solve", "--order", "1", "-"}}) {
+  for (const QStringList& args :
+       {QStringList{"level", "0"}, QStringList{"level", "2000"}, QStringList{"level", "abc"}, QStringList{"level"},
+        QStringList{"generate", "--givens", "10"}, QStringList{"generate", "--order", "4"},
+        QStringList{"generate", "--level", "2000"}, QStringList{"generate", "--level", "3", "--order", "2"},
+        QStringList{"levels", "5"}, QStringList{"solve", "--order", "1", "-"}}) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 2) << args.join(u' ').toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << args.join(u' ').toStdString();
@@ -97,8 +100,7 @@ TEST(CliBank, MissionGivensAreTheSameInEveryProcess) {
     EXPECT_EQ(first, second) << level;
     EXPECT_EQ(Givens(first), 40 - (level - 1) / 3) << level;
     const QString solution = Cli({"level", QString::number(level)}).out.trimmed();
-    for (int p = 0; p < 81; ++p)
-      EXPECT_TRUE(first[p] == u'0' || first[p] == solution[p]) << level << " cell " << p + 1;
+    for (int p = 0; p < 81; ++p) EXPECT_TRUE(first[p] == u'0' || first[p] == solution[p]) << level << " cell " << p + 1;
   }
   // Stored levels come out exactly as stored.
   EXPECT_EQ(Cli({"generate", "--level", "51"}).out, Cli({"level", "51"}).out);

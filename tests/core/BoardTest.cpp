@@ -26,9 +26,11 @@ std::vector<int> WalkCells(cells::Unit unit, int n) {
 }
 
 TEST(CellMath, CornerCellsHaveTheirRowColumnAndBox) {
-  struct Case { int n, row, column, box; };
-  for (const Case c : {Case{1, 1, 1, 1}, Case{81, 9, 9, 9}, Case{73, 9, 1, 7}, Case{9, 1, 9, 3},
-                       Case{41, 5, 5, 5}, Case{30, 4, 3, 4}}) {
+  struct Case {
+    int n, row, column, box;
+  };
+  for (const Case c : {Case{1, 1, 1, 1}, Case{81, 9, 9, 9}, Case{73, 9, 1, 7}, Case{9, 1, 9, 3}, Case{41, 5, 5, 5},
+                       Case{30, 4, 3, 4}}) {
     EXPECT_EQ(Row(c.n), c.row) << c.n;
     EXPECT_EQ(Column(c.n), c.column) << c.n;
     EXPECT_EQ(Box(c.n), c.box) << c.n;
@@ -75,8 +77,8 @@ TEST(Layout, SharedCornersDependOnTheOrder) {
     for (int grid = 0; grid <= 4; ++grid)
       for (int n = 1; n <= 81; ++n) {
         const CellRef ref{grid, n};
-        const bool corner = ref == CellRef{1, 81} || ref == CellRef{2, 1} ||
-                            ref == CellRef{2, 9} || ref == CellRef{3, 73};
+        const bool corner =
+            ref == CellRef{1, 81} || ref == CellRef{2, 1} || ref == CellRef{2, 9} || ref == CellRef{3, 73};
         EXPECT_TRUE(corner || !SharedPartner(order, ref).has_value()) << grid << " " << n;
       }
   }

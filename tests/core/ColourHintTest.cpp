@@ -13,14 +13,11 @@ namespace varelo {
 namespace {
 
 // A valid complete grid; clearing cells from it gives positions with known counts.
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 class ColourHintTest : public ::testing::Test {
  protected:
-  ColourHintTest() : checks(board, &work), hint(board, checks, random, settings.store()) {
-    random.Reseed(-42);
-  }
+  ColourHintTest() : checks(board, &work), hint(board, checks, random, settings.store()) { random.Reseed(-42); }
 
   void LoadSolutionExcept(std::initializer_list<int> emptyCells) {
     for (int n = 1; n <= 81; ++n) {
@@ -40,11 +37,11 @@ class ColourHintTest : public ::testing::Test {
 
 // A hint colour is one or two lit channels with the brightness of its count.
 void ExpectHintColour(Rgb colour, int count) {
-  struct Range { int low, high; };
-  const Range one[] = {{96, 131}, {132, 167}, {168, 203}, {204, 239}, {240, 255}, {255, 255},
-                       {255, 255}, {255, 255}};
-  const Range two[] = {{88, 120}, {121, 153}, {154, 186}, {187, 219}, {220, 252}, {253, 255},
-                       {255, 255}, {255, 255}};
+  struct Range {
+    int low, high;
+  };
+  const Range one[] = {{96, 131}, {132, 167}, {168, 203}, {204, 239}, {240, 255}, {255, 255}, {255, 255}, {255, 255}};
+  const Range two[] = {{88, 120}, {121, 153}, {154, 186}, {187, 219}, {220, 252}, {253, 255}, {255, 255}, {255, 255}};
   int lit = 0;
   for (int v : {colour.r, colour.g, colour.b}) lit += v != 0;
   ASSERT_TRUE(lit == 1 || lit == 2) << int(colour.r) << "," << int(colour.g) << "," << int(colour.b);

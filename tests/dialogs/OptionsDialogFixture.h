@@ -55,7 +55,9 @@ class OptionsDialogTest : public WindowTest {
     return widget;
   }
   static QLineEdit* Field(QWidget& d, const char* name) { return Find<QLineEdit>(d, QString::fromLatin1(name)); }
-  static TriStateCheck* Check(QWidget& d, const char* name) { return Find<TriStateCheck>(d, QString::fromLatin1(name)); }
+  static TriStateCheck* Check(QWidget& d, const char* name) {
+    return Find<TriStateCheck>(d, QString::fromLatin1(name));
+  }
   static QRadioButton* Option(QWidget& d, int index) { return Find<QRadioButton>(d, ctl::Indexed("Option1", index)); }
   static void Press(QWidget& d, const char* button) {
     QTest::mouseClick(Find<QPushButton>(d, QString::fromLatin1(button)), Qt::LeftButton);

@@ -21,12 +21,12 @@
 #include "dialogs/CreditColour.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/OptionsDialogFields.h"
-#include "model/Controls.h"
+#include "dialogs/OptionsDialogFixture.h"
 #include "game/GameClock.h"
+#include "game/TopBarSlide.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
-#include "game/TopBarSlide.h"
-#include "dialogs/OptionsDialogFixture.h"
 
 namespace varelo {
 namespace {
@@ -66,8 +66,8 @@ TEST_F(OptionsDialogTest, ControlsStandAtTheirPlacesWithTheirCaptions) {
       EXPECT_EQ(button->isDefault(), i == 0);
     }
     auto* label2 = Find<QLabel>(d, QStringLiteral("Label2"));
-    EXPECT_TRUE(label2->styleSheet().contains(
-        QStringLiteral("rgb(%1, %2, %3)").arg(credit.r).arg(credit.g).arg(credit.b)));
+    EXPECT_TRUE(
+        label2->styleSheet().contains(QStringLiteral("rgb(%1, %2, %3)").arg(credit.r).arg(credit.g).arg(credit.b)));
     EXPECT_GT(label2->geometry().right(), d.width() * 3 / 4) << "the credit sits bottom right";
     d.reject();
   });
@@ -117,12 +117,14 @@ TEST_F(OptionsDialogTest, LoadShowsTheStoredValuesAndTheGreyedDefaults) {
 TEST_F(OptionsDialogTest, FromTheStartScreenNothingPausesOrReappears) {
   Open();
   const QString entry2 = controls().text(ctl::LblBegin(2));
-  WithDialog([&](OptionsDialog& d) {
-    for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(controls().isVisible(ctl::PicMis(grid)));
-    EXPECT_EQ(controls().text(ctl::LblBegin(2)), entry2);
-    EXPECT_FALSE(game().topBar().isSlidingOut());
-    Press(d, "Command2");
-  }, ctl::LblBegin(3));
+  WithDialog(
+      [&](OptionsDialog& d) {
+        for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(controls().isVisible(ctl::PicMis(grid)));
+        EXPECT_EQ(controls().text(ctl::LblBegin(2)), entry2);
+        EXPECT_FALSE(game().topBar().isSlidingOut());
+        Press(d, "Command2");
+      },
+      ctl::LblBegin(3));
   for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(controls().isVisible(ctl::PicMis(grid)));
   EXPECT_TRUE(controls().isVisible(ctl::LblBegin(2)));
   EXPECT_FALSE(game().topBar().isSlidingIn());

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "model/GameState.h"
 #include "game/TimeBar.h"
+#include "model/Controls.h"
+#include "model/GameState.h"
 #include "support/Fakes.h"
 
 namespace varelo {
@@ -41,9 +41,7 @@ class GameClockTest : public ::testing::Test {
     clock.Timer8_Timer();
     clock.Timer8_Timer();
   }
-  QString Shown() const {
-    return controls.text(ctl::LblTime(0)) + u':' + controls.text(ctl::LblTime(2));
-  }
+  QString Shown() const { return controls.text(ctl::LblTime(0)) + u':' + controls.text(ctl::LblTime(2)); }
 
   Controls controls;
   GameState state;

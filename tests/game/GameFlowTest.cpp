@@ -46,7 +46,10 @@ TEST(GameFlow, AFirstRunPlaysLevelOneAndAWinOpensLevelTwo) {
 }
 
 TEST(GameFlow, ProgressionFollowsStateAndOpenedLevels) {
-  struct Case { int state, acs, nextState, nextAcs, items; const char* message; };
+  struct Case {
+    int state, acs, nextState, nextAcs, items;
+    const char* message;
+  };
   for (const Case c : {Case{7, 7, 8, 8, 1, "你赢了！"}, Case{3, 10, 4, 10, 0, "你赢了！"},
                        Case{1999, 1999, 1, 1999, 0, "恭喜您已通关！"}}) {
     GameHarness h;
@@ -73,11 +76,16 @@ TEST(GameFlow, ALaterStartResumesTheLevelOnTheStartScreen) {
 }
 
 TEST(GameFlow, TimeLimitsFollowDifficultyAndOrder) {
-  struct Case { const char* nd; const char* entry; const char* clock; int limit; };
-  for (const Case c : {Case{"3", "zhsj", "10|:|00", 600}, Case{"3", "zhej", "12|:|30", 750},
-                       Case{"4", "zhsj", "06|:|00", 360}, Case{"4", "zhej", "10|:|00", 600},
-                       Case{"4", "sjms", "05|:|00", 300}, Case{"4", "mnuLevels(2)", "05|:|00", 300},
-                       Case{"2", "zhsj", "20|:|00", 1200}, Case{"3", "sjms", "07|:|30", 450}}) {
+  struct Case {
+    const char* nd;
+    const char* entry;
+    const char* clock;
+    int limit;
+  };
+  for (const Case c :
+       {Case{"3", "zhsj", "10|:|00", 600}, Case{"3", "zhej", "12|:|30", 750}, Case{"4", "zhsj", "06|:|00", 360},
+        Case{"4", "zhej", "10|:|00", 600}, Case{"4", "sjms", "05|:|00", 300}, Case{"4", "mnuLevels(2)", "05|:|00", 300},
+        Case{"2", "zhsj", "20|:|00", 1200}, Case{"3", "sjms", "07|:|30", 450}}) {
     GameHarness h;
     h.store().Write(SettingKey::Difficulty, QString::fromLatin1(c.nd));
     h.game.Click(QString::fromLatin1(c.entry));

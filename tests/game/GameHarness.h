@@ -5,14 +5,14 @@
 #include <QStringList>
 
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "game/Game.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
 #include "model/Texts.h"
 #include "settings/SettingsStore.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
-#include "model/Cursors.h"
 
 namespace varelo::testing {
 

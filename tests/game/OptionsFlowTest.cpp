@@ -9,8 +9,8 @@
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
 #include "game/OptionsFlow.h"
-#include "tests/game/GameHarness.h"
 #include "game/TopBarSlide.h"
+#include "tests/game/GameHarness.h"
 
 namespace varelo {
 namespace {
@@ -18,9 +18,8 @@ namespace {
 class OptionsFlowTest : public ::testing::Test {
  protected:
   OptionsFlowTest()
-      : topBar(h.controls()),
-        options(h.board(), h.controls(), h.game.state(), h.game.notice(), h.game.cursors(), h.store(), h.game.clock(), topBar,
-                h.game.flow(), h.window) {
+      : topBar(h.controls()), options(h.board(), h.controls(), h.game.state(), h.game.notice(), h.game.cursors(),
+                                      h.store(), h.game.clock(), topBar, h.game.flow(), h.window) {
     h.game.links().slideTopBarIn = [this] { topBar.StartSlideIn(); };
   }
 
@@ -36,8 +35,7 @@ TEST_F(OptionsFlowTest, FromTheStartScreenNothingPauses) {
   options.Open();
   options.Load();
   for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(grid)));
-  EXPECT_FALSE(h.controls().isVisible(ctl::LblBegin(2)) &&
-               h.controls().text(ctl::LblBegin(2)) == texts::kPause);
+  EXPECT_FALSE(h.controls().isVisible(ctl::LblBegin(2)) && h.controls().text(ctl::LblBegin(2)) == texts::kPause);
   EXPECT_FALSE(topBar.isSlidingOut());
   options.Cancel();
   EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0)));

@@ -9,16 +9,16 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "model/GameState.h"
 #include "game/PuzzleSetup.h"
 #include "game/StartNotice.h"
 #include "game/TimeBar.h"
+#include "model/Controls.h"
+#include "model/Cursors.h"
+#include "model/GameState.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
-#include "model/Cursors.h"
 
 namespace varelo {
 namespace {
@@ -36,10 +36,7 @@ GridDigits GridWith(int position, int digit) { return testing::RelabelledGrid(po
 class PuzzleSetupTest : public ::testing::Test {
  protected:
   PuzzleSetupTest()
-      : checks(board),
-        hint(board, checks, random, settings.store()),
-        state(controls),
-        bar(controls),
+      : checks(board), hint(board, checks, random, settings.store()), state(controls), bar(controls),
         clock(state, bar, window, prompter),
         setup(board, controls, state, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
 
@@ -48,8 +45,7 @@ class PuzzleSetupTest : public ::testing::Test {
     hooks.randomFill = [this](const FillRequest& request) {
       requests.push_back(request);
       FilledGrid filled;
-      if (testFileCells.empty() || request.workGrid != 1 || !request.randomMode ||
-          request.comboOrder != 0) {
+      if (testFileCells.empty() || request.workGrid != 1 || !request.randomMode || request.comboOrder != 0) {
         filled.digits = request.workGrid == 2   ? GridWith(0, request.sharedDigit12)
                         : request.workGrid == 3 ? GridWith(72, request.sharedDigit23)
                                                 : ParseGrid(kSolution);
@@ -63,9 +59,9 @@ class PuzzleSetupTest : public ::testing::Test {
       return filled;
     };
     hooks.levelEntry = [](int level) {
-      return level == 51 ? QStringLiteral(
-                               "001000009500003800060002100000070084000401000240030000005600030007200005800000700")
-                         : QString();
+      return level == 51
+                 ? QStringLiteral("001000009500003800060002100000070084000401000240030000005600030007200005800000700")
+                 : QString();
     };
     hooks.slideTopBarIn = [this] { ++slides; };
     return hooks;
@@ -121,9 +117,9 @@ class PuzzleSetupTest : public ::testing::Test {
 };
 
 TEST_F(PuzzleSetupTest, RandomGamesTakeTheirGivensFromTheSetting) {
-  for (auto [setting, expected] : {std::pair{"11", 11}, std::pair{"75", 75}, std::pair{"76", 35},
-                                   std::pair{"10", 35}, std::pair{"abc", 35}, std::pair{"20abc", 35},
-                                   std::pair{" 20 ", 20}, std::pair{"20.5", 35}}) {
+  for (auto [setting, expected] :
+       {std::pair{"11", 11}, std::pair{"75", 75}, std::pair{"76", 35}, std::pair{"10", 35}, std::pair{"abc", 35},
+        std::pair{"20abc", 35}, std::pair{" 20 ", 20}, std::pair{"20.5", 35}}) {
     StartRandom(setting);
     EXPECT_EQ(Givens(0), expected) << setting;
   }
@@ -140,8 +136,8 @@ TEST_F(PuzzleSetupTest, RandomGamesTakeTheirGivensFromTheSetting) {
 }
 
 TEST_F(PuzzleSetupTest, MissionLevelsShowTheirCountAndTheSameGivensEveryTime) {
-  for (auto [level, expected] : {std::pair{1, 40}, std::pair{2, 40}, std::pair{3, 40},
-                                 std::pair{4, 39}, std::pair{7, 38}, std::pair{50, 24}}) {
+  for (auto [level, expected] :
+       {std::pair{1, 40}, std::pair{2, 40}, std::pair{3, 40}, std::pair{4, 39}, std::pair{7, 38}, std::pair{50, 24}}) {
     StartMission(level);
     EXPECT_EQ(Givens(0), expected) << level;
   }
@@ -158,8 +154,8 @@ TEST_F(PuzzleSetupTest, MissionLevelsShowTheirCountAndTheSameGivensEveryTime) {
 
 TEST_F(PuzzleSetupTest, StoredLevelsPlaceExactlyTheirDigits) {
   StartMission(51);
-  const QString entry = QStringLiteral(
-      "001000009500003800060002100000070084000401000240030000005600030007200005800000700");
+  const QString entry =
+      QStringLiteral("001000009500003800060002100000070084000401000240030000005600030007200005800000700");
   for (int n = 1; n <= 81; ++n) {
     const int digit = entry[n - 1].digitValue();
     EXPECT_EQ(board.digit(0, n), digit) << n;

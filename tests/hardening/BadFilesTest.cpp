@@ -22,10 +22,8 @@ namespace {
 
 using namespace varelo::testing;
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
-constexpr char kPuzzle[] =
-    "001000009500003800060002100000070084000401000240030000005600030007200005800000700";
+constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+constexpr char kPuzzle[] = "001000009500003800060002100000070084000401000240030000005600030007200005800000700";
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -92,9 +90,7 @@ TEST_F(BadTestFile, ALongFileIsCutAfterTheEightyFirstDigit) {
   PlayWith(QByteArray(kSolution).append('\n').repeated(300));
 }
 
-TEST_F(BadTestFile, AFourMegabyteLineBeforeTheDigitsIsReadThrough) {
-  PlayWith(QByteArray(4 << 20, 'x') + kSolution);
-}
+TEST_F(BadTestFile, AFourMegabyteLineBeforeTheDigitsIsReadThrough) { PlayWith(QByteArray(4 << 20, 'x') + kSolution); }
 
 TEST_F(BadTestFile, AnEmptyFileGivesAnEmptyGrid) { PlayWith(QByteArray()); }
 
@@ -112,8 +108,7 @@ class BadPuzzleFiles : public ::testing::Test {
   StartedGame& EnterSolveMode(const char* entry) {
     started = std::make_unique<StartedGame>(settings.store(), folder.path());
     started->game.Click(QString::fromLatin1(entry));
-    for (int grid : GridsInPlay(started->game.board().comboOrder()))
-      started->game.board().setDigit(grid, 41, 5);
+    for (int grid : GridsInPlay(started->game.board().comboOrder())) started->game.board().setDigit(grid, 41, 5);
     started->game.Click(QStringLiteral("wenjian"));
     return *started;
   }
@@ -185,8 +180,7 @@ TEST_F(BadPuzzleFiles, AnUnreadableFileIsAReadErrorThatTouchesNothing) {
   QFile::setPermissions(PuzzleFile(1), QFileDevice::Permissions());
   QFile probe(PuzzleFile(1));
   if (probe.open(QIODevice::ReadOnly))
-    GTEST_SKIP()
-        << "permissions do not stop this user (root) from reading; the folder case covers a read error";
+    GTEST_SKIP() << "permissions do not stop this user (root) from reading; the folder case covers a read error";
   StartedGame& s = EnterSolveMode("qjyj");
   const GridDigits typed = Grid(0);
   s.game.Click(QStringLiteral("mnufil(1)"));

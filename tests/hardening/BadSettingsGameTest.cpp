@@ -10,9 +10,9 @@
 #include "BadSettings.h"
 #include "StartedGame.h"
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "game/OptionsFlow.h"
+#include "model/Controls.h"
 #include "model/Texts.h"
 #include "sources/LevelBank.h"
 #include "support/TempSettings.h"
@@ -29,9 +29,8 @@ struct Entry {
 };
 
 const Entry kEntries[] = {
-    {"LblBegin(7)", texts::kModeMission, 0}, {"sjms", texts::kModeRandom, 0},
-    {"zhej", texts::kCombination, 2},        {"zhsj", texts::kCombination, 3},
-    {"qjyj", texts::kSolveSudoku, 0},        {"qjsj", texts::kSolveSudoku, 3},
+    {"LblBegin(7)", texts::kModeMission, 0}, {"sjms", texts::kModeRandom, 0},  {"zhej", texts::kCombination, 2},
+    {"zhsj", texts::kCombination, 3},        {"qjyj", texts::kSolveSudoku, 0}, {"qjsj", texts::kSolveSudoku, 3},
 };
 
 class EveryKey : public ::testing::TestWithParam<KeyAndValue> {};
@@ -83,9 +82,7 @@ TEST_P(EveryKey, EveryModeStartsAndNoProgressIsLost) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BadValues, EveryKey, ::testing::ValuesIn(EveryKeyWithEveryBadValue()),
-                         [](const ::testing::TestParamInfo<KeyAndValue>& info) {
-                           return NameOf(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<KeyAndValue>& info) { return NameOf(info.param); });
 
 TEST(BadSettingsReadTheirDefaults, GivensOutsideElevenToSeventyFiveGiveThirtyFive) {
   for (const BadValue& value : BadValues()) {
@@ -129,8 +126,8 @@ TEST(BadSettingsReadTheirDefaults, ColourHintAndBossKeyFollowTheLenientNumber) {
 // A difficulty outside 1..4 names no difficulty and no time: the game must
 // not count down from nothing and end itself every second.
 TEST(BadSettingsReadTheirDefaults, AnUnknownDifficultyNeverEndsTheGameByItself) {
-  for (const QString& nd : {QStringLiteral("5"), QStringLiteral("99999999999999999999"),
-                            QStringLiteral("abc"), QStringLiteral("-5")}) {
+  for (const QString& nd :
+       {QStringLiteral("5"), QStringLiteral("99999999999999999999"), QStringLiteral("abc"), QStringLiteral("-5")}) {
     SCOPED_TRACE(nd.toStdString());
     TempSettings settings;
     settings.store().Write(SettingKey::Difficulty, nd);

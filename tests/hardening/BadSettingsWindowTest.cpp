@@ -12,9 +12,9 @@
 #include "BadSettings.h"
 #include "core/Board.h"
 #include "model/Controls.h"
+#include "model/Twips.h"
 #include "sources/LevelBank.h"
 #include "tests/ui/WindowFixture.h"
-#include "model/Twips.h"
 #include "viewmodel/WindowLayout.h"
 #include "viewmodel/WindowPlacement.h"
 
@@ -30,8 +30,7 @@ const QSize kDesignSize(ToPixels(metrics::kDesignWidth), ToPixels(metrics::kDesi
 class BadSettingsWindow : public WindowTest {
  protected:
   MainWindow& OpenAtStoredPlacement() {
-    window =
-        std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
+    window = std::make_unique<MainWindow>(settings.store(), AppPaths{programDir->path()}, &prompter, &pointer);
     window->ShowAtStoredPlacement();
     Settle();
     return *window;
@@ -77,9 +76,7 @@ TEST_P(EveryKeyInTheWindow, OpensWithinReachPlaysAndClosesWithTheProgressKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BadValues, EveryKeyInTheWindow, ::testing::ValuesIn(EveryKeyWithEveryBadValue()),
-                         [](const ::testing::TestParamInfo<KeyAndValue>& info) {
-                           return NameOf(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<KeyAndValue>& info) { return NameOf(info.param); });
 
 // st: any number but 0 maximises; letters and nothing read as 0.
 TEST_F(BadSettingsWindow, AWindowStateReadsLeniently) {
@@ -115,8 +112,7 @@ TEST_F(BadSettingsWindow, AStoredPlaceOffEveryScreenKeepsTheCentredPlace) {
   settings.store().Write(SettingKey::WindowLeft, QStringLiteral("abc"));
   settings.store().Write(SettingKey::WindowTop, QString());
   EXPECT_EQ(OpenAtStoredPlacement().pos(), QPoint(0, centred.y()));
-  for (const QString& far :
-       {QStringLiteral("99999999999999999999"), QStringLiteral("-99999999999999999999")}) {
+  for (const QString& far : {QStringLiteral("99999999999999999999"), QStringLiteral("-99999999999999999999")}) {
     settings.store().Write(SettingKey::WindowLeft, far);
     settings.store().Write(SettingKey::WindowTop, far);
     EXPECT_EQ(OpenAtStoredPlacement().pos(), centred) << far.toStdString();

@@ -48,9 +48,7 @@ class FuzzRegression : public ::testing::TestWithParam<Target> {
   }
 };
 
-TEST_P(FuzzRegression, SeedCorpusHolds) {
-  EXPECT_GT(RunAll(QStringLiteral(VARELO_FUZZ_CORPUS_DIR)), 0) << "no seeds";
-}
+TEST_P(FuzzRegression, SeedCorpusHolds) { EXPECT_GT(RunAll(QStringLiteral(VARELO_FUZZ_CORPUS_DIR)), 0) << "no seeds"; }
 
 TEST_P(FuzzRegression, SavedFindingsStayFixed) { RunAll(QStringLiteral(VARELO_FUZZ_REGRESSIONS_DIR)); }
 
@@ -67,9 +65,7 @@ TEST_P(FuzzRegression, EmptyAndExtremeInputsHold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression, ::testing::ValuesIn(kTargets),
-                         [](const ::testing::TestParamInfo<Target>& info) {
-                           return std::string(info.param.name);
-                         });
+                         [](const ::testing::TestParamInfo<Target>& info) { return std::string(info.param.name); });
 
 // A finding filed under a name no target has would never be replayed.
 TEST(FuzzRegressionFolders, EachNamesATarget) {

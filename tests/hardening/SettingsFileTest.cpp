@@ -95,8 +95,8 @@ QByteArray JunkLines(qsizetype size, quint32 seed) {
 }
 
 TEST_F(SettingsFile, JunkAroundTheProgressKeepsTheProgress) {
-  const QByteArray bytes = JunkLines(300, 5) + "\n[Option]\nfr=false\nstate=12\n" + JunkLines(200, 6) +
-                           "\nacs=15\nsl=40\n" + Junk(500, 7);
+  const QByteArray bytes =
+      JunkLines(300, 5) + "\n[Option]\nfr=false\nstate=12\n" + JunkLines(200, 6) + "\nacs=15\nsl=40\n" + Junk(500, 7);
   SettingsStore& spoilt = StoreWithFile(bytes);
   ASSERT_EQ(spoilt.Read(SettingKey::MissionLevel), QStringLiteral("12"));
   ASSERT_EQ(spoilt.Read(SettingKey::LevelsOpened), QStringLiteral("15"));

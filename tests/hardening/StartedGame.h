@@ -4,9 +4,9 @@
 // the test prepared beforehand.
 
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "game/Game.h"
 #include "game/GameClock.h"
+#include "model/Controls.h"
 #include "sources/LevelBank.h"
 #include "support/Fakes.h"
 

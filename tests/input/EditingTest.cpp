@@ -7,13 +7,13 @@
 #include "core/ColourHint.h"
 #include "core/RandomSource.h"
 #include "core/RuleChecks.h"
-#include "model/Controls.h"
-#include "model/GameState.h"
-#include "model/Texts.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
-#include "support/TempSettings.h"
+#include "model/Controls.h"
 #include "model/Cursors.h"
+#include "model/GameState.h"
+#include "model/Texts.h"
+#include "support/TempSettings.h"
 
 namespace varelo {
 namespace {
@@ -21,10 +21,7 @@ namespace {
 class EditingTest : public ::testing::Test {
  protected:
   EditingTest()
-      : checks(board),
-        hint(board, checks, random, settings.store()),
-        conflicts(board, hint),
-        state(controls),
+      : checks(board), hint(board, checks, random, settings.store()), conflicts(board, hint), state(controls),
         editor(board, cursors, checks, conflicts, hint, state) {
     board.setGridEditable(0, true);
   }
@@ -198,7 +195,7 @@ TEST_F(EditingTest, InSolveModeRedDigitsGoBackToBlackOrBlue) {
   Type(0, 8, 3);  // typed: black
   Given(0, 61, 3);
   board.setInk(0, 61, colours::kBlue);  // the solver's digit
-  Type(0, 62, 3);  // r7c8: the solver's 3 in its row and box, the typed 3 in its column
+  Type(0, 62, 3);                       // r7c8: the solver's 3 in its row and box, the typed 3 in its column
   EXPECT_EQ(board.ink(0, 61), colours::kRed);
   EXPECT_EQ(board.ink(0, 8), colours::kRed);
   conflicts.EraseTick(0);

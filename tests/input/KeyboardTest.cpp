@@ -83,7 +83,7 @@ TEST(Keyboard, OnlyExactlyCtrlAltSevenTogglesTheFrameCorrection) {
   h.Key(103, kCtrl | kAlt);  // keypad 7
   EXPECT_EQ(h.store().Read(SettingKey::FrameCorrection), "no");
   EXPECT_EQ(h.prompter.texts(), (QStringList{QStringLiteral("修正已完成，将在下次运行游戏时生效。"),
-                                            QStringLiteral("修正已取消，将在下次运行游戏时生效。")}));
+                                             QStringLiteral("修正已取消，将在下次运行游戏时生效。")}));
   h.store().Write(SettingKey::FrameCorrection, QStringLiteral("YES"));
   h.Key(55, kCtrl | kAlt);
   EXPECT_EQ(h.store().Read(SettingKey::FrameCorrection), "yes") << "YES is not yes";

@@ -11,8 +11,7 @@ namespace {
 
 using testing::WindowTest;
 
-constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QString& hint) {
   c.setTop(QStringLiteral("PicTop"), 0);

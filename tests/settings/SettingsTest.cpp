@@ -16,14 +16,16 @@ namespace varelo {
 namespace {
 
 TEST(LenientNumber, TakesTheLongestNumericPrefix) {
-  struct Case { const char16_t* text; double value; };
-  for (const Case c : {Case{u"42", 42}, Case{u"  \t 42", 42}, Case{u"12abc", 12},
-                       Case{u"abc", 0}, Case{u"", 0}, Case{u"   ", 0}, Case{u"-7", -7},
-                       Case{u"+7", 7}, Case{u"3.75", 3.75}, Case{u".5", 0.5}, Case{u"5.", 5},
-                       Case{u"-3.5e2x", -350}, Case{u"2e", 2}, Case{u"2e+", 2}, Case{u"1E3", 1000},
-                       Case{u"12 34", 12}, Case{u"--5", 0}, Case{u"-", 0}, Case{u".", 0},
-                       Case{u"0x10", 0}, Case{u"8250.5", 8250.5}, Case{u"١٢", 0},
-                       Case{u"65535", 65535}, Case{u"1e-400", 0}}) {
+  struct Case {
+    const char16_t* text;
+    double value;
+  };
+  for (const Case c :
+       {Case{u"42", 42},         Case{u"  \t 42", 42},   Case{u"12abc", 12},    Case{u"abc", 0},     Case{u"", 0},
+        Case{u"   ", 0},         Case{u"-7", -7},        Case{u"+7", 7},        Case{u"3.75", 3.75}, Case{u".5", 0.5},
+        Case{u"5.", 5},          Case{u"-3.5e2x", -350}, Case{u"2e", 2},        Case{u"2e+", 2},     Case{u"1E3", 1000},
+        Case{u"12 34", 12},      Case{u"--5", 0},        Case{u"-", 0},         Case{u".", 0},       Case{u"0x10", 0},
+        Case{u"8250.5", 8250.5}, Case{u"١٢", 0},         Case{u"65535", 65535}, Case{u"1e-400", 0}}) {
     EXPECT_EQ(ParseNumber(QStringView(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
   }
   EXPECT_TRUE(std::isinf(ParseNumber(u"1e999")));
@@ -42,8 +44,7 @@ TEST(SettingsStore, AnEmptyStoreReadsEveryDefault) {
   testing::TempSettings temp;
   const SettingsStore& s = temp.store();
   EXPECT_EQ(s.Read(SettingKey::WindowState), "0");
-  for (auto key : {SettingKey::WindowLeft, SettingKey::WindowTop, SettingKey::WindowWidth,
-                   SettingKey::WindowHeight})
+  for (auto key : {SettingKey::WindowLeft, SettingKey::WindowTop, SettingKey::WindowWidth, SettingKey::WindowHeight})
     EXPECT_TRUE(s.Read(key).isEmpty());
   EXPECT_EQ(s.ReadInt(SettingKey::Difficulty), 2);
   EXPECT_EQ(s.Read(SettingKey::Givens), "35");
@@ -56,8 +57,7 @@ TEST(SettingsStore, AnEmptyStoreReadsEveryDefault) {
   EXPECT_EQ(s.ReadInt(SettingKey::LevelsOpened), 1);
   EXPECT_EQ(s.Read(SettingKey::FirstRun), "true");
   EXPECT_EQ(s.Read(SettingKey::FrameCorrection), "no");
-  EXPECT_EQ(s.Read(QStringLiteral("Option"), QStringLiteral("absent"), QStringLiteral("dflt")),
-            "dflt");
+  EXPECT_EQ(s.Read(QStringLiteral("Option"), QStringLiteral("absent"), QStringLiteral("dflt")), "dflt");
 
   // The table names all sixteen keys once.
   QStringList names;
@@ -104,8 +104,7 @@ TEST(SettingsStore, GarbageReadsLenientlyAndARenamedExecutableStartsAfresh) {
   temp.store().Write(SettingKey::FrameCorrection, QStringLiteral("YES"));
   EXPECT_EQ(temp.store().ReadInt(SettingKey::Difficulty), 0);
   EXPECT_EQ(temp.store().ReadInt(SettingKey::Givens), 20);
-  EXPECT_NE(temp.store().Read(SettingKey::FrameCorrection), setting_values::kYes)
-      << "exact comparison: YES is not yes";
+  EXPECT_NE(temp.store().Read(SettingKey::FrameCorrection), setting_values::kYes) << "exact comparison: YES is not yes";
 
   // A hand-edited list value is read whole rather than lost.
   QFile file(temp.store().fileName());

@@ -31,11 +31,11 @@ CliRun Cli(const QStringList& arguments, const QByteArray& input = {}) {
 QStringList Lines(const QString& text) { return text.split(u'\n', Qt::SkipEmptyParts); }
 
 // AI Escargot with one given removed: 20 solutions.
-const QString kTwenty = QStringLiteral(
-    "1....7....3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..");
+const QString kTwenty =
+    QStringLiteral("1....7....3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..");
 // Easter Monster with a digit more: no solution, though nothing clashes.
-const QString kNone = QStringLiteral(
-    "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1");
+const QString kNone =
+    QStringLiteral("1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1");
 
 QString Expected(const SolvePoint& point, int grid) {
   QString digits;
@@ -98,9 +98,8 @@ TEST(Cli, BadInputNamesThePlaceAndPrintsNothing) {
   EXPECT_TRUE(run.err.contains("80 cells")) << run.err.toStdString();
 
   for (const QStringList& arguments :
-       {QStringList{"solve"}, QStringList{"solve", "--order", "4", kTwenty},
-        QStringList{"frobnicate", kTwenty}, QStringList{"count", "--max", "0", kTwenty},
-        QStringList{"solve", "--order", "2", kTwenty}}) {
+       {QStringList{"solve"}, QStringList{"solve", "--order", "4", kTwenty}, QStringList{"frobnicate", kTwenty},
+        QStringList{"count", "--max", "0", kTwenty}, QStringList{"solve", "--order", "2", kTwenty}}) {
     run = Cli(arguments);
     EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
     EXPECT_TRUE(run.out.isEmpty());
@@ -142,8 +141,7 @@ TEST(Cli, DashReadsOnePuzzlePerLine) {
 
 TEST(Cli, DashAnswersEachLineBeforeTheNextArrives) {
   QProcess process;
-  process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/varelo-cli"),
-                {"solve", "-"});
+  process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/varelo-cli"), {"solve", "-"});
   ASSERT_TRUE(process.waitForStarted());
   TypedPuzzle puzzle;
   puzzle.grids[0] = ParseGrid(kTwenty.toStdString());

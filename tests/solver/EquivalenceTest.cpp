@@ -26,8 +26,8 @@ struct Tally {
   int solutions = 0;
   int noSolution = 0;
   int exhausted = 0;
-  int capped = 0;              // more than kMaxSolutions: the first ones compared
-  int withFallBacks = 0;       // the literal search fell back to an earlier grid
+  int capped = 0;         // more than kMaxSolutions: the first ones compared
+  int withFallBacks = 0;  // the literal search fell back to an earlier grid
   int withCornerRejections = 0;
 };
 
@@ -65,8 +65,7 @@ void Compare(const TypedPuzzle& puzzle, Tally& tally) {
   ASSERT_EQ(fast.count, literal.count) << puzzle.Describe();
   ASSERT_EQ(fast.solutions.size(), literal.solutions.size()) << puzzle.Describe();
   for (size_t i = 0; i < fast.solutions.size(); ++i) {
-    ASSERT_TRUE(fast.solutions[i] == literal.solutions[i]) << "solution " << i + 1 << " of "
-                                                           << puzzle.Describe();
+    ASSERT_TRUE(fast.solutions[i] == literal.solutions[i]) << "solution " << i + 1 << " of " << puzzle.Describe();
     ExpectValidSolution(puzzle, fast.solutions[i]);
   }
   if (literal.ending != "too many") {
@@ -86,8 +85,8 @@ void Report(const char* what, const Tally& tally) {
   std::printf(
       "[ %s ] %d compared, %d over the step budget; %d solutions shown; endings: %d no "
       "solution, %d exhausted, %d capped; %d with fall-backs, %d with corner rejections\n",
-      what, tally.compared, tally.skipped, tally.solutions, tally.noSolution, tally.exhausted,
-      tally.capped, tally.withFallBacks, tally.withCornerRejections);
+      what, tally.compared, tally.skipped, tally.solutions, tally.noSolution, tally.exhausted, tally.capped,
+      tally.withFallBacks, tally.withCornerRejections);
 }
 
 TEST(Equivalence, SingleGridsWithOneSolution) {
@@ -121,8 +120,7 @@ TEST(Equivalence, SingleGridsWithoutSolution) {
   Tally tally;
   for (int i = 0; i < 200; ++i) {
     TypedPuzzle puzzle;
-    const GridDigits base = i % 2 ? DigSeveral(rng, 1, 5)
-                                  : DigUnique(RandomSolution(rng), 30, rng);
+    const GridDigits base = i % 2 ? DigSeveral(rng, 1, 5) : DigUnique(RandomSolution(rng), 30, rng);
     puzzle.grids[0] = Spoil(base, rng);
     Compare(puzzle, tally);
     if (HasFatalFailure()) return;

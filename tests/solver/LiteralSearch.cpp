@@ -82,7 +82,8 @@ LoopEnd LiteralSearch::LoadAndSearch() {
   };
   if (order >= 2 && state.WorkGrid == 2) carry(0, state.SharedDigit12, 1);
   if (order == 3 && state.WorkGrid == 3) carry(72, state.SharedDigit23, 2);
-  if (mends_.clashingGivensHaveNoSolution && !fellBackAtLoad && FixedClash()) Exhaust();  // mend, as a search that finds nothing
+  if (mends_.clashingGivensHaveNoSolution && !fellBackAtLoad && FixedClash())
+    Exhaust();  // mend, as a search that finds nothing
   return RunSearch();
 }
 
@@ -168,10 +169,8 @@ void LiteralSearch::SearchStep() {
     if (board_.comboOrder() == 3 && state.WorkGrid == 2 && p == 8) {
       scratch_ = board_.digitsOf(3);
       scratch_[72] = digits[p];
-      if (!(scratchChecks_.CheckRow(72, CheckMode::Search) &&
-            scratchChecks_.CheckColumn(72, CheckMode::Search) &&
-            scratchChecks_.CheckBlock(72, CheckMode::Search)))
-      {
+      if (!(scratchChecks_.CheckRow(72, CheckMode::Search) && scratchChecks_.CheckColumn(72, CheckMode::Search) &&
+            scratchChecks_.CheckBlock(72, CheckMode::Search))) {
         ++cornerRejections_;
         continue;  // the forward move again at once
       }

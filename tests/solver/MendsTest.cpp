@@ -23,8 +23,8 @@ TEST(Mends, ClashingGivensWouldShowABrokenSolutionOrNeverEnd) {
   // copy of its neighbour. The search only tests the cells it writes, so at
   // the start of the grid the clash goes unseen; at the end of the grid the
   // search tests position 80 again and again.
-  const GridDigits solved = ParseGrid(
-      "812753649943682175675491283154237896369845721287169534521974368438526917796318452");
+  const GridDigits solved =
+      ParseGrid("812753649943682175675491283154237896369845721287169534521974368438526917796318452");
   auto clashing = [&](int position, int copyOf) {
     TypedPuzzle puzzle;
     puzzle.grids[0] = solved;
@@ -56,8 +56,7 @@ TEST(Mends, FreeingTheCarriedCornerWouldSplitTheSharedCell) {
   int split = 0, fellBack = 0;
   for (int i = 0; i < 120; ++i) {
     const TypedPuzzle puzzle = Combination(3, rng, i % 3 == 1, false);
-    const SolveTrace unmended =
-        TraceReference(puzzle, 60, 4'000'000, {.carriedCornerStaysFixed = false});
+    const SolveTrace unmended = TraceReference(puzzle, 60, 4'000'000, {.carriedCornerStaysFixed = false});
     fellBack += unmended.fallBacks > 0;
     for (const SolvePoint& point : unmended.solutions)
       if (GridOf(point, 1)[80] != GridOf(point, 2)[0]) ++split;

@@ -57,8 +57,10 @@ GridDigits WithDigitAt(const GridDigits& solution, int position, int digit) {
   const int old = solution[position];
   GridDigits grid = solution;
   for (auto& d : grid) {
-    if (d == old) d = static_cast<unsigned char>(digit);
-    else if (d == digit) d = static_cast<unsigned char>(old);
+    if (d == old)
+      d = static_cast<unsigned char>(digit);
+    else if (d == digit)
+      d = static_cast<unsigned char>(old);
   }
   return grid;
 }

@@ -20,8 +20,10 @@ GridDigits DigUnique(const GridDigits& solution, int minGivens, std::mt19937& rn
     if (givens <= minGivens) break;
     const int keep = puzzle[p];
     puzzle[p] = 0;
-    if (fast::CountSolutions(puzzle, 2) == 1) --givens;
-    else puzzle[p] = keep;
+    if (fast::CountSolutions(puzzle, 2) == 1)
+      --givens;
+    else
+      puzzle[p] = keep;
   }
   return puzzle;
 }

@@ -139,8 +139,7 @@ class TestFile : public ::testing::Test {
   SearchState state;
 };
 
-constexpr char kPuzzle[] =
-    "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
+constexpr char kPuzzle[] = "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
 
 TEST_F(TestFile, GivesItsDigitsWhateverTheLayout) {
   QByteArray spaced;

@@ -7,22 +7,20 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "game/GameHarness.h"
 #include "game/Completion.h"
+#include "game/GameHarness.h"
+#include "game/SolveController.h"
 #include "input/ConflictMarker.h"
 #include "solver/PuzzleFactory.h"
-#include "game/SolveController.h"
 #include "solver/SolveTrace.h"
 
 namespace varelo::testing {
 namespace {
 
 // AI Escargot with one given removed: 20 solutions.
-constexpr char kTwenty[] =
-    "1....7....3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
+constexpr char kTwenty[] = "1....7....3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
 // Easter Monster with one digit more, which clashes with nothing: no solution.
-constexpr char kNone[] =
-    "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1";
+constexpr char kNone[] = "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1";
 constexpr int kStripWidth = 3000;
 
 class SolveControllerTest : public ::testing::Test {
@@ -33,8 +31,7 @@ class SolveControllerTest : public ::testing::Test {
   }
 
   void Enter(int order) {
-    h.game.Click(order == 0 ? QStringLiteral("qjyj") : order == 2 ? QStringLiteral("qjej")
-                                                                  : QStringLiteral("qjsj"));
+    h.game.Click(order == 0 ? QStringLiteral("qjyj") : order == 2 ? QStringLiteral("qjej") : QStringLiteral("qjsj"));
   }
   void Type(int grid, const char* puzzle) {
     const GridDigits digits = ParseGrid(puzzle);
@@ -63,17 +60,16 @@ class SolveControllerTest : public ::testing::Test {
   void Turn(int turns) {
     for (int i = 0; i < turns; ++i) QCoreApplication::processEvents();
   }
-  void Hold() { controller.runner().setGate([] { return false; }); }
+  void Hold() {
+    controller.runner().setGate([] { return false; });
+  }
 
   QString Caption() { return h.controls().text(ctl::Command(2)); }
   bool Enabled(int command) { return h.controls().isEnabled(ctl::Command(command)); }
   QString Buttons() {
-    return Caption() + (Enabled(2) ? "+" : "-") + " 3" + (Enabled(3) ? "+" : "-") + " 4" +
-           (Enabled(4) ? "+" : "-");
+    return Caption() + (Enabled(2) ? "+" : "-") + " 3" + (Enabled(3) ? "+" : "-") + " 4" + (Enabled(4) ? "+" : "-");
   }
-  QTimer* Timer(const char* name) {
-    return controller.findChild<QTimer*>(QString::fromLatin1(name));
-  }
+  QTimer* Timer(const char* name) { return controller.findChild<QTimer*>(QString::fromLatin1(name)); }
   QString Hint() {
     return h.controls().isVisible(QStringLiteral("Lbltishi")) ? h.controls().text(QStringLiteral("Lbltishi"))
                                                               : QStringLiteral("(hidden)");

@@ -19,8 +19,7 @@ class SolveRunnerTest : public ::testing::Test {
   SolveRunnerTest() {
     TypedPuzzle puzzle;
     puzzle.order = 3;
-    puzzle.grids[0] = ParseGrid(
-        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    puzzle.grids[0] = ParseGrid("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
     TypePuzzle(board, puzzle);
   }
 

@@ -13,11 +13,9 @@ namespace varelo::testing {
 namespace {
 
 // Inkala's puzzle of 2010, one solution.
-constexpr char kOneSolution[] =
-    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+constexpr char kOneSolution[] = "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
 // The puzzle with one given removed: 85 solutions.
-constexpr char kSeveral[] =
-    "8..........36......7..9.2...5...7.......457.....1...3...1....68..8....1..9....4..";
+constexpr char kSeveral[] = "8..........36......7..9.2...5...7.......457.....1...3...1....68..8....1..9....4..";
 
 class SolveSessionTest : public ::testing::Test {
  protected:
@@ -112,8 +110,8 @@ TEST(WorkArrays, FallBackFreesTheSolverDigitsButKeepsTheCarriedCorner) {
   board.setComboOrder(3);
   SearchState state;
   state.SharedDigit12 = 4;
-  const GridDigits solution = ParseGrid(
-      "439275618187649235265831947523164879971328456648597123712953864896412573354786291");
+  const GridDigits solution =
+      ParseGrid("439275618187649235265831947523164879971328456648597123712953864896412573354786291");
   for (int n = 1; n <= 81; ++n) {
     board.setDigit(2, n, solution[n - 1]);
     board.setKind(2, n, n % 3 == 0 ? EntryKind::Pen : EntryKind::Fixed);

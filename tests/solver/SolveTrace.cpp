@@ -31,8 +31,7 @@ void TypePuzzle(Board& board, const TypedPuzzle& puzzle) {
     for (int n = 1; n <= 81; ++n) {
       const int digit = puzzle.grids[k - 1][n - 1];
       type(k, n, digit);
-      if (auto partner = board.partner({k, n}); partner && digit != 0)
-        type(partner->grid, partner->cell, digit);
+      if (auto partner = board.partner({k, n}); partner && digit != 0) type(partner->grid, partner->cell, digit);
     }
   }
 }
@@ -57,8 +56,7 @@ SolvePoint Snapshot(const Board& board, const SearchState& state) {
 
 // Drives any solver with Solve() / Next() returning "solved" or an ending.
 template <typename Solve, typename Next, typename Ending>
-SolveTrace Trace(Board& board, const SearchState& state, int maxSolutions, Solve solve, Next next,
-                 Ending ending) {
+SolveTrace Trace(Board& board, const SearchState& state, int maxSolutions, Solve solve, Next next, Ending ending) {
   SolveTrace trace;
   std::string end = ending(solve());
   while (end.empty()) {
@@ -85,8 +83,7 @@ SolveTrace TraceReference(const TypedPuzzle& puzzle, int maxSolutions, std::int6
   search.setStepBudget(stepBudget);
   using reference::Ending;
   SolveTrace trace = Trace(
-      board, search.state, maxSolutions, [&] { return search.Solve(); },
-      [&] { return search.Next(); },
+      board, search.state, maxSolutions, [&] { return search.Solve(); }, [&] { return search.Next(); },
       [](Ending e) -> std::string {
         switch (e) {
           case Ending::Solved: return "";

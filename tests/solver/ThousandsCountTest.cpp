@@ -36,12 +36,8 @@ class PlainCount {
   }
 
  private:
-  int Unit(int p, int kind) const {
-    return kind == 0 ? p / 9 : kind == 1 ? 9 + p % 9 : 18 + p / 27 * 3 + p % 9 / 3;
-  }
-  unsigned Free(int p) const {
-    return 0x3FEu & ~(used_[Unit(p, 0)] | used_[Unit(p, 1)] | used_[Unit(p, 2)]);
-  }
+  int Unit(int p, int kind) const { return kind == 0 ? p / 9 : kind == 1 ? 9 + p % 9 : 18 + p / 27 * 3 + p % 9 / 3; }
+  unsigned Free(int p) const { return 0x3FEu & ~(used_[Unit(p, 0)] | used_[Unit(p, 1)] | used_[Unit(p, 2)]); }
   void Mark(int p, int digit) {
     for (int kind = 0; kind < 3; ++kind) used_[Unit(p, kind)] ^= 1u << digit;
   }

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "grading/PuzzleGrader.h"
 #include "solver/FastSolver.h"
 #include "sources/LevelBank.h"
 #include "sources/LevelBankData.h"
-#include "grading/PuzzleGrader.h"
 #include "sources/SourcesTestSupport.h"
 #include "support/TempSettings.h"
 
@@ -69,12 +69,10 @@ TEST(LevelBankContent, PuzzlesAreValidUniqueAndFollowTheGivensTable) {
     EXPECT_TRUE(testing::FollowsTheRule(puzzle, false)) << level;
     EXPECT_EQ(fast::CountSolutions(puzzle, 2), 1) << "level " << level;
   }
-  const std::map<int, int> expected = {{19, 1},   {20, 2},   {21, 18},  {22, 139},
-                                       {23, 398}, {24, 610}, {25, 533}, {26, 192},
-                                       {27, 34},  {28, 20},  {29, 2}};
+  const std::map<int, int> expected = {{19, 1},   {20, 2},   {21, 18}, {22, 139}, {23, 398}, {24, 610},
+                                       {25, 533}, {26, 192}, {27, 34}, {28, 20},  {29, 2}};
   EXPECT_EQ(byGivens, expected);
-  std::printf("[ timing   ] uniqueness of 1949 puzzles: %lld ms\n",
-              static_cast<long long>(timer.elapsed()));
+  std::printf("[ timing   ] uniqueness of 1949 puzzles: %lld ms\n", static_cast<long long>(timer.elapsed()));
 }
 
 TEST(LevelBankContent, DifficultyNeverFallsFromOneLevelToTheNext) {
@@ -87,15 +85,13 @@ TEST(LevelBankContent, DifficultyNeverFallsFromOneLevelToTheNext) {
     const auto grade = grading::GradePuzzle(Digits(Entry(level)));
     ASSERT_TRUE(grade.has_value()) << level;
     if (previous) {
-      EXPECT_LE(*previous, *grade)
-          << "level " << level << " is easier than level " << previousLevel;
+      EXPECT_LE(*previous, *grade) << "level " << level << " is easier than level " << previousLevel;
     }
     previous = grade;
     previousLevel = level;
   }
   EXPECT_GT(previous->hardest, grading::Technique::NakedSingle);  // the bank does climb
-  std::printf("[ timing   ] grading of 1946 puzzles: %lld ms\n",
-              static_cast<long long>(timer.elapsed()));
+  std::printf("[ timing   ] grading of 1946 puzzles: %lld ms\n", static_cast<long long>(timer.elapsed()));
 }
 
 TEST(LevelBankContent, TheTableHasRoomBeyondTheLastLevel) {

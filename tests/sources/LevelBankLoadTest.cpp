@@ -17,11 +17,8 @@
 namespace varelo {
 namespace {
 
-
 // A later start: the first run has passed.
-void MarkFirstRunDone(SettingsStore& store) {
-  store.Write(SettingKey::FirstRun, QStringLiteral("false"));
-}
+void MarkFirstRunDone(SettingsStore& store) { store.Write(SettingKey::FirstRun, QStringLiteral("false")); }
 
 QStringList MenuAfterLoading(SettingsStore& store) {
   LevelBank bank(store);
@@ -118,9 +115,8 @@ TEST(LevelBankLoad, LevelMenuListsTheOpenedLevels) {
   bank.LoadLevelBank();
   EXPECT_EQ(bank.menu().captions().size(), 1);  // the menu waits for step 2
   bank.Timer18_Timer();
-  const QStringList expected = {QStringLiteral("第1关"), QStringLiteral("第2关"),
-                                QStringLiteral("第3关"), QStringLiteral("第4关"),
-                                QStringLiteral("第5关")};
+  const QStringList expected = {QStringLiteral("第1关"), QStringLiteral("第2关"), QStringLiteral("第3关"),
+                                QStringLiteral("第4关"), QStringLiteral("第5关")};
   EXPECT_EQ(bank.menu().captions(), expected);
   ASSERT_EQ(added.size(), 4);
   EXPECT_EQ(added.first().at(0).toInt(), 1);
@@ -161,10 +157,8 @@ TEST(LevelBankLoad, LookupCopiesTheEntryDigitByDigit) {
   bank.Timer18_Timer();
 
   const GridDigits level1 = PuzzleStringDigits(bank.entry(1));
-  EXPECT_EQ(
-      level1,
-      testing::Digits(
-          "172396854596874231384521769243619587759482613861753942437265198618937425925148376"));
+  EXPECT_EQ(level1,
+            testing::Digits("172396854596874231384521769243619587759482613861753942437265198618937425925148376"));
 
   const GridDigits level51 = PuzzleStringDigits(bank.entry(51));
   EXPECT_EQ(testing::GivensOf(level51), 24);

@@ -42,8 +42,7 @@ struct SolveFolderFixture : ::testing::Test {
   }
   QString Row(int grid, int row) const {
     QString digits;
-    for (int column = 1; column <= 9; ++column)
-      digits += QString::number(board.digit(grid, (row - 1) * 9 + column));
+    for (int column = 1; column <= 9; ++column) digits += QString::number(board.digit(grid, (row - 1) * 9 + column));
     return digits;
   }
 };
@@ -52,8 +51,7 @@ TEST_F(SolveFolderFixture, SavesUnderTheSmallestFreeNumber) {
   Fill(0, kSolvedGrid);
   const FileOutcome first = files.Save(board);
   EXPECT_TRUE(first.ok);
-  EXPECT_EQ(first.message,
-            QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(PathOf("sk1.txt")));
+  EXPECT_EQ(first.message, QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(PathOf("sk1.txt")));
   EXPECT_TRUE(files.Save(board).message.endsWith(QStringLiteral("sk2.txt")));
   ASSERT_TRUE(QFile::remove(PathOf("sk1.txt")));
   EXPECT_TRUE(files.Save(board).message.endsWith(QStringLiteral("sk1.txt")));
@@ -182,8 +180,7 @@ TEST_F(SolveFolderFixture, SavedOrderThreeGamesReadBackUnchanged) {
   Board loaded;
   loaded.setComboOrder(3);
   ASSERT_TRUE(files.Load(QStringLiteral("sk1.txt"), loaded).ok);
-  for (int grid = 1; grid <= 3; ++grid)
-    EXPECT_EQ(loaded.digitsOf(grid), board.digitsOf(grid)) << grid;
+  for (int grid = 1; grid <= 3; ++grid) EXPECT_EQ(loaded.digitsOf(grid), board.digitsOf(grid)) << grid;
 }
 
 TEST_F(SolveFolderFixture, LoadingResetsTheGridsFirst) {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "sources/LevelBankData.h"
-#include "grading/PuzzleGrader.h"
 #include "grading/CandidateGrid.h"
 #include "grading/Eliminations.h"
+#include "grading/PuzzleGrader.h"
 #include "grading/Singles.h"
+#include "sources/LevelBankData.h"
 #include "sources/SourcesTestSupport.h"
 
 namespace varelo::grading {
@@ -129,9 +129,7 @@ TEST(GraderTechniques, TrialRefutesADigitThatBreaksTheMarks) {
 
 bool KeepsSolution(const CandidateGrid& grid, const GridDigits& solution) {
   for (int p = 0; p < 81; ++p) {
-    if (grid.digit(p) != 0 ? grid.digit(p) != solution[p]
-                           : !(grid.candidates(p) & Bit(solution[p])))
-      return false;
+    if (grid.digit(p) != 0 ? grid.digit(p) != solution[p] : !(grid.candidates(p) & Bit(solution[p]))) return false;
   }
   return true;
 }

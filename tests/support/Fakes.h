@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "model/Prompter.h"
-#include "support/QtPrinters.h"
 #include "model/WindowPort.h"
+#include "support/QtPrinters.h"
 
 namespace varelo::testing {
 

@@ -5,8 +5,7 @@
 
 namespace varelo::testing {
 
-inline constexpr char kSolution[] =
-    "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
+inline constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 // kSolution with two digits swapped everywhere so that `position` holds
 // `digit` (0 leaves it as it is): still a valid grid, chained as the game

@@ -9,9 +9,7 @@ QString& Root() {
   static QString root;
   return root;
 }
-QString FreshName() {
-  return QStringLiteral("varelo-test-") + QUuid::createUuid().toString(QUuid::Id128);
-}
+QString FreshName() { return QStringLiteral("varelo-test-") + QUuid::createUuid().toString(QUuid::Id128); }
 }  // namespace
 
 void SetSettingsRoot(const QString& path) { Root() = path; }

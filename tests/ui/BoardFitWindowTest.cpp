@@ -8,12 +8,12 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "SolveWindowDriver.h"
 #include "core/Layout.h"
 #include "model/Controls.h"
-#include "settings/SettingsStore.h"
 #include "model/Twips.h"
+#include "settings/SettingsStore.h"
 #include "viewmodel/WindowLayout.h"
-#include "SolveWindowDriver.h"
 
 namespace varelo {
 namespace {
@@ -124,8 +124,8 @@ TEST_F(BoardFitWindowTest, WhereTheWindowHoldsTheLayoutTheGridsAreAtFullSizeTwip
         const QPointF origin(controls().left(ctl::PicMis(grid)) / 15.0, controls().top(ctl::PicMis(grid)) / 15.0);
         EXPECT_EQ(view->containerOrigin() + view->mapTo(Canvas(), QPoint(0, 0)), origin);
         const TwipRect s = view->geometry().square(81);
-        EXPECT_EQ(view->cellRect(81), QRectF(view->containerOrigin() + QPointF(s.left, s.top) / 15.0,
-                                             QSizeF(s.width, s.height) / 15.0));
+        EXPECT_EQ(view->cellRect(81),
+                  QRectF(view->containerOrigin() + QPointF(s.left, s.top) / 15.0, QSizeF(s.width, s.height) / 15.0));
       }
     }
   }

@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "core/Board.h"
-#include "viewmodel/CursorGlide.h"
 #include "model/Cursors.h"
+#include "viewmodel/CursorGlide.h"
 
 namespace varelo {
 namespace {
@@ -21,9 +21,8 @@ class FakePointer : public PointerSource {
 class FixedPlacement : public GridPlacement {
  public:
   QPoint GridOriginTwips(int grid) const override { return origins[grid]; }
-  std::array<QPoint, kGridCount> origins{QPoint(1500, 3000), QPoint(30000, 3000),
-                                         QPoint(34130, 7220), QPoint(38260, 3000),
-                                         QPoint(60000, 3000)};
+  std::array<QPoint, kGridCount> origins{QPoint(1500, 3000), QPoint(30000, 3000), QPoint(34130, 7220),
+                                         QPoint(38260, 3000), QPoint(60000, 3000)};
 };
 
 std::array<GridGeometry, kGridCount> Geometries() {

@@ -3,9 +3,9 @@
 // let such a grid come about, so the test writes it into the board and lets
 // a key run the completion check, as every key does.
 
+#include "SolveWindowDriver.h"
 #include "model/Controls.h"
 #include "support/Grids.h"
-#include "SolveWindowDriver.h"
 
 namespace varelo {
 namespace {

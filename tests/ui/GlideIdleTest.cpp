@@ -27,7 +27,12 @@ constexpr int kRounds = 60;
 
 QString Describe(const CursorState& c) {
   return QStringLiteral("cell %1 frame %2,%3 outline %4 directions %5/%6 %7")
-      .arg(c.currentCell).arg(c.frameLeft).arg(c.frameTop).arg(c.outline).arg(c.vertical).arg(c.horizontal)
+      .arg(c.currentCell)
+      .arg(c.frameLeft)
+      .arg(c.frameTop)
+      .arg(c.outline)
+      .arg(c.vertical)
+      .arg(c.horizontal)
       .arg(c.frameShown ? QStringLiteral("shown") : QStringLiteral("hidden"));
 }
 
@@ -116,8 +121,7 @@ class GlideIdleTest : public testing::WindowTest {
     Rest();
 
     const QStringList after = Play(script, false);
-    for (int round = 0; round < kRounds; ++round)
-      ASSERT_EQ(after[round], before[round]) << "the frames part ways";
+    for (int round = 0; round < kRounds; ++round) ASSERT_EQ(after[round], before[round]) << "the frames part ways";
     EXPECT_FALSE(AnyTimerRunning()) << "the glide timers run on after the frames rest";
   }
 
@@ -126,10 +130,10 @@ class GlideIdleTest : public testing::WindowTest {
 
 TEST_F(GlideIdleTest, PointerMovesGlideTickForTickAsWithTimersThatNeverStopped) {
   StartGame("sjms", 0, 41);
-  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 42)); }}});   // one cell right
-  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 50)); }}});   // one row down
-  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 1)); }}});    // diagonally, four cells each way
-  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 81)); }},     // turning back half-way
+  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 42)); }}});  // one cell right
+  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 50)); }}});  // one row down
+  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 1)); }}});   // diagonally, four cells each way
+  ExpectSameGlide({{0, [this] { MovePointer(Over(0, 81)); }},    // turning back half-way
                    {12, [this] { MovePointer(Over(0, 31)); }}});
   EXPECT_EQ(cursors().state(0).currentCell, 31);
 }
@@ -146,10 +150,10 @@ TEST_F(GlideIdleTest, ArrowKeysGlideTickForTick) {
 
 TEST_F(GlideIdleTest, FurtherGridsHideAndShowTheirFramesTickForTick) {
   StartGame("zhsj", 1, 41);
-  ExpectSameGlide({{0, [this] { MovePointer(Over(2, 41)); }},     // grid 1's frame goes, grid 2's comes
+  ExpectSameGlide({{0, [this] { MovePointer(Over(2, 41)); }},  // grid 1's frame goes, grid 2's comes
                    {5, [this] { MovePointer(Over(2, 43)); }},
-                   {25, [this] { MovePointer(Over(1, 81)); }},    // the shared corner
-                   {35, [this] { MovePointer(Away()); }}});       // out of the window: every frame goes
+                   {25, [this] { MovePointer(Over(1, 81)); }},  // the shared corner
+                   {35, [this] { MovePointer(Away()); }}});     // out of the window: every frame goes
   for (int g = 1; g <= 3; ++g) EXPECT_FALSE(cursors().state(g).frameShown) << g;
 }
 
@@ -224,7 +228,8 @@ TEST_F(GlideIdleTest, AGlideGoesOnWhenThePointerOrTheWindowGoesAway) {
   std::unique_ptr<QDialog> dialog;
   bool runningBehindTheDialog = true;  // the second play, with the timers, has the last word
   ExpectSameGlide({{0, [this] { MovePointer(Over(0, 61)); }},
-                   {2, [&] {
+                   {2,
+                    [&] {
                       dialog = std::make_unique<QDialog>(window.get());
                       dialog->setModal(true);
                       dialog->setGeometry(QRect(Over(0, 52) / kTwipsPerPixel - QPoint(100, 80), QSize(200, 160)));

@@ -61,9 +61,9 @@ TEST(GridGeometryTest, FurtherGridsUseTheirOwnPitches) {
 
 TEST(GridGeometryTest, LinesFollowTheSquares) {
   const auto g = GridGeometry::Build(GridKind::Main, kFourPixelFrame, false);
-  EXPECT_EQ(g.line(5), (TwipLine{30, 20, 30, 5510 + 630}));           // left edge
+  EXPECT_EQ(g.line(5), (TwipLine{30, 20, 30, 5510 + 630}));  // left edge
   EXPECT_EQ(g.line(6), (TwipLine{5220 + 640, 20, 5220 + 640, 5510 + 630}));
-  EXPECT_EQ(g.line(7), (TwipLine{30, 20, 5220 + 615 + 10, 20}));     // top edge
+  EXPECT_EQ(g.line(7), (TwipLine{30, 20, 5220 + 615 + 10, 20}));  // top edge
   EXPECT_EQ(g.line(8), (TwipLine{30, 5510 + 650, 5845, 5510 + 650}));
   // Box lines run in the gaps between the third and fourth rows and columns.
   EXPECT_GT(g.line(1).y1, g.square(19).bottom());
@@ -81,7 +81,7 @@ TEST(GridGeometryTest, InsideIsStrictAndHitTestKeepsTheCurrentCellInGaps) {
   EXPECT_TRUE(g.Inside(31, 300));
   EXPECT_FALSE(g.Inside(300, 20));  // on Line7
   const TwipRect s50 = g.square(50);
-  EXPECT_EQ(g.HitTest(s50.left, s50.top, 7), 50);              // closed corners
+  EXPECT_EQ(g.HitTest(s50.left, s50.top, 7), 50);  // closed corners
   EXPECT_EQ(g.HitTest(s50.right(), s50.bottom(), 7), 50);
   EXPECT_EQ(g.HitTest(s50.right() + 5, s50.top + 100, 7), 7);  // the gap to cell 51
 }

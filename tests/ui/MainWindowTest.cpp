@@ -11,15 +11,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "WindowFixture.h"
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "input/ConflictMarker.h"
+#include "model/Controls.h"
+#include "model/Twips.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
 #include "viewmodel/StartScreen.h"
-#include "model/Twips.h"
 #include "viewmodel/WindowLayout.h"
-#include "WindowFixture.h"
 
 namespace varelo {
 namespace {
@@ -33,9 +33,7 @@ QWidget* Child(QWidget& window, const QString& name) {
 }
 
 // The place of a widget in the window's client area, in pixels.
-QPoint InClient(MainWindow& window, QWidget* widget) {
-  return widget->mapTo(window.centralWidget(), QPoint(0, 0));
-}
+QPoint InClient(MainWindow& window, QWidget* widget) { return widget->mapTo(window.centralWidget(), QPoint(0, 0)); }
 
 TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
   MainWindow& w = Open();
@@ -49,14 +47,16 @@ TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
   EXPECT_EQ(g.square(73).top, 5510);
   // The view spans what it draws: the border lines and the board's margin.
   const TwipRect board = g.boardRect();
-  const QRectF drawn(main->ToWidget(QPointF(board.left, board.top)), main->ToWidget(QPointF(board.right(), board.bottom())));
+  const QRectF drawn(main->ToWidget(QPointF(board.left, board.top)),
+                     main->ToWidget(QPointF(board.right(), board.bottom())));
   EXPECT_TRUE(QRectF(main->rect()).adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn));
   EXPECT_LT(main->width() - drawn.width(), 2);
   EXPECT_LT(main->height() - drawn.height(), 2);
   for (int grid = 2; grid <= 4; ++grid) {
     EXPECT_EQ(w.gridView(grid)->objectName(), ctl::PicMis(grid));
     EXPECT_EQ(w.gridView(grid)->size(), w.gridView(1)->size());
-    for (int n = 1; n <= 81; ++n) EXPECT_EQ(w.gridView(grid)->geometry().square(n), w.gridView(1)->geometry().square(n));
+    for (int n = 1; n <= 81; ++n)
+      EXPECT_EQ(w.gridView(grid)->geometry().square(n), w.gridView(1)->geometry().square(n));
   }
   for (int grid = 0; grid < 5; ++grid) EXPECT_FALSE(w.gridView(grid)->isVisibleTo(&w)) << grid;
 }
@@ -266,7 +266,8 @@ TEST_F(WindowTest, AMissingBackgroundIsReportedOnceAndReset) {
   settings.store().Write(SettingKey::Background, path);
   MainWindow& w = Open();
   ASSERT_EQ(prompter.asked.size(), 1);
-  EXPECT_EQ(prompter.asked[0].text, QStringLiteral("无法打开") + path + QStringLiteral("。\n文件可能已被移除或重命名。"));
+  EXPECT_EQ(prompter.asked[0].text,
+            QStringLiteral("无法打开") + path + QStringLiteral("。\n文件可能已被移除或重命名。"));
   EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Error);
   EXPECT_EQ(prompter.asked[0].title, QStringLiteral("Varelo"));
   EXPECT_EQ(settings.store().Read(SettingKey::Background), QStringLiteral("默认"));
@@ -329,11 +330,13 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
     EXPECT_NE(found, nullptr) << name;
     return found;
   };
-  const std::pair<const char*, Qt::Key> keys[] = {{"sjms", Qt::Key_F6}, {"zhej", Qt::Key_F7}, {"zhsj", Qt::Key_F8},
+  const std::pair<const char*, Qt::Key> keys[] = {{"sjms", Qt::Key_F6}, {"zhej", Qt::Key_F7},  {"zhsj", Qt::Key_F8},
                                                   {"qjyj", Qt::Key_F9}, {"qjej", Qt::Key_F11}, {"qjsj", Qt::Key_F12}};
   for (const auto& [name, key] : keys) EXPECT_EQ(action(name)->shortcut(), QKeySequence(key)) << name;
-  for (const char* hidden : {"wenjian", "mnucav6", "qxqj", "mnucav5"}) EXPECT_FALSE(action(hidden)->isVisible()) << hidden;
-  for (const char* shown : {"cssd", "xuanxiang", "tuichu", "yxgz", "guanyu"}) EXPECT_TRUE(action(shown)->isVisible()) << shown;
+  for (const char* hidden : {"wenjian", "mnucav6", "qxqj", "mnucav5"})
+    EXPECT_FALSE(action(hidden)->isVisible()) << hidden;
+  for (const char* shown : {"cssd", "xuanxiang", "tuichu", "yxgz", "guanyu"})
+    EXPECT_TRUE(action(shown)->isVisible()) << shown;
   EXPECT_EQ(action("qxqj")->text(), QStringLiteral("取消求解(&C)"));
   EXPECT_EQ(action("mnuLevels(0)")->text(), QStringLiteral("第1关"));
   EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("无"));
@@ -375,8 +378,8 @@ TEST_F(WindowTest, ControlsForwardTheirClicksByName) {
   qobject_cast<QPushButton*>(Child(w, ctl::Command(2)))->click();
   for (const char* name : {"Lbltishi", "Imgcol", "ImgRa"}) {
     QWidget* widget = Child(w, QString::fromLatin1(name));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
   }
   QWidget* entry = Child(w, ctl::LblBegin(5));
@@ -425,7 +428,6 @@ TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
   ResizeTo(w.width() - 10, w.height());
   EXPECT_EQ(grid->pos(), before);
 }
-
 
 }  // namespace
 }  // namespace varelo

@@ -7,14 +7,14 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QStyle>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include "ui/MessageBoxPrompter.h"
 #include "BoxWatcher.h"
+#include "ui/MessageBoxPrompter.h"
 
 namespace varelo {
 namespace {
@@ -76,7 +76,8 @@ TEST(MessageBoxPrompterTest, ThePlayersAnswerCancelsThePendingAutomaticOne) {
 int TitleBarNeed(const QString& title) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
   font.setBold(true);
-  return QFontMetrics(font).horizontalAdvance(title) + 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  return QFontMetrics(font).horizontalAdvance(title) +
+         4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
 TEST(MessageBoxPrompterTest, EveryBoxIsWideEnoughForItsWholeTitle) {

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "game/Completion.h"
-#include "model/Controls.h"
 #include "game/GameClock.h"
-#include "model/Texts.h"
-#include "input/ConflictMarker.h"
-#include "settings/SettingsStore.h"
 #include "game/SolveController.h"
+#include "input/ConflictMarker.h"
+#include "model/Controls.h"
+#include "model/Texts.h"
+#include "settings/SettingsStore.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
@@ -65,15 +65,13 @@ void PlayInvariants::Snapshot() {
 
 QStringList PlayInvariants::Check(bool fixedMayChange) const {
   QStringList problems;
-  problems << Digits() << Corners() << Clashes() << ConflictMarks() << TopBar() << ShownGrids()
-           << ClockRunning() << InputGrids() << GlideTimers();
+  problems << Digits() << Corners() << Clashes() << ConflictMarks() << TopBar() << ShownGrids() << ClockRunning()
+           << InputGrids() << GlideTimers();
   if (!fixedMayChange) problems << Givens();
   return problems;
 }
 
-bool PlayInvariants::EraseTimerRunning(int grid) const {
-  return window_.game().conflicts().eraseTimerRunning(grid);
-}
+bool PlayInvariants::EraseTimerRunning(int grid) const { return window_.game().conflicts().eraseTimerRunning(grid); }
 
 bool PlayInvariants::AnyEraseTimerRunning() const { return window_.game().conflicts().anyEraseTimerRunning(); }
 
@@ -112,7 +110,10 @@ QStringList PlayInvariants::Corners() const {
   auto shown = [&](int grid, int n) {
     const CellState& c = board.cell(grid, n);
     if (c.digit == 0) return QStringLiteral("nothing");
-    return QStringLiteral("%1 (kind %2, ink %3)").arg(c.digit).arg(int(c.kind)).arg(c.ink.ToValue(), 6, 16, QLatin1Char('0'));
+    return QStringLiteral("%1 (kind %2, ink %3)")
+        .arg(c.digit)
+        .arg(int(c.kind))
+        .arg(c.ink.ToValue(), 6, 16, QLatin1Char('0'));
   };
   auto same = [&](int g1, int n1, int g2, int n2) {
     if (shown(g1, n1) != shown(g2, n2))
@@ -153,8 +154,9 @@ QStringList PlayInvariants::Clashes() const {
   const Board& board = window_.game().board();
   for (int grid : GridsInPlay(board.comboOrder())) {
     const int p = FirstClash(board.digitsOf(grid));
-    if (p >= 0) problems << Where(grid, p + 1) + QStringLiteral(": %1 clashes in its row, column or box")
-                                                     .arg(board.digit(grid, p + 1));
+    if (p >= 0)
+      problems << Where(grid, p + 1) +
+                      QStringLiteral(": %1 clashes in its row, column or box").arg(board.digit(grid, p + 1));
   }
   return problems;
 }
@@ -216,12 +218,12 @@ QStringList PlayInvariants::AfterEraseTick(int grid, const std::vector<int>& cel
   const Board& board = window_.game().board();
   for (int pending : cells) {
     if (!board.isFixed(grid, pending) && board.digit(grid, pending) != 0)
-      problems << Where(grid, pending) + QStringLiteral(" keeps its clashing %1 after the erase tick")
-                                             .arg(board.digit(grid, pending));
+      problems << Where(grid, pending) +
+                      QStringLiteral(" keeps its clashing %1 after the erase tick").arg(board.digit(grid, pending));
     if (const auto partner = board.partner({grid, pending});
         partner && !board.isFixed(partner->grid, partner->cell) && board.digit(partner->grid, partner->cell) != 0)
-      problems << Where(partner->grid, partner->cell) + QStringLiteral(" keeps the corner's clashing %1")
-                                                             .arg(board.digit(partner->grid, partner->cell));
+      problems << Where(partner->grid, partner->cell) +
+                      QStringLiteral(" keeps the corner's clashing %1").arg(board.digit(partner->grid, partner->cell));
   }
   for (int n = 1; n <= kCellsPerGrid; ++n)
     if (board.ink(grid, n) == colours::kRed) problems << Where(grid, n) + QStringLiteral(" red after the tick");
@@ -251,7 +253,8 @@ QStringList PlayInvariants::TopBar() const {
   } else if (mode == texts::kModeMission) {
     static const QRegularExpression kLevel(QStringLiteral("^Level ([1-9][0-9]*)$"));
     const auto match = kLevel.match(level);
-    if (!match.hasMatch() || match.captured(1).toInt() > 1999) problems << QStringLiteral("level reads \"%1\"").arg(level);
+    if (!match.hasMatch() || match.captured(1).toInt() > 1999)
+      problems << QStringLiteral("level reads \"%1\"").arg(level);
     if (order != 0) problems << QStringLiteral("a mission level in combination order %1").arg(order);
     expect(QStringLiteral("hint"), hint, hintFromSetting);
     clockOrder = texts::kOrder1;
@@ -278,12 +281,14 @@ QStringList PlayInvariants::ClockCaptions(const QString& difficulty, const QStri
   const QString seconds = controls.text(ctl::LblTime(2));
   const QString shown = QStringLiteral("clock \"%1\" \"%2\" \"%3\"").arg(minutes, separator, seconds);
   if (window_.game().board().inSolveMode()) {
-    if (!minutes.isEmpty() || !separator.isEmpty() || !seconds.isEmpty()) return {shown + QStringLiteral(" in solve mode")};
+    if (!minutes.isEmpty() || !separator.isEmpty() || !seconds.isEmpty())
+      return {shown + QStringLiteral(" in solve mode")};
     return {};
   }
   const int limit = LimitSeconds(difficulty, order);
   if (limit == 0) {
-    if (!minutes.isEmpty() || separator != kInfinity || !seconds.isEmpty()) return {shown + QStringLiteral(" for the beginner")};
+    if (!minutes.isEmpty() || separator != kInfinity || !seconds.isEmpty())
+      return {shown + QStringLiteral(" for the beginner")};
     return {};
   }
   static const QRegularExpression kTwoDigits(QStringLiteral("^[0-9][0-9]$"));
@@ -319,7 +324,9 @@ QStringList PlayInvariants::ShownGrids() const {
   if (started)
     for (int i = 0; i < ctl::kStartEntryCount; ++i)
       if (controls.isVisible(ctl::LblBegin(i)))
-        problems << QStringLiteral("start-screen entry %1 \"%2\" shown in a game").arg(i).arg(controls.text(ctl::LblBegin(i)));
+        problems << QStringLiteral("start-screen entry %1 \"%2\" shown in a game")
+                        .arg(i)
+                        .arg(controls.text(ctl::LblBegin(i)));
   return problems;
 }
 
@@ -375,7 +382,12 @@ QStringList PlayInvariants::GlideTimers() const {
     if (!running && cursors.isTracking(grid) && !glide.Rests(grid)) {
       const CursorState& c = cursors.state(grid);
       problems << QStringLiteral("grid %1's glide sleeps with work to do: cell %2, frame %3,%4, directions %5/%6")
-                      .arg(grid).arg(c.currentCell).arg(c.frameLeft).arg(c.frameTop).arg(c.vertical).arg(c.horizontal);
+                      .arg(grid)
+                      .arg(c.currentCell)
+                      .arg(c.frameLeft)
+                      .arg(c.frameTop)
+                      .arg(c.vertical)
+                      .arg(c.horizontal);
     }
   }
   return problems;

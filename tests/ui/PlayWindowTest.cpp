@@ -9,18 +9,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include "SolveWindowDriver.h"
 #include "core/Board.h"
 #include "game/Completion.h"
-#include "model/Controls.h"
 #include "game/GameClock.h"
+#include "game/TopBarSlide.h"
 #include "input/ConflictMarker.h"
+#include "model/Controls.h"
+#include "model/Twips.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
-#include "ui/GridView.h"
-#include "game/TopBarSlide.h"
-#include "model/Twips.h"
 #include "support/Grids.h"
-#include "SolveWindowDriver.h"
+#include "ui/GridView.h"
 
 namespace varelo {
 namespace {

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "SolveWindowDriver.h"
 #include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "sources/LevelBank.h"
-#include "SolveWindowDriver.h"
 
 namespace varelo {
 namespace {
@@ -34,9 +34,7 @@ class PlayerMenusTest : public testing::SolveWindowTest {
     EXPECT_TRUE(levels->isVisible());
     return levels;
   }
-  static bool InView(QMenu* menu, QAction* item) {
-    return menu->rect().contains(menu->actionGeometry(item));
-  }
+  static bool InView(QMenu* menu, QAction* item) { return menu->rect().contains(menu->actionGeometry(item)); }
   // A key as the platform sends it: to whatever has the keyboard, popups first.
   void PlayerKey(Qt::Key key) {
     QTest::keyClick(window->windowHandle(), key);

@@ -10,8 +10,8 @@
 
 #include "input/ConflictMarker.h"
 
-#include "WindowFixture.h"
 #include "SolveWindowDriver.h"
+#include "WindowFixture.h"
 
 namespace varelo {
 namespace {
@@ -28,9 +28,7 @@ class PuzzleFileWindowTest : public SolveWindowTest {
     return QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(SolveFile(name));
   }
   QStringList FilesOnDisk() { return QDir(SolveDir()).entryList(QDir::Files, QDir::Name); }
-  static QString ReadFailed(int error) {
-    return QStringLiteral("文件读取失败。\n错误代码：") + QString::number(error);
-  }
+  static QString ReadFailed(int error) { return QStringLiteral("文件读取失败。\n错误代码：") + QString::number(error); }
   static QString WriteFailed(int error) {
     return QStringLiteral("文件写入失败。\n错误代码：") + QString::number(error);
   }
@@ -77,7 +75,9 @@ TEST_F(PuzzleFileWindowTest, SavedTwiceListedNextTimeAndLoadedBack) {
   EXPECT_EQ(Digits(0), second);
   EXPECT_EQ(CountInk(0, colours::kBlack), 11);
   for (int n = 1; n <= 81; ++n)
-    if (board().digit(0, n) != 0) { EXPECT_EQ(board().kind(0, n), EntryKind::Pen) << n; }
+    if (board().digit(0, n) != 0) {
+      EXPECT_EQ(board().kind(0, n), EntryKind::Pen) << n;
+    }
   EXPECT_EQ(Buttons(), "求解+ 3+ 4-") << "the load ran the after-entry check";
 
   // A file taken away after the list was built.
@@ -198,8 +198,7 @@ TEST_F(PuzzleFileWindowTest, TheNoneItemNamesThePerUserFolderWhenTheGameFolderIs
   QFile blocker(SolveDir());
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  const QString perUser =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
   OpenActive();
   Key(Qt::Key_F9);
   OpenFileMenu();

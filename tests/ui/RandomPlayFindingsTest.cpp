@@ -5,12 +5,12 @@
 #include <QMenu>  // the solve driver uses it without including it
 #include <QTimer>
 
+#include "SolveWindowDriver.h"
 #include "core/Board.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
 #include "input/ConflictMarker.h"
 #include "settings/SettingsStore.h"
-#include "SolveWindowDriver.h"
 
 namespace varelo::testing {
 namespace {

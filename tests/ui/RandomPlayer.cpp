@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "game/Completion.h"
-#include "model/Controls.h"
 #include "game/GameClock.h"
 #include "input/ConflictMarker.h"
+#include "model/Controls.h"
 #include "settings/SettingsStore.h"
 #include "solver/SearchOrder.h"
 
@@ -24,10 +24,9 @@ namespace {
 QString EraseTimer(int grid) { return grid == 0 ? QStringLiteral("Timer3") : QStringLiteral("Timer3%1").arg(grid); }
 
 // The symbols of the digit row with Shift held, in digit order 0..9.
-constexpr Qt::Key kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,      Qt::Key_At,
-                                        Qt::Key_NumberSign, Qt::Key_Dollar,      Qt::Key_Percent,
-                                        Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
-                                        Qt::Key_ParenLeft};
+constexpr Qt::Key kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,          Qt::Key_NumberSign,
+                                        Qt::Key_Dollar,     Qt::Key_Percent,  Qt::Key_AsciiCircum, Qt::Key_Ampersand,
+                                        Qt::Key_Asterisk,   Qt::Key_ParenLeft};
 
 Qt::Key DigitKeyOf(int digit) { return static_cast<Qt::Key>(Qt::Key_0 + digit); }
 
@@ -42,11 +41,11 @@ bool Trace() { return !qEnvironmentVariableIsEmpty("VARELO_RANDOM_PLAY_TRACE"); 
 }  // namespace
 
 const char* RandomPlayer::NameOf(Kind kind) {
-  static const char* kNames[] = {"digit", "erase", "arrow", "modified key", "other key", "Esc",
-                                 "pointer", "glide", "smart entry", "tool", "button", "start screen",
-                                 "menu", "function key", "level menu", "file menu", "timer",
-                                 "slices", "idle", "resize", "minimise", "options", "hint line",
-                                 "drag", "exit"};
+  static const char* kNames[] = {"digit",     "erase",        "arrow",     "modified key", "other key",
+                                 "Esc",       "pointer",      "glide",     "smart entry",  "tool",
+                                 "button",    "start screen", "menu",      "function key", "level menu",
+                                 "file menu", "timer",        "slices",    "idle",         "resize",
+                                 "minimise",  "options",      "hint line", "drag",         "exit"};
   return kNames[static_cast<int>(kind)];
 }
 
@@ -111,14 +110,14 @@ RandomPlayer::Kind RandomPlayer::Choose() {
   if (focus_ > 0 && Chance(70)) return Kind::SmartEntry;
   if (focus_ == 0 && Below(300) == 0) focus_ = 50 + Below(400);
   static constexpr Weight kWeights[] = {
-      {int(Kind::DigitKey), 150},  {int(Kind::EraseKey), 40},   {int(Kind::ArrowKey), 80},
-      {int(Kind::ModifiedKey), 25}, {int(Kind::OtherKey), 15},  {int(Kind::Escape), 4},
-      {int(Kind::PointerMove), 100}, {int(Kind::Glide), 130},   {int(Kind::SmartEntry), 50},
-      {int(Kind::ToolClick), 15},  {int(Kind::ButtonClick), 25}, {int(Kind::StartScreen), 15},
-      {int(Kind::MenuItem), 12},   {int(Kind::FunctionKey), 8}, {int(Kind::LevelMenu), 4},
-      {int(Kind::FileMenu), 10},   {int(Kind::TimerTick), 150}, {int(Kind::SolveSlices), 40},
-      {int(Kind::Idle), 8},        {int(Kind::Resize), 10},     {int(Kind::MinimiseRestore), 3},
-      {int(Kind::Options), 5},     {int(Kind::HintLine), 3},    {int(Kind::DragMainGrid), 3},
+      {int(Kind::DigitKey), 150},    {int(Kind::EraseKey), 40},    {int(Kind::ArrowKey), 80},
+      {int(Kind::ModifiedKey), 25},  {int(Kind::OtherKey), 15},    {int(Kind::Escape), 4},
+      {int(Kind::PointerMove), 100}, {int(Kind::Glide), 130},      {int(Kind::SmartEntry), 50},
+      {int(Kind::ToolClick), 15},    {int(Kind::ButtonClick), 25}, {int(Kind::StartScreen), 15},
+      {int(Kind::MenuItem), 12},     {int(Kind::FunctionKey), 8},  {int(Kind::LevelMenu), 4},
+      {int(Kind::FileMenu), 10},     {int(Kind::TimerTick), 150},  {int(Kind::SolveSlices), 40},
+      {int(Kind::Idle), 8},          {int(Kind::Resize), 10},      {int(Kind::MinimiseRestore), 3},
+      {int(Kind::Options), 5},       {int(Kind::HintLine), 3},     {int(Kind::DragMainGrid), 3},
       {int(Kind::Exit), 2}};
   int total = 0;
   for (const Weight& w : kWeights) total += w.weight;
@@ -180,7 +179,8 @@ void RandomPlayer::ReportFailure(int index, const QStringList& problems) {
 
 QString RandomPlayer::Summary() const {
   QStringList parts;
-  for (auto it = performed_.begin(); it != performed_.end(); ++it) parts << it.key() + u' ' + QString::number(it.value());
+  for (auto it = performed_.begin(); it != performed_.end(); ++it)
+    parts << it.key() + u' ' + QString::number(it.value());
   QMap<QString, int> messages;
   for (const QString& text : asker_->asked) ++messages[text.section(u'\n', 0, 0)];
   QStringList shown;
@@ -199,7 +199,11 @@ QString RandomPlayer::Corners() {
   if (order < 2) return {};
   auto record = [this](int grid, int n) {
     const CellState& c = board().cell(grid, n);
-    return QStringLiteral("%1/%2:%3%4#%5").arg(grid).arg(n).arg(c.digit).arg(QChar(u"012"[int(c.kind)]))
+    return QStringLiteral("%1/%2:%3%4#%5")
+        .arg(grid)
+        .arg(n)
+        .arg(c.digit)
+        .arg(QChar(u"012"[int(c.kind)]))
         .arg(c.ink.ToValue(), 0, 16);
   };
   QString text = QStringLiteral(" | ") + record(1, 81) + u' ' + record(2, 1);
@@ -335,9 +339,7 @@ bool RandomPlayer::PointerMove() {
       MovePointer(Over(corner.grid, corner.cell));
       return Did(QStringLiteral("pointer over corner %1/%2").arg(corner.grid).arg(corner.cell));
     }
-    case 4:
-      MovePointer(QPoint(-1000000, -1000000));
-      return Did(QStringLiteral("pointer away"));
+    case 4: MovePointer(QPoint(-1000000, -1000000)); return Did(QStringLiteral("pointer away"));
     default: {
       const QPoint local(Below(std::max(1, window->width())), Below(std::max(1, window->height())));
       MovePointer(window->mapToGlobal(local) * kTwipsPerPixel);
@@ -544,9 +546,7 @@ bool RandomPlayer::Exit() {
   switch (Below(3)) {
     case 0: return TriggerIfReachable(window->findChild<QAction*>(QStringLiteral("tuichu")));
     case 1: return ClickWidget(ctl::LblBegin(6));
-    default:
-      window->close();
-      return Did(QStringLiteral("close the window"));
+    default: window->close(); return Did(QStringLiteral("close the window"));
   }
 }
 
@@ -566,8 +566,14 @@ void RandomPlayer::DriveOptions(QDialog& dialog) {
   QStringList edits;
   for (int i = Below(5); i > 0; --i) {
     switch (Below(7)) {
-      case 0: qobject_cast<QCheckBox*>(find("Check1"))->click(); edits << QStringLiteral("colour hint"); break;
-      case 1: qobject_cast<QCheckBox*>(find("Check2"))->click(); edits << QStringLiteral("boss key"); break;
+      case 0:
+        qobject_cast<QCheckBox*>(find("Check1"))->click();
+        edits << QStringLiteral("colour hint");
+        break;
+      case 1:
+        qobject_cast<QCheckBox*>(find("Check2"))->click();
+        edits << QStringLiteral("boss key");
+        break;
       case 2: {
         const int option = Below(4);
         dialog.findChild<QRadioButton*>(ctl::Indexed("Option1", option))->click();
@@ -590,8 +596,14 @@ void RandomPlayer::DriveOptions(QDialog& dialog) {
         edits << QStringLiteral("background %1").arg(QFileInfo(path).fileName());
         break;
       }
-      case 5: qobject_cast<QPushButton*>(find("Command3"))->click(); edits << QStringLiteral("defaults"); break;
-      default: qobject_cast<QLineEdit*>(find("Text2"))->setText(QStringLiteral("记事本")); edits << QStringLiteral("tip"); break;
+      case 5:
+        qobject_cast<QPushButton*>(find("Command3"))->click();
+        edits << QStringLiteral("defaults");
+        break;
+      default:
+        qobject_cast<QLineEdit*>(find("Text2"))->setText(QStringLiteral("记事本"));
+        edits << QStringLiteral("tip");
+        break;
     }
   }
   // The dialog stays open for a while: a conflict's erase timer fires, the
@@ -599,17 +611,21 @@ void RandomPlayer::DriveOptions(QDialog& dialog) {
   for (int grid = 0; grid < kGridCount; ++grid) FireEraseTick(grid);
   BackgroundTicks(Below(4));
   const int close = Below(10);
-  if (close < 5) qobject_cast<QPushButton*>(find("Command1"))->click();
-  else if (close < 9) qobject_cast<QPushButton*>(find("Command2"))->click();
-  else dialog.reject();
-  Did(QStringLiteral("options [%1] %2").arg(edits.join(QStringLiteral(", ")),
-                                                  close < 5 ? QStringLiteral("OK") : QStringLiteral("cancel")));
+  if (close < 5)
+    qobject_cast<QPushButton*>(find("Command1"))->click();
+  else if (close < 9)
+    qobject_cast<QPushButton*>(find("Command2"))->click();
+  else
+    dialog.reject();
+  Did(QStringLiteral("options [%1] %2")
+          .arg(edits.join(QStringLiteral(", ")), close < 5 ? QStringLiteral("OK") : QStringLiteral("cancel")));
 }
 
 // The stream keeps the boss key off, so that Esc keeps asking the quit
 // question; a restart the dialog asked for comes a millisecond after it.
 void RandomPlayer::AfterOptions() {
-  if (settings.store().ReadNumber(SettingKey::BossKey) > 0) settings.store().Write(SettingKey::BossKey, QStringLiteral("0"));
+  if (settings.store().ReadNumber(SettingKey::BossKey) > 0)
+    settings.store().Write(SettingKey::BossKey, QStringLiteral("0"));
   Fire(QStringLiteral("Timer10"));
 }
 
@@ -635,16 +651,18 @@ void RandomPlayer::FireEraseTick(int grid) {
 
 bool RandomPlayer::TimerTick() {
   QStringList running;
-  static const char* kTimers[] = {"Timer3",  "Timer31", "Timer32", "Timer33", "Timer34", "Timer8", "Timer5",
-                                  "Timer9",  "Timer17", "Timer15", "Timer6",  "Timer7",  "Timer10"};
+  static const char* kTimers[] = {"Timer3", "Timer31", "Timer32", "Timer33", "Timer34", "Timer8", "Timer5",
+                                  "Timer9", "Timer17", "Timer15", "Timer6",  "Timer7",  "Timer10"};
   for (const char* name : kTimers) {
     QTimer* timer = game().findChild<QTimer*>(QString::fromLatin1(name));
     if (timer && timer->isActive()) running << QString::fromLatin1(name);
   }
   if (running.isEmpty()) return false;
   const QString name = running[Below(int(running.size()))];
-  if (name.startsWith(QStringLiteral("Timer3"))) FireEraseTick(name == QStringLiteral("Timer3") ? 0 : name.back().digitValue());
-  else Fire(name);
+  if (name.startsWith(QStringLiteral("Timer3")))
+    FireEraseTick(name == QStringLiteral("Timer3") ? 0 : name.back().digitValue());
+  else
+    Fire(name);
   return Did(QStringLiteral("tick %1").arg(name));
 }
 

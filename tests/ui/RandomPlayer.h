@@ -17,9 +17,9 @@
 #include <random>
 
 #include "PlayInvariants.h"
-#include "TimeBarWatch.h"
 #include "RandomPrompter.h"
 #include "SolveWindowDriver.h"
+#include "TimeBarWatch.h"
 
 namespace varelo::testing {
 
@@ -36,9 +36,32 @@ class RandomPlayer : public SolveWindowTest {
 
  private:
   enum class Kind {
-    DigitKey, EraseKey, ArrowKey, ModifiedKey, OtherKey, Escape, PointerMove, Glide, SmartEntry,
-    ToolClick, ButtonClick, StartScreen, MenuItem, FunctionKey, LevelMenu, FileMenu, TimerTick,
-    SolveSlices, Idle, Resize, MinimiseRestore, Options, HintLine, DragMainGrid, Exit, Count
+    DigitKey,
+    EraseKey,
+    ArrowKey,
+    ModifiedKey,
+    OtherKey,
+    Escape,
+    PointerMove,
+    Glide,
+    SmartEntry,
+    ToolClick,
+    ButtonClick,
+    StartScreen,
+    MenuItem,
+    FunctionKey,
+    LevelMenu,
+    FileMenu,
+    TimerTick,
+    SolveSlices,
+    Idle,
+    Resize,
+    MinimiseRestore,
+    Options,
+    HintLine,
+    DragMainGrid,
+    Exit,
+    Count
   };
   static const char* NameOf(Kind kind);
 
@@ -104,15 +127,15 @@ class RandomPlayer : public SolveWindowTest {
   std::unique_ptr<RandomPrompter> asker_;
   std::unique_ptr<PlayInvariants> invariants_;
   std::unique_ptr<TimeBarWatch> timeBar_;
-  QStringList recent_;            // the last events, for a failure report
+  QStringList recent_;  // the last events, for a failure report
   QString lastEvent_;
-  QStringList tickProblems_;      // found by the erase-tick checks inside an event
-  bool fixedMayChange_ = false;   // the event may rewrite givens or solver digits
+  QStringList tickProblems_;     // found by the erase-tick checks inside an event
+  bool fixedMayChange_ = false;  // the event may rewrite givens or solver digits
   int newPuzzles_ = 0;
   int solveRuns_ = 0;
   int solutionsShown_ = 0;
-  int solveTarget_ = 0;           // digits the player types for the solver
-  int focus_ = 0;                 // events left in a phase of solving the grid
+  int solveTarget_ = 0;                                          // digits the player types for the solver
+  int focus_ = 0;                                                // events left in a phase of solving the grid
   std::array<std::optional<GridDigits>, kGridCount> generated_;  // the generator's solutions
   QMap<QString, int> performed_;
 };

@@ -4,10 +4,10 @@
 
 #include <QTest>
 
-#include "model/Controls.h"
-#include "input/ConflictMarker.h"
-#include "support/Grids.h"
 #include "SolveWindowDriver.h"
+#include "input/ConflictMarker.h"
+#include "model/Controls.h"
+#include "support/Grids.h"
 
 namespace varelo {
 namespace {

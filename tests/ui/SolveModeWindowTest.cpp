@@ -4,8 +4,8 @@
 
 #include <QMenu>
 
-#include "WindowFixture.h"
 #include "SolveWindowDriver.h"
+#include "WindowFixture.h"
 
 namespace varelo {
 namespace {
@@ -22,8 +22,7 @@ using testing::SolveWindowTest;
 
 const GridDigits kGrid = RelabelledGrid(0, 0);
 // Easter Monster with one digit more, which clashes with nothing: no solution.
-constexpr char kNoSolution[] =
-    "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1";
+constexpr char kNoSolution[] = "1.......2.9.4...5...6...7...5.9.3.......7.......85..437.....6...3...9.8...2.....1";
 
 GridDigits Parse(const char* text) {
   GridDigits grid{};
@@ -105,8 +104,12 @@ TEST_F(SolveWindowTest, ATypedPuzzleIsSolvedToItsLastSolution) {
     if (typed[n - 1] == 0) continue;
     TypeAt(n, typed[n - 1]);
     ++typedCount;
-    if (typedCount == 8) { EXPECT_EQ(Buttons(), "求解- 3+ 4-") << "eight digits are too few"; }
-    if (typedCount == 9) { EXPECT_EQ(Buttons(), "求解+ 3+ 4-") << "the ninth enables it"; }
+    if (typedCount == 8) {
+      EXPECT_EQ(Buttons(), "求解- 3+ 4-") << "eight digits are too few";
+    }
+    if (typedCount == 9) {
+      EXPECT_EQ(Buttons(), "求解+ 3+ 4-") << "the ninth enables it";
+    }
   }
   ASSERT_EQ(Digits(0), typed);
   EXPECT_EQ(CountInk(0, colours::kBlack), 69) << "typed digits are black";
@@ -277,7 +280,6 @@ TEST_F(SolveWindowTest, OrderThreeHidesItsIntermediateGridsAndShowsTheSolution) 
   Press(4);
   EXPECT_EQ(Buttons(), "求解+ 3+ 4-") << "clear results turns the caption back";
   for (int grid : {1, 2, 3}) EXPECT_EQ(Digits(grid), chain.typed[grid]);
-
 }
 
 TEST_F(SolveWindowTest, OrderThreeSolvesSparseGridsIntoOneChain) {

@@ -5,8 +5,8 @@
 #include <QMenu>
 
 #include "BoxWatcher.h"
-#include "WindowFixture.h"
 #include "SolveWindowDriver.h"
+#include "WindowFixture.h"
 
 namespace varelo {
 namespace {
@@ -79,8 +79,7 @@ TEST_F(SolveRunWindowTest, TheBusyBarAndThePointerGlideRunWhileTheButtonCancels)
   EXPECT_EQ(Timer("Timer15")->interval(), 25);
   EXPECT_EQ(controls().width(kBar), 350);
   EXPECT_EQ(Child(kBar)->width(), ToPixels(350));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return controls().left(kBar) > -350; }, 5000))
-      << "the bar moves during the run";
+  ASSERT_TRUE(QTest::qWaitFor([this] { return controls().left(kBar) > -350; }, 5000)) << "the bar moves during the run";
   EXPECT_EQ(Child(kBar)->x(), ToPixels(controls().left(kBar)));
   // Each tick moves it 75 twips; at the strip's end it starts again at -350.
   const int strip = controls().width(kStrip);

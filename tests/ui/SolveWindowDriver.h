@@ -15,13 +15,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "WindowFixture.h"
 #include "core/Board.h"
-#include "model/Controls.h"
 #include "game/SolveController.h"
-#include "ui/GridView.h"
+#include "model/Controls.h"
 #include "model/Twips.h"
 #include "support/Grids.h"
-#include "WindowFixture.h"
+#include "ui/GridView.h"
 
 namespace varelo::testing {
 
@@ -158,7 +158,9 @@ class SolveWindowTest : public WindowTest {
     ASSERT_FALSE(solver().running());
     Settle();
   }
-  void Hold() { solver().runner().setGate([] { return false; }); }
+  void Hold() {
+    solver().runner().setGate([] { return false; });
+  }
   // Lets `slices` slices through, then holds the run.
   void HoldAfter(int slices) {
     solver().runner().setGate([left = slices]() mutable { return left-- > 0; });
@@ -240,8 +242,7 @@ class SolveWindowTest : public WindowTest {
     const QRect square = window->gridView(grid)->cellRect(cell).toRect().adjusted(1, 1, -1, -1);
     int count = 0;
     for (int y = square.top(); y <= square.bottom(); ++y)
-      for (int x = square.left(); x <= square.right(); ++x)
-        count += image.pixelColor(x, y).rgb() == colour.rgb();
+      for (int x = square.left(); x <= square.right(); ++x) count += image.pixelColor(x, y).rgb() == colour.rgb();
     return count;
   }
   QStringList Asked() {

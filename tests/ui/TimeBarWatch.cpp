@@ -41,8 +41,7 @@ QStringList TimeBarWatch::NewGame() {
                     .arg(controls.left(kBar))
                     .arg(controls.width(kBar))
                     .arg(StripWidth());
-  if (controls.colour(kStrip) != colours::kBlack)
-    problems << QStringLiteral("a new game's strip is not black");
+  if (controls.colour(kStrip) != colours::kBlack) problems << QStringLiteral("a new game's strip is not black");
   // The clock shows the whole limit now; beginners and solve mode have none.
   limit_ = controls.text(ctl::LblTime(1)) == u":" ? RemainingSeconds() : 0;
   expected_ = 0;
@@ -71,7 +70,8 @@ QStringList TimeBarWatch::Check() const {
                     .arg(limit_)
                     .arg(RemainingSeconds());
   if (controls.width(kBar) != StripWidth())
-    problems << QStringLiteral("the time bar is %1 wide over a strip of %2").arg(controls.width(kBar)).arg(StripWidth());
+    problems
+        << QStringLiteral("the time bar is %1 wide over a strip of %2").arg(controls.width(kBar)).arg(StripWidth());
   return problems;
 }
 

@@ -30,8 +30,8 @@ class TimeBarWatch : public QObject {
   int RemainingSeconds() const;
 
   MainWindow& window_;
-  int limit_ = 0;          // seconds, 0 without a clock
-  double expected_ = 0;    // twips
+  int limit_ = 0;        // seconds, 0 without a clock
+  double expected_ = 0;  // twips
   int stripWidth_ = -1;
 };
 

@@ -6,12 +6,12 @@
 
 #include <cmath>
 
-#include "model/Controls.h"
-#include "game/GameClock.h"
-#include "settings/SettingsStore.h"
-#include "model/Twips.h"
-#include "support/Grids.h"
 #include "SolveWindowDriver.h"
+#include "game/GameClock.h"
+#include "model/Controls.h"
+#include "model/Twips.h"
+#include "settings/SettingsStore.h"
+#include "support/Grids.h"
 
 namespace varelo {
 namespace {

@@ -22,12 +22,12 @@ struct TimerRow {
 };
 
 constexpr TimerRow kTable[] = {
-    {"Timer1", 10, false},    {"Timer11", 10, false},   {"Timer12", 10, false},   {"Timer13", 10, false},
-    {"Timer14", 10, false},   {"Timer2", 10, false},    {"Timer21", 10, false},   {"Timer22", 10, false},
-    {"Timer23", 10, false},   {"Timer24", 10, false},   {"Timer3", 1000, true},   {"Timer31", 1000, true},
-    {"Timer32", 1000, true},  {"Timer33", 1000, true},  {"Timer34", 1000, true},  {"Timer5", 100, false},
-    {"Timer9", 100, false},   {"Timer6", 3000, true},   {"Timer7", 60000, false}, {"Timer8", 500, false},
-    {"Timer10", 1, true},     {"Timer15", 25, false},   {"Timer17", 22, false},   {"Timer18", 1, true},
+    {"Timer1", 10, false},   {"Timer11", 10, false},  {"Timer12", 10, false},   {"Timer13", 10, false},
+    {"Timer14", 10, false},  {"Timer2", 10, false},   {"Timer21", 10, false},   {"Timer22", 10, false},
+    {"Timer23", 10, false},  {"Timer24", 10, false},  {"Timer3", 1000, true},   {"Timer31", 1000, true},
+    {"Timer32", 1000, true}, {"Timer33", 1000, true}, {"Timer34", 1000, true},  {"Timer5", 100, false},
+    {"Timer9", 100, false},  {"Timer6", 3000, true},  {"Timer7", 60000, false}, {"Timer8", 500, false},
+    {"Timer10", 1, true},    {"Timer15", 25, false},  {"Timer17", 22, false},   {"Timer18", 1, true},
 };
 
 using TimerTableTest = testing::WindowTest;
@@ -54,13 +54,16 @@ TEST_F(TimerTableTest, EveryControlHasItsWidgetAndEveryMenuItemItsHandler) {
     if (top->menu()) menus << top->menu();
   while (!menus.isEmpty()) {
     for (QAction* item : menus.takeFirst()->actions()) {
-      if (item->menu()) menus << item->menu();
-      else if (!item->isSeparator()) items << item;
+      if (item->menu())
+        menus << item->menu();
+      else if (!item->isSeparator())
+        items << item;
     }
   }
   QStringList names;
   for (const QAction* item : items) names << item->objectName();
-  for (const char* some : {"sjms", "mnuLevels(0)", "mnufil(0)", "huanyuan", "qxqj"}) ASSERT_TRUE(names.contains(some)) << some;
+  for (const char* some : {"sjms", "mnuLevels(0)", "mnufil(0)", "huanyuan", "qxqj"})
+    ASSERT_TRUE(names.contains(some)) << some;
   for (const QString& name : names) EXPECT_TRUE(w.game().handlesClick(name)) << name.toStdString();
 }
 

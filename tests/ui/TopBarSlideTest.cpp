@@ -4,8 +4,8 @@
 
 #include <QTimer>
 
-#include "model/Controls.h"
 #include "game/TopBarSlide.h"
+#include "model/Controls.h"
 
 namespace varelo {
 namespace {

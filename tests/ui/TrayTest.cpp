@@ -10,11 +10,11 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-#include "model/Controls.h"
-#include "game/GameClock.h"
-#include "settings/SettingsStore.h"
-#include "look/Pictures.h"
 #include "WindowFixture.h"
+#include "game/GameClock.h"
+#include "look/Pictures.h"
+#include "model/Controls.h"
+#include "settings/SettingsStore.h"
 
 namespace varelo {
 namespace {
@@ -64,9 +64,7 @@ class TrayTest : public WindowTest {
     return false;
   }
   // The colour at the middle of an icon drawn 32 pixels square.
-  static QColor IconColour(const QIcon& icon) {
-    return icon.pixmap(32, 32).toImage().pixelColor(16, 16);
-  }
+  static QColor IconColour(const QIcon& icon) { return icon.pixmap(32, 32).toImage().pixelColor(16, 16); }
 };
 
 // The tests that need a notification area skip where there is none.

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <memory>
@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "model/Prompter.h"
+#include "model/Twips.h"
 #include "support/TempSettings.h"
 #include "ui/MainWindow.h"
 #include "viewmodel/CursorGlide.h"
-#include "model/Twips.h"
 
 namespace varelo::testing {
 

@@ -5,18 +5,17 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
+#include "WindowFixture.h"
 #include "model/Controls.h"
+#include "model/Twips.h"
 #include "settings/SettingsStore.h"
 #include "ui/GridView.h"
-#include "model/Twips.h"
-#include "WindowFixture.h"
 
 #include <xcb/xcb.h>
 

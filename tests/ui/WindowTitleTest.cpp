@@ -17,9 +17,9 @@
 #include <cstring>
 #include <functional>
 
+#include "WindowFixture.h"
 #include "app/ApplicationSetup.h"
 #include "settings/SettingsStore.h"
-#include "WindowFixture.h"
 
 namespace varelo {
 namespace {
@@ -41,8 +41,8 @@ QString TitleOnDisplay(const QWidget& window) {
                        Atom(connection, "UTF8_STRING"), 0, 1024);
   xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
   if (!reply) return QStringLiteral("(no title)");
-  const QString title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
-                                          xcb_get_property_value_length(reply));
+  const QString title =
+      QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
   free(reply);
   return title;
 }

@@ -51,11 +51,9 @@ bool Pointing(CandidateGrid& grid, int box, int digit) {
   const int top = box / 3 * 3;
   const int left = box % 3 * 3;
   for (int k = 0; k < 3; ++k) {
-    if (!(places & ~Shift(kBoxRow, 3 * k)) &&
-        StrikeFromUnit(grid, top + k, Shift(kLineThird, left), Bit(digit)))
+    if (!(places & ~Shift(kBoxRow, 3 * k)) && StrikeFromUnit(grid, top + k, Shift(kLineThird, left), Bit(digit)))
       return true;
-    if (!(places & ~Shift(kBoxColumn, k)) &&
-        StrikeFromUnit(grid, 9 + left + k, Shift(kLineThird, top), Bit(digit)))
+    if (!(places & ~Shift(kBoxColumn, k)) && StrikeFromUnit(grid, 9 + left + k, Shift(kLineThird, top), Bit(digit)))
       return true;
   }
   return false;
@@ -123,8 +121,7 @@ bool HiddenSubsetIn(CandidateGrid& grid, int unit, int size) {
     if (Count(where) != size) return false;
     bool struck = false;
     for (int i = 0; i < 9; ++i)
-      if (where & (1u << i))
-        struck |= grid.Eliminate(cells[i], static_cast<Mask>(kAllDigits & ~digits));
+      if (where & (1u << i)) struck |= grid.Eliminate(cells[i], static_cast<Mask>(kAllDigits & ~digits));
     return struck;
   });
 }
@@ -233,8 +230,7 @@ bool XyzWing(CandidateGrid& grid) {
         const Mask second = grid.candidates(peers[j]);
         if (Count(second) != 2 || (second & ~xyz) || second == first) continue;
         const int wing[3] = {pivot, peers[i], peers[j]};
-        if (StrikeSeenByAll(grid, std::countr_zero(static_cast<Mask>(first & second)) + 1, wing, 3))
-          return true;
+        if (StrikeSeenByAll(grid, std::countr_zero(static_cast<Mask>(first & second)) + 1, wing, 3)) return true;
       }
     }
   }

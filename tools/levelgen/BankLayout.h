@@ -30,8 +30,17 @@ struct GivensCount {
 
 // Levels 51..1999, the fixed rows included.
 inline constexpr std::array<GivensCount, 11> kGivensDistribution{{
-    {19, 1}, {20, 2}, {21, 18}, {22, 139}, {23, 398}, {24, 610},
-    {25, 533}, {26, 192}, {27, 34}, {28, 20}, {29, 2},
+    {19, 1},
+    {20, 2},
+    {21, 18},
+    {22, 139},
+    {23, 398},
+    {24, 610},
+    {25, 533},
+    {26, 192},
+    {27, 34},
+    {28, 20},
+    {29, 2},
 }};
 
 inline constexpr int kMinGivens = 19;

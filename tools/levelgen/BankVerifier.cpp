@@ -12,18 +12,14 @@ namespace levelgen {
 namespace {
 
 bool IsFixedLevel(int level) {
-  return std::any_of(kFixedRows.begin(), kFixedRows.end(),
-                     [&](const FixedRow& row) { return row.level == level; });
+  return std::any_of(kFixedRows.begin(), kFixedRows.end(), [&](const FixedRow& row) { return row.level == level; });
 }
 
-std::string At(int level, const char* what) {
-  return "level " + std::to_string(level) + ": " + what;
-}
+std::string At(int level, const char* what) { return "level " + std::to_string(level) + ": " + what; }
 
 }  // namespace
 
-std::string VerifyBank(const std::vector<BankLine>& lines,
-                       std::vector<varelo::grading::Grade>& grades) {
+std::string VerifyBank(const std::vector<BankLine>& lines, std::vector<varelo::grading::Grade>& grades) {
   if (lines.size() != kLevelCount) return "wrong number of levels";
   std::set<std::string> seen;
   std::map<int, int> givensCount;

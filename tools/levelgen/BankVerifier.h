@@ -12,7 +12,6 @@ namespace levelgen {
 
 // An empty string when `lines` (levels 1..1999) keeps every rule of the bank,
 // else the first rule broken. `grades` receives the grades of levels 51..1999.
-std::string VerifyBank(const std::vector<BankLine>& lines,
-                       std::vector<varelo::grading::Grade>& grades);
+std::string VerifyBank(const std::vector<BankLine>& lines, std::vector<varelo::grading::Grade>& grades);
 
 }  // namespace levelgen

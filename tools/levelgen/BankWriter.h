@@ -12,7 +12,6 @@ struct BankLine {
 };
 
 // `lines` holds levels 1..1999 in order; `origin` names the command that made them.
-bool WriteBankSource(const std::string& path, const std::vector<BankLine>& lines,
-                     const std::string& origin);
+bool WriteBankSource(const std::string& path, const std::vector<BankLine>& lines, const std::string& origin);
 
 }  // namespace levelgen

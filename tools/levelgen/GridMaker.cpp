@@ -35,8 +35,7 @@ bool Fill(FillState& state, int p, RandomSource& random) {
   if (p == 81) return true;
   int choices[9];
   int count = 0;
-  for (std::uint16_t free = state.Free(p); free != 0; free &= free - 1)
-    choices[count++] = std::countr_zero(free) + 1;
+  for (std::uint16_t free = state.Free(p); free != 0; free &= free - 1) choices[count++] = std::countr_zero(free) + 1;
   for (int i = count - 1; i > 0; --i) std::swap(choices[i], choices[random.NextBelow(i + 1)]);
   for (int i = 0; i < count; ++i) {
     state.Set(p, choices[i], true);
@@ -71,8 +70,7 @@ GridDigits Minimise(GridDigits puzzle, RandomSource& random) {
   return puzzle;
 }
 
-GridDigits AddGivens(GridDigits puzzle, const GridDigits& solution, int givens,
-                     RandomSource& random) {
+GridDigits AddGivens(GridDigits puzzle, const GridDigits& solution, int givens, RandomSource& random) {
   int count = GivensOf(puzzle);
   for (int p : ShuffledPositions(random)) {
     if (count >= givens) break;
@@ -96,8 +94,6 @@ GridDigits FromText(std::string_view text) {
   return digits;
 }
 
-bool HasUniqueSolution(const GridDigits& puzzle) {
-  return varelo::fast::CountSolutions(puzzle, 2) == 1;
-}
+bool HasUniqueSolution(const GridDigits& puzzle) { return varelo::fast::CountSolutions(puzzle, 2) == 1; }
 
 }  // namespace levelgen

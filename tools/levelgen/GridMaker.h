@@ -24,8 +24,7 @@ GridDigits RandomSolution(RandomSource& random);
 GridDigits Minimise(GridDigits puzzle, RandomSource& random);
 
 // Adds random givens from `solution` until `puzzle` has `givens` of them.
-GridDigits AddGivens(GridDigits puzzle, const GridDigits& solution, int givens,
-                     RandomSource& random);
+GridDigits AddGivens(GridDigits puzzle, const GridDigits& solution, int givens, RandomSource& random);
 
 int GivensOf(const GridDigits& puzzle);
 // A puzzle string ("0" = empty) as digits; the caller checks the characters.

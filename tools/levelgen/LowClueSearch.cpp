@@ -38,8 +38,7 @@ int RandomDigitOf(std::uint16_t mask, RandomSource& random) {
 
 // `puzzle` with the givens at `removed` taken away and one random fitting
 // given added elsewhere; nothing when the chosen cell fits no digit.
-std::optional<GridDigits> Swap(GridDigits puzzle, const int* removed, int removedCount,
-                               RandomSource& random) {
+std::optional<GridDigits> Swap(GridDigits puzzle, const int* removed, int removedCount, RandomSource& random) {
   for (int i = 0; i < removedCount; ++i) puzzle[removed[i]] = 0;
   int target;
   do {
@@ -57,8 +56,8 @@ std::optional<GridDigits> Swap(GridDigits puzzle, const int* removed, int remove
 
 }  // namespace
 
-void ClimbDown(const GridDigits& start, int targetGivens, const ClimbBudget& budget,
-               RandomSource& random, const std::function<void(const GridDigits&)>& visit) {
+void ClimbDown(const GridDigits& start, int targetGivens, const ClimbBudget& budget, RandomSource& random,
+               const std::function<void(const GridDigits&)>& visit) {
   GridDigits current = start;
   int failures = 0;
   for (int attempt = 0; attempt < budget.attempts && GivensOf(current) > targetGivens; ++attempt) {

@@ -19,7 +19,7 @@ struct ClimbBudget {
 // Walks down from `start` (a puzzle with exactly one solution) until a puzzle
 // with at most `targetGivens` givens is reached or the budget is spent, and
 // calls `visit` with every minimal puzzle the walk stands on, `start` aside.
-void ClimbDown(const GridDigits& start, int targetGivens, const ClimbBudget& budget,
-               RandomSource& random, const std::function<void(const GridDigits&)>& visit);
+void ClimbDown(const GridDigits& start, int targetGivens, const ClimbBudget& budget, RandomSource& random,
+               const std::function<void(const GridDigits&)>& visit);
 
 }  // namespace levelgen

@@ -58,17 +58,15 @@ std::vector<PoolPuzzle> ClimbTask(const PoolOptions& options, int index) {
 }
 
 // Runs `count` tasks and reports progress on stderr now and then.
-std::vector<std::vector<PoolPuzzle>> RunFamily(
-    const char* name, int count, int threads,
-    const std::function<std::vector<PoolPuzzle>(int)>& task) {
+std::vector<std::vector<PoolPuzzle>> RunFamily(const char* name, int count, int threads,
+                                               const std::function<std::vector<PoolPuzzle>(int)>& task) {
   std::vector<std::vector<PoolPuzzle>> results(count);
   std::atomic<int> done{0};
   const int step = std::max(1, count / 20);
   RunTasks(count, threads, [&](int i) {
     results[i] = task(i);
     const int finished = ++done;
-    if (finished % step == 0 || finished == count)
-      std::fprintf(stderr, "  %s: %d/%d\n", name, finished, count);
+    if (finished % step == 0 || finished == count) std::fprintf(stderr, "  %s: %d/%d\n", name, finished, count);
   });
   return results;
 }
@@ -93,14 +91,13 @@ std::vector<PoolPuzzle> BuildPool(const PoolOptions& options) {
   std::sort(pool.begin(), pool.end(), [](const PoolPuzzle& a, const PoolPuzzle& b) {
     return std::tie(a.givens, a.grade, a.text) < std::tie(b.givens, b.grade, b.text);
   });
-  pool.erase(std::unique(pool.begin(), pool.end(),
-                         [](const PoolPuzzle& a, const PoolPuzzle& b) { return a.text == b.text; }),
-             pool.end());
+  pool.erase(
+      std::unique(pool.begin(), pool.end(), [](const PoolPuzzle& a, const PoolPuzzle& b) { return a.text == b.text; }),
+      pool.end());
   return pool;
 }
 
-std::vector<std::string> CompleteGrids(std::int64_t seed, int count,
-                                       const std::vector<std::string>& avoid) {
+std::vector<std::string> CompleteGrids(std::int64_t seed, int count, const std::vector<std::string>& avoid) {
   RandomSource random;
   random.Reseed(seed + kGridSeedOffset);
   std::set<std::string> seen(avoid.begin(), avoid.end());

@@ -33,8 +33,7 @@ struct PoolOptions {
 std::vector<PoolPuzzle> BuildPool(const PoolOptions& options);
 
 // `count` distinct random complete grids, none equal to one in `avoid`.
-std::vector<std::string> CompleteGrids(std::int64_t seed, int count,
-                                       const std::vector<std::string>& avoid);
+std::vector<std::string> CompleteGrids(std::int64_t seed, int count, const std::vector<std::string>& avoid);
 
 std::string ToText(const GridDigits& digits);
 

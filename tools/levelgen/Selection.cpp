@@ -36,16 +36,15 @@ std::array<int, kClasses + 1> ClassTargets(const ClassWeights& weights, int tota
 }
 
 // `count` items of a sorted bucket, evenly spread from its easy to its hard end.
-void TakeSpread(const std::vector<const PoolPuzzle*>& bucket, int count,
-                std::vector<PoolPuzzle>& out) {
+void TakeSpread(const std::vector<const PoolPuzzle*>& bucket, int count, std::vector<PoolPuzzle>& out) {
   const long long size = static_cast<long long>(bucket.size());
   for (long long i = 0; i < count; ++i) out.push_back(*bucket[(2 * i + 1) * size / (2LL * count)]);
 }
 
 }  // namespace
 
-Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>& needed,
-                  const ClassWeights& weights, const std::vector<std::string>& exclude) {
+Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>& needed, const ClassWeights& weights,
+                  const std::vector<std::string>& exclude) {
   const std::set<std::string> excluded(exclude.begin(), exclude.end());
   std::map<int, std::array<std::vector<const PoolPuzzle*>, kClasses + 1>> buckets;
   for (const PoolPuzzle& puzzle : pool)
@@ -59,8 +58,7 @@ Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>&
   // The scarcest counts choose first; the big ones have room to even out
   // what is left of every class's target.
   std::vector<std::pair<int, int>> order(needed.begin(), needed.end());
-  std::stable_sort(order.begin(), order.end(),
-                   [](const auto& a, const auto& b) { return a.second < b.second; });
+  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
 
   Choice choice;
   choice.complete = true;
@@ -88,10 +86,9 @@ Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>&
       TakeSpread(bucket[c], row[c], choice.puzzles);
     }
   }
-  std::sort(choice.puzzles.begin(), choice.puzzles.end(),
-            [](const PoolPuzzle& a, const PoolPuzzle& b) {
-              return std::tie(a.grade, a.text) < std::tie(b.grade, b.text);
-            });
+  std::sort(choice.puzzles.begin(), choice.puzzles.end(), [](const PoolPuzzle& a, const PoolPuzzle& b) {
+    return std::tie(a.grade, a.text) < std::tie(b.grade, b.text);
+  });
   return choice;
 }
 

@@ -28,7 +28,7 @@ struct Choice {
 
 // `needed` maps a givens count to the number of puzzles wanted with it.
 // Puzzles whose text is in `exclude` are not chosen.
-Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>& needed,
-                  const ClassWeights& weights, const std::vector<std::string>& exclude);
+Choice ChooseRamp(const std::vector<PoolPuzzle>& pool, const std::map<int, int>& needed, const ClassWeights& weights,
+                  const std::vector<std::string>& exclude);
 
 }  // namespace levelgen

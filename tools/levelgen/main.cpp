@@ -74,9 +74,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 
 std::string Origin(const Options& options) {
   return "levelgen --seed " + std::to_string(options.pool.seed) + " --pool " +
-         std::to_string(options.pool.minimalTasks) + " --climbs " +
-         std::to_string(options.pool.climbTasks) + " --climb-attempts " +
-         std::to_string(options.pool.climb.attempts);
+         std::to_string(options.pool.minimalTasks) + " --climbs " + std::to_string(options.pool.climbTasks) +
+         " --climb-attempts " + std::to_string(options.pool.climb.attempts);
 }
 
 std::string Note(const varelo::grading::Grade& grade) {
@@ -121,8 +120,7 @@ int Run(int argc, char** argv) {
   }
   const auto started = std::chrono::steady_clock::now();
 
-  std::fprintf(stderr, "Building the pool (seed %lld)...\n",
-               static_cast<long long>(options.pool.seed));
+  std::fprintf(stderr, "Building the pool (seed %lld)...\n", static_cast<long long>(options.pool.seed));
   const std::vector<PoolPuzzle> pool = BuildPool(options.pool);
 
   ChoiceTable available;
@@ -139,8 +137,7 @@ int Run(int argc, char** argv) {
   const Choice choice = ChooseRamp(pool, needed, kWeights, fixedTexts);
   PrintTable("Chosen:", choice.table);
   if (!choice.complete) {
-    std::fprintf(stderr,
-                 "The pool is too small for the distribution; enlarge --pool or --climbs.\n");
+    std::fprintf(stderr, "The pool is too small for the distribution; enlarge --pool or --climbs.\n");
     return 1;
   }
 
@@ -148,8 +145,7 @@ int Run(int argc, char** argv) {
   for (const FixedRow& row : kFixedRows) {
     lines[row.level - 1].text = row.text;
     if (row.level > kCompleteGridCount)
-      lines[row.level - 1].note =
-          Note(*varelo::grading::GradePuzzle(FromText(row.text))) + " (fixed)";
+      lines[row.level - 1].note = Note(*varelo::grading::GradePuzzle(FromText(row.text))) + " (fixed)";
   }
   int gridIndex = 0;
   const auto grids = CompleteGrids(options.pool.seed, kCompleteGridCount - 2, fixedTexts);
@@ -173,8 +169,7 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "Cannot write %s\n", options.out.c_str());
     return 1;
   }
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::fprintf(stderr, "Wrote %s in %.1f s.\n", options.out.c_str(), seconds);
   return 0;
 }

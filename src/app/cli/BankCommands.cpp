@@ -17,8 +17,7 @@ namespace varelo::cli {
 namespace {
 
 void PrintGivens(const Board& board, int grid, std::ostream& out) {
-  for (int n = 1; n <= kCellsPerGrid; ++n)
-    out << (board.isFixed(grid, n) ? char('0' + board.digit(grid, n)) : '0');
+  for (int n = 1; n <= kCellsPerGrid; ++n) out << (board.isFixed(grid, n) ? char('0' + board.digit(grid, n)) : '0');
 }
 
 std::optional<QString> BankEntry(int level) {
@@ -73,8 +72,10 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
     game.flow().StartMission(*options.level);
     PrintGivens(game.board(), 0, out);
   } else {
-    if (options.order == 1) game.flow().StartRandom();
-    else game.flow().StartCombination(options.order);
+    if (options.order == 1)
+      game.flow().StartRandom();
+    else
+      game.flow().StartCombination(options.order);
     for (int grid : GridsInPlay(options.order == 1 ? 0 : options.order)) {
       if (grid > 1) out << ' ';
       PrintGivens(game.board(), grid, out);

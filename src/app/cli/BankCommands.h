@@ -14,9 +14,9 @@
 namespace varelo::cli {
 
 struct GenerateOptions {
-  int order = 1;                // 1, 2 or 3
-  int givens = 35;              // 11..75, random and combination games
-  std::optional<int> level;     // a mission level instead
+  int order = 1;             // 1, 2 or 3
+  int givens = 35;           // 11..75, random and combination games
+  std::optional<int> level;  // a mission level instead
 };
 
 // Each returns the exit status (0, or 2 for a level outside the bank).

@@ -43,8 +43,8 @@ std::optional<std::int64_t> LevelNumber(const std::string& text) {
 }
 
 // Splits "--name=value" or takes the value from the next word.
-bool OptionValue(const std::vector<std::string>& words, size_t& i, const std::string& name,
-                 std::string& value, std::string& error) {
+bool OptionValue(const std::vector<std::string>& words, size_t& i, const std::string& name, std::string& value,
+                 std::string& error) {
   const std::string& word = words[i];
   if (word.size() > name.size() && word.compare(0, name.size() + 1, name + "=") == 0) {
     value = word.substr(name.size() + 1);
@@ -133,11 +133,16 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
       error = "unknown option " + word;
       return result;
     } else if (!haveCommand) {
-      if (word == "solve") args.command = Arguments::Command::Solve;
-      else if (word == "count") args.command = Arguments::Command::Count;
-      else if (word == "level") args.command = Arguments::Command::Level;
-      else if (word == "levels") args.command = Arguments::Command::Levels;
-      else if (word == "generate") args.command = Arguments::Command::Generate;
+      if (word == "solve")
+        args.command = Arguments::Command::Solve;
+      else if (word == "count")
+        args.command = Arguments::Command::Count;
+      else if (word == "level")
+        args.command = Arguments::Command::Level;
+      else if (word == "levels")
+        args.command = Arguments::Command::Levels;
+      else if (word == "generate")
+        args.command = Arguments::Command::Generate;
       else {
         error = "unknown command '" + word + "' (solve, count, level, levels or generate)";
         return result;

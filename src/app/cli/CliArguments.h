@@ -15,11 +15,11 @@ namespace varelo::cli {
 struct Arguments {
   enum class Command { Solve, Count, Level, Levels, Generate, Help };
   Command command = Command::Help;
-  bool all = false;                  // solve --all
-  std::optional<std::int64_t> max;   // --max N
-  int order = 0;                     // --order 2|3; 0 for single grids
-  bool fromStdin = false;            // "-" in place of the puzzles
-  std::vector<std::string> puzzles;  // the words after the command, as given
+  bool all = false;                    // solve --all
+  std::optional<std::int64_t> max;     // --max N
+  int order = 0;                       // --order 2|3; 0 for single grids
+  bool fromStdin = false;              // "-" in place of the puzzles
+  std::vector<std::string> puzzles;    // the words after the command, as given
   std::optional<std::int64_t> givens;  // generate --givens K
   std::optional<std::int64_t> level;   // generate --level N, or level N
 };

@@ -73,14 +73,15 @@ bool AnswerCount(const Arguments& args, const Puzzle& puzzle, std::ostream& out)
   // One past the cap tells whether the cap was reached.
   const std::int64_t limit = args.max ? *args.max + 1 : std::numeric_limits<std::int64_t>::max();
   const std::int64_t count = CountGameSolutions(puzzle.order, puzzle.grids, limit);
-  if (args.max && count > *args.max) out << *args.max << "+\n";
-  else out << count << '\n';
+  if (args.max && count > *args.max)
+    out << *args.max << "+\n";
+  else
+    out << count << '\n';
   return count > 0;
 }
 
 bool Answer(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
-  return args.command == Arguments::Command::Count ? AnswerCount(args, puzzle, out)
-                                                   : AnswerSolve(puzzle, out);
+  return args.command == Arguments::Command::Count ? AnswerCount(args, puzzle, out) : AnswerSolve(puzzle, out);
 }
 
 }  // namespace

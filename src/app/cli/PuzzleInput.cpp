@@ -25,8 +25,7 @@ std::string GridLabel(const Puzzle& puzzle, int grid) {
   return puzzle.order == 0 ? puzzle.label : puzzle.label + ", grid " + std::to_string(grid);
 }
 
-bool ParseGrid(const std::string& text, const std::string& label, GridDigits& digits,
-               std::string& error) {
+bool ParseGrid(const std::string& text, const std::string& label, GridDigits& digits, std::string& error) {
   if (text.size() != 81) {
     error = label + ": " + std::to_string(text.size()) + " cells, expected 81";
     return false;
@@ -38,9 +37,8 @@ bool ParseGrid(const std::string& text, const std::string& label, GridDigits& di
     } else if (c >= '1' && c <= '9') {
       digits[p] = static_cast<unsigned char>(c - '0');
     } else {
-      error = label + ", cell " + std::to_string(p + 1) + " (row " + std::to_string(p / 9 + 1) +
-              ", column " + std::to_string(p % 9 + 1) + "): " + Shown(c) +
-              " is neither a digit nor '.'";
+      error = label + ", cell " + std::to_string(p + 1) + " (row " + std::to_string(p / 9 + 1) + ", column " +
+              std::to_string(p % 9 + 1) + "): " + Shown(c) + " is neither a digit nor '.'";
       return false;
     }
   }
@@ -49,15 +47,13 @@ bool ParseGrid(const std::string& text, const std::string& label, GridDigits& di
 
 // The two records of a shared corner hold one digit: a digit typed into one
 // of them stands in both, as typing it in the game puts it.
-bool JoinCorner(Puzzle& puzzle, int earlier, int earlierCell, int later, int laterCell,
-                std::string& error) {
+bool JoinCorner(Puzzle& puzzle, int earlier, int earlierCell, int later, int laterCell, std::string& error) {
   unsigned char& a = puzzle.grids[earlier - 1][earlierCell - 1];
   unsigned char& b = puzzle.grids[later - 1][laterCell - 1];
   if (a != 0 && b != 0 && a != b) {
-    error = puzzle.label + ": grid " + std::to_string(earlier) + " cell " +
-            std::to_string(earlierCell) + " holds " + std::to_string(a) + " but grid " +
-            std::to_string(later) + " cell " + std::to_string(laterCell) + " holds " +
-            std::to_string(b) + "; a shared corner holds one digit";
+    error = puzzle.label + ": grid " + std::to_string(earlier) + " cell " + std::to_string(earlierCell) + " holds " +
+            std::to_string(a) + " but grid " + std::to_string(later) + " cell " + std::to_string(laterCell) +
+            " holds " + std::to_string(b) + "; a shared corner holds one digit";
     return false;
   }
   if (a == 0) a = b;
@@ -65,19 +61,18 @@ bool JoinCorner(Puzzle& puzzle, int earlier, int earlierCell, int later, int lat
   return true;
 }
 
-bool MakePuzzle(const std::vector<std::string>& grids, int order, const std::string& label,
-                Puzzle& puzzle, std::string& error) {
+bool MakePuzzle(const std::vector<std::string>& grids, int order, const std::string& label, Puzzle& puzzle,
+                std::string& error) {
   puzzle.order = order;
   puzzle.label = label;
   const size_t wanted = order == 0 ? 1 : static_cast<size_t>(order);
   if (grids.size() != wanted) {
-    error = label + ": " + std::to_string(wanted) + (wanted == 1 ? " grid" : " grids") +
-            " expected, " + std::to_string(grids.size()) + " given";
+    error = label + ": " + std::to_string(wanted) + (wanted == 1 ? " grid" : " grids") + " expected, " +
+            std::to_string(grids.size()) + " given";
     return false;
   }
   for (size_t k = 0; k < grids.size(); ++k) {
-    if (!ParseGrid(grids[k], GridLabel(puzzle, static_cast<int>(k) + 1), puzzle.grids[k], error))
-      return false;
+    if (!ParseGrid(grids[k], GridLabel(puzzle, static_cast<int>(k) + 1), puzzle.grids[k], error)) return false;
   }
   if (order >= 2 && !JoinCorner(puzzle, 1, 81, 2, 1, error)) return false;
   if (order == 3 && !JoinCorner(puzzle, 2, 9, 3, 73, error)) return false;
@@ -104,15 +99,13 @@ PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order) {
   for (size_t i = 0; i < grids.size(); i += per) {
     Puzzle puzzle;
     const std::vector<std::string> group(grids.begin() + i, grids.begin() + i + per);
-    if (!MakePuzzle(group, order, "puzzle " + std::to_string(i / per + 1), puzzle, list.error))
-      return list;
+    if (!MakePuzzle(group, order, "puzzle " + std::to_string(i / per + 1), puzzle, list.error)) return list;
     list.puzzles.push_back(puzzle);
   }
   return list;
 }
 
-bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle,
-                    std::string& error) {
+bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle, std::string& error) {
   for (std::string line; std::getline(in, line);) {
     ++lineNumber;
     const std::vector<std::string> grids = SplitBlanks(line);

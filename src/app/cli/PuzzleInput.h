@@ -32,7 +32,6 @@ PuzzleList PuzzlesFromLines(std::istream& in, int order);
 // Reads lines up to the next puzzle. `lineNumber` counts the lines read so
 // far (start at 0). False at the end of the input, or on a bad line with
 // `error` set.
-bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle,
-                    std::string& error);
+bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle, std::string& error);
 
 }  // namespace varelo::cli

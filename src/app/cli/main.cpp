@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
-  if (args.command == Arguments::Command::Level)
-    return RunLevel(static_cast<int>(*args.level), std::cout, std::cerr);
+  if (args.command == Arguments::Command::Level) return RunLevel(static_cast<int>(*args.level), std::cout, std::cerr);
   if (args.command == Arguments::Command::Levels) return RunLevels(std::cout);
   if (args.command == Arguments::Command::Generate) {
     QCoreApplication app(argc, argv);
@@ -48,8 +47,8 @@ int main(int argc, char** argv) {
     const int status = RunFilter(args, std::cin, std::cout, error);
     return error.empty() ? status : Fail(error);
   }
-  const PuzzleList list = args.fromStdin ? PuzzlesFromLines(std::cin, args.order)
-                                         : PuzzlesFromWords(args.puzzles, args.order);
+  const PuzzleList list =
+      args.fromStdin ? PuzzlesFromLines(std::cin, args.order) : PuzzlesFromWords(args.puzzles, args.order);
   if (!list.error.empty()) return Fail(list.error);
   if (args.all && list.puzzles.size() != 1)
     return Fail("solve --all takes one puzzle, " + std::to_string(list.puzzles.size()) + " given");
@@ -66,11 +65,8 @@ int main(int argc, char** argv) {
       }
       status = RunSolve(args, list.puzzles, out);
       break;
-    case Arguments::Command::Count:
-      status = RunCount(args, list.puzzles, out);
-      break;
-    default:
-      break;
+    case Arguments::Command::Count: status = RunCount(args, list.puzzles, out); break;
+    default: break;
   }
   std::cout << out.str();
   return status;
