@@ -28,6 +28,17 @@ int SharedCornerOf(int grid, int comboOrder) {
   return 0;
 }
 
+// The frame at rest on `cell`, no glide pending.
+CursorState RestingOn(CursorState state, const GridGeometry& geometry, int cell) {
+  state.currentCell = cell;
+  state.frameLeft = geometry.square(cell).left;
+  state.frameTop = geometry.square(cell).top;
+  state.outline = CursorGlide::kRestOutline;
+  state.vertical = 0;
+  state.horizontal = 0;
+  return state;
+}
+
 }  // namespace
 
 CursorGlide::CursorGlide(Cursors& cursors, const Board& board, const std::array<GridGeometry, kGridCount>& geometries,
@@ -100,28 +111,14 @@ bool CursorGlide::RestsAt(int grid, QPoint p) const {
 }
 
 void CursorGlide::ResetFrame(int grid) {
-  CursorState state = cursors_.state(grid);
-  const TwipRect& first = geometries_[grid].square(1);
-  state.currentCell = 1;
-  state.frameLeft = first.left;
-  state.frameTop = first.top;
-  state.outline = kRestOutline;
-  state.vertical = 0;
-  state.horizontal = 0;
-  cursors_.setState(grid, state);
+  cursors_.setState(grid, RestingOn(cursors_.state(grid), geometries_[grid], 1));
 }
 
 void CursorGlide::setGeometries(const std::array<GridGeometry, kGridCount>& geometries) {
   geometries_ = geometries;
   for (int grid = 0; grid < kGridCount; ++grid) {
-    CursorState state = cursors_.state(grid);
-    const TwipRect& square = geometries_[grid].square(state.currentCell);
-    state.frameLeft = square.left;
-    state.frameTop = square.top;
-    state.outline = kRestOutline;
-    state.vertical = 0;
-    state.horizontal = 0;
-    cursors_.setState(grid, state);
+    const CursorState state = cursors_.state(grid);
+    cursors_.setState(grid, RestingOn(state, geometries_[grid], state.currentCell));
   }
   Wake();
 }
@@ -150,14 +147,8 @@ CursorGlide::Tracked CursorGlide::Track(int grid, CursorState state, QPoint p) c
   // Placing the frame at once also ends any glide still pending, or the next
   // tick would carry the frame off the cell the pointer rests on.
   auto placedAt = [&](int cell) {
-    state.currentCell = cell;
-    state.frameLeft = geometry.square(cell).left;
-    state.frameTop = geometry.square(cell).top;
     state.frameShown = true;
-    state.outline = kRestOutline;
-    state.vertical = 0;
-    state.horizontal = 0;
-    return Tracked{state};
+    return Tracked{RestingOn(state, geometry, cell)};
   };
 
   const int corner = SharedCornerOf(grid, board_.comboOrder());
