@@ -38,7 +38,8 @@ ClockSeparator::ClockSeparator(const QString& name, const QFont& clockFont, QWid
 void ClockSeparator::Render(const ControlState& state) {
   CaptionLabel::Render(state);
   const bool infinity = state.text == kInfinity;
-  setFont(infinity ? infinityFont_ : clockFont_);
+  const QFont& wanted = infinity ? infinityFont_ : clockFont_;
+  if (font() != wanted) setFont(wanted);
   if (!infinity) return;
   const QRect place = geometry();
   const QFontMetricsF metrics(infinityFont_);

@@ -30,7 +30,7 @@ void ControlBinder::BindWith(QWidget* widget, ControlView* view, std::function<v
     const ControlState& state = controls_.state(name);
     if (place) place(state);
     widget->setEnabled(state.enabled);
-    widget->setToolTip(state.toolTip);
+    if (widget->toolTip() != state.toolTip) widget->setToolTip(state.toolTip);
     if (view) view->Render(state);
     widget->setVisible(state.visible);
   };

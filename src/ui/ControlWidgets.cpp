@@ -19,9 +19,13 @@ CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment
   setFocusPolicy(Qt::NoFocus);
 }
 
+// The clock renders twice a second; a label repaints only when its text or
+// colour has changed.
 void CaptionLabel::Render(const ControlState& state) {
   setText(state.text);
-  colour_ = ToQColor(state.colour);
+  const QColor colour = ToQColor(state.colour);
+  if (colour == colour_) return;
+  colour_ = colour;
   QPalette palette = this->palette();
   palette.setColor(QPalette::WindowText, colour_);
   setPalette(palette);
@@ -94,10 +98,15 @@ ShapeBox::ShapeBox(const QString& name, QWidget* parent, QColor outline, int out
     : QWidget(parent), outline_(outline), outlinePixels_(outlinePixels) {
   setObjectName(name);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  // A filled box covers what lies beneath it, so a repaint of the clock
+  // need not paint the background picture under the bar.
+  setAttribute(Qt::WA_OpaquePaintEvent, outlinePixels_ == 0);
 }
 
 void ShapeBox::Render(const ControlState& state) {
-  fill_ = ToQColor(state.colour);
+  const QColor fill = ToQColor(state.colour);
+  if (fill == fill_) return;
+  fill_ = fill;
   update();
 }
 
