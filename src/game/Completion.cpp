@@ -14,6 +14,7 @@
 #include "model/GameState.h"
 #include "model/Prompter.h"
 #include "settings/SettingsStore.h"
+#include "sources/LevelMenu.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
 
@@ -29,10 +30,10 @@ constexpr int kPointerStep = 15;
 
 Completion::Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
                        Prompter& prompter, SettingsStore& settings, GameClock& clock, CellEditor& editor,
-                       PuzzleSetup& setup, CompletionHooks hooks, QObject* parent)
+                       PuzzleSetup& setup, LevelEntry levelEntry, LevelMenu& levelMenu, QObject* parent)
     : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors),
-      prompter_(prompter), settings_(settings), clock_(clock), editor_(editor), setup_(setup), hooks_(std::move(hooks)),
-      pointerTimer_(new QTimer(this)) {
+      prompter_(prompter), settings_(settings), clock_(clock), editor_(editor), setup_(setup),
+      levelEntry_(std::move(levelEntry)), levelMenu_(levelMenu), pointerTimer_(new QTimer(this)) {
   pointerTimer_->setObjectName(ctl::kTimer17);
   pointerTimer_->setInterval(22);
   connect(pointerTimer_, &QTimer::timeout, this, &Completion::Timer17_Timer);
@@ -99,18 +100,18 @@ void Completion::StartNextSingleGame() {
   } else {
     const int played = StoredLevel();
     const int next = played + 1;
-    if (hooks_.levelEntry(next).size() < 6) {
+    if (levelEntry_(next).size() < 6) {
       prompter_.Inform(QStringLiteral("恭喜您已通关！"));
       settings_.Write(SettingKey::MissionLevel, QStringLiteral("1"));
     } else {
       if (next > settings_.ReadInt(SettingKey::LevelsOpened)) {
         settings_.Write(SettingKey::LevelsOpened, next);
-        if (hooks_.addLevelMenuItem) hooks_.addLevelMenuItem();
+        levelMenu_.AddItem();
       }
       if (settings_.ReadInt(SettingKey::LevelsOpened) > played) settings_.Write(SettingKey::MissionLevel, played + 1);
     }
     const int level = StoredLevel();
-    setup_.solutionDigits() = PuzzleStringDigits(hooks_.levelEntry(level));
+    setup_.solutionDigits() = PuzzleStringDigits(levelEntry_(level));
     state_.EnterMission(level);
   }
   ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), 0);

@@ -20,14 +20,14 @@ class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
+class LevelMenu;
 class Prompter;
 class PuzzleSetup;
 class SettingsStore;
 
-struct CompletionHooks {
-  std::function<QString(int level)> levelEntry;  // empty beyond the last level
-  std::function<void()> addLevelMenuItem;        // the menu gains the next level
-};
+// Bank entry N as a puzzle string, empty beyond the last level; the game's
+// link, which tests replace with made-up levels.
+using LevelEntry = std::function<QString(int level)>;
 
 class Completion : public QObject {
   Q_OBJECT
@@ -35,7 +35,7 @@ class Completion : public QObject {
  public:
   Completion(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
              Prompter& prompter, SettingsStore& settings, GameClock& clock, CellEditor& editor, PuzzleSetup& setup,
-             CompletionHooks hooks, QObject* parent = nullptr);
+             LevelEntry levelEntry, LevelMenu& levelMenu, QObject* parent = nullptr);
 
   void AfterEntryCheck();
 
@@ -70,7 +70,8 @@ class Completion : public QObject {
   GameClock& clock_;
   CellEditor& editor_;
   PuzzleSetup& setup_;
-  CompletionHooks hooks_;
+  LevelEntry levelEntry_;
+  LevelMenu& levelMenu_;  // gains the next level when one is won
   QTimer* pointerTimer_;
   bool pointerDown_ = true;
   bool bobbing_ = false;

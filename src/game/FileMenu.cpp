@@ -1,5 +1,8 @@
 #include "game/FileMenu.h"
 
+#include "game/Completion.h"
+#include "game/SolveController.h"
+#include "input/ConflictMarker.h"
 #include "model/Controls.h"
 #include "model/Prompter.h"
 
@@ -11,10 +14,10 @@ const QString kSeparator = ctl::kMnucav6;
 const QString kNone = QStringLiteral("mnufil(0)");
 }  // namespace
 
-FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, FileMenuHooks hooks,
-                   QObject* parent)
+FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, SolveController& solver,
+                   Completion& completion, const ConflictMarker& conflicts, QObject* parent)
     : QObject(parent), board_(board), controls_(controls), prompter_(prompter), files_(std::move(files)),
-      hooks_(std::move(hooks)) {}
+      solver_(solver), completion_(completion), conflicts_(conflicts) {}
 
 void FileMenu::SetItems(const QStringList& items) {
   if (items == items_) return;
@@ -48,14 +51,14 @@ void FileMenu::LoadFile(int index) {
   if (index <= 0) return prompter_.Inform(files_.PlacementHint());
   if (index > items_.size()) return;
   // The pending erase of a shown clash would cut a digit out of the loaded grids.
-  if (hooks_.conflictShown && hooks_.conflictShown()) return;
-  const FileOutcome outcome = files_.Load(items_[index - 1], board_, hooks_.reset);
+  if (conflicts_.anyEraseTimerRunning()) return;
+  const FileOutcome outcome = files_.Load(items_[index - 1], board_, [this] { solver_.ResetPuzzle(); });
   Show(outcome);
-  if (outcome.ok && hooks_.afterEntryCheck) hooks_.afterEntryCheck();
+  if (outcome.ok) completion_.AfterEntryCheck();
 }
 
 void FileMenu::Save() {
-  if (hooks_.conflictShown && hooks_.conflictShown()) return;
+  if (conflicts_.anyEraseTimerRunning()) return;
   Show(files_.Save(board_));
 }
 

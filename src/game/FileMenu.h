@@ -14,21 +14,21 @@
 namespace varelo {
 
 class Board;
+class Completion;
+class ConflictMarker;
 class Controls;
 class Prompter;
-
-struct FileMenuHooks {
-  std::function<void()> reset;            // solve mode's "重置"
-  std::function<void()> afterEntryCheck;  // after a load
-  std::function<bool()> conflictShown;    // no save or load while a conflict shows
-};
+class SolveController;
 
 class FileMenu : public QObject {
   Q_OBJECT
 
  public:
-  FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, FileMenuHooks hooks,
-           QObject* parent = nullptr);
+  // A load resets solve mode through `solver` and checks the grids through
+  // `completion`; while `conflicts` shows an erase cross, nothing is saved
+  // or loaded.
+  FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, SolveController& solver,
+           Completion& completion, const ConflictMarker& conflicts, QObject* parent = nullptr);
 
   // The captions of mnufil(1), mnufil(2), ...; mnufil(0) "无" stands for an
   // empty list.
@@ -50,7 +50,9 @@ class FileMenu : public QObject {
   Controls& controls_;
   Prompter& prompter_;
   PuzzleFiles files_;
-  FileMenuHooks hooks_;
+  SolveController& solver_;
+  Completion& completion_;
+  const ConflictMarker& conflicts_;
   QStringList items_;
 };
 

@@ -54,29 +54,20 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
   setup_ = std::make_unique<PuzzleSetup>(
       board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
       PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry), Through(links_.slideTopBarIn)});
-  completion_ =
-      new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_, *setup_,
-                     CompletionHooks{Through(links_.levelEntry), Through(links_.addLevelMenuItem)}, this);
+  bank_ = new LevelBank(settings_, this);
+  completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
+                               *setup_, Through(links_.levelEntry), bank_->menu(), this);
+  solver_ =
+      new SolveController(board_, controls_, state_, prompter_, window_, *timeBar_, *completion_, *conflicts_, this);
+  files_ = new FileMenu(board_, controls_, prompter_, FilesInUse(paths_), *solver_, *completion_, *conflicts_, this);
   flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_, *setup_,
-                       *completion_,
-                       GameFlowHooks{Through(links_.levelEntry), Through(links_.buildFileMenu),
-                                     Through(links_.hideFileMenu), Through(links_.slideTopBarIn)},
+                       *completion_, *files_, GameFlowHooks{Through(links_.levelEntry), Through(links_.slideTopBarIn)},
                        this);
   mouse_ = std::make_unique<MouseInput>(controls_, state_, settings_, Through(links_.updateLevelArrows));
   keyboard_ = std::make_unique<KeyboardMap>(
-      cursors_, *editor_, controls_, settings_, prompter_, window_,
-      KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { mouse_->PreviousLevel(); },
-                    [this] { mouse_->NextLevel(); }, [this] { completion_->AfterEntryCheck(); }});
-  bank_ = new LevelBank(settings_, this);
+      cursors_, *editor_, *mouse_, controls_, settings_, prompter_, window_,
+      KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { completion_->AfterEntryCheck(); }});
   topBar_ = new TopBarSlide(controls_, this);
-  solver_ = new SolveController(
-      *this,
-      SolveHooks{[this] { completion_->AfterEntryCheck(); }, [this] { return conflicts_->anyEraseTimerRunning(); }, {}},
-      this);
-  files_ = new FileMenu(board_, controls_, prompter_, FilesInUse(paths_),
-                        FileMenuHooks{[this] { solver_->ResetPuzzle(); }, [this] { completion_->AfterEntryCheck(); },
-                                      [this] { return conflicts_->anyEraseTimerRunning(); }},
-                        this);
   options_ = std::make_unique<OptionsFlow>(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *topBar_,
                                            *flow_, window_);
   LinkOwnParts();
@@ -86,9 +77,6 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
 void Game::LinkOwnParts() {
   links_.randomFill = [this](const FillRequest& request) { return GenerateGrid(request); };
   links_.levelEntry = [this](int level) { return bank_->entry(level); };
-  links_.addLevelMenuItem = [this] { bank_->menu().AddItem(); };
-  links_.buildFileMenu = [this] { files_->BuildFileMenu(); };
-  links_.hideFileMenu = [this] { files_->HideFileMenu(); };
   links_.slideTopBarIn = [this] { topBar_->StartSlideIn(); };
 }
 

@@ -41,15 +41,13 @@ class TimeBar;
 class TopBarSlide;
 class WindowPort;
 
-// How the rules reach their neighbours. The game fills every link with its
-// own parts except the two the window gives (the start screen's arrows and
-// the pointer test); tests may replace any of them.
+// The seams of the game: the parts reach each other directly, except through
+// these links. The window gives two (the start screen's arrows and the
+// pointer test); the game fills the others with its own parts, and tests
+// replace them with made-up grids and levels or watch them.
 struct GameLinks {
   std::function<FilledGrid(const FillRequest&)> randomFill;
   std::function<QString(int level)> levelEntry;
-  std::function<void()> addLevelMenuItem;
-  std::function<void()> buildFileMenu;
-  std::function<void()> hideFileMenu;
   std::function<void()> slideTopBarIn;
   std::function<void()> updateLevelArrows;
   std::function<bool()> pointerOverMainGrid;

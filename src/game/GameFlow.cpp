@@ -4,6 +4,7 @@
 
 #include "core/Board.h"
 #include "game/Completion.h"
+#include "game/FileMenu.h"
 #include "game/GameClock.h"
 #include "game/PuzzleSetup.h"
 #include "game/ShowLayout.h"
@@ -22,10 +23,10 @@ namespace varelo {
 
 GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
                    SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
-                   PuzzleSetup& setup, Completion& completion, GameFlowHooks hooks, QObject* parent)
+                   PuzzleSetup& setup, Completion& completion, FileMenu& files, GameFlowHooks hooks, QObject* parent)
     : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors),
       settings_(settings), clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup),
-      completion_(completion), hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
+      completion_(completion), files_(files), hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
   restartTimer_->setObjectName(ctl::kTimer10);
   restartTimer_->setInterval(1);
   restartTimer_->setSingleShot(true);
@@ -78,7 +79,7 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   controls_.setVisible(ctl::Command(1), true);
   for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), false);
   board_.setInSolveMode(false);
-  if (hooks_.hideFileMenu) hooks_.hideFileMenu();
+  files_.HideFileMenu();
 }
 
 // Only the grids of the order take the player's keys.
@@ -197,7 +198,7 @@ void GameFlow::EnterSolveMode(int order) {
   controls_.setEnabled(ctl::Command(4), false);
 
   board_.setInSolveMode(true);
-  if (hooks_.buildFileMenu) hooks_.buildFileMenu();
+  files_.BuildFileMenu();
 
   ShowLayout(board_, controls_, cursors_);
 }

@@ -21,14 +21,14 @@ class Controls;
 class GameState;
 class StartNotice;
 class Cursors;
+class FileMenu;
 class GameClock;
 class PuzzleSetup;
 class SettingsStore;
 
+// The game's links, which tests replace.
 struct GameFlowHooks {
   std::function<QString(int level)> levelEntry;  // bank entry N as a puzzle string
-  std::function<void()> buildFileMenu;           // solve mode lists the puzzle files
-  std::function<void()> hideFileMenu;
   std::function<void()> slideTopBarIn;
 };
 
@@ -38,7 +38,7 @@ class GameFlow : public QObject {
  public:
   GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
            SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
-           Completion& completion, GameFlowHooks hooks, QObject* parent = nullptr);
+           Completion& completion, FileMenu& files, GameFlowHooks hooks, QObject* parent = nullptr);
 
   // The games the menus start. `order` is the board's: 0 for a single grid.
   void StartMission(int level);
@@ -79,6 +79,7 @@ class GameFlow : public QObject {
   ConflictMarker& conflicts_;
   PuzzleSetup& setup_;
   Completion& completion_;
+  FileMenu& files_;  // solve mode lists the puzzle files
   GameFlowHooks hooks_;
   QTimer* restartTimer_;
 };

@@ -4,9 +4,11 @@
 
 #include "core/Board.h"
 #include "core/Layout.h"
-#include "game/Game.h"
+#include "game/Completion.h"
 #include "game/TimeBar.h"
+#include "input/ConflictMarker.h"
 #include "model/Controls.h"
+#include "model/GameState.h"
 #include "model/Prompter.h"
 #include "model/WindowPort.h"
 #include "solver/WorkArrays.h"
@@ -43,10 +45,12 @@ QTimer* NamedTimer(QObject* parent, QLatin1String name, int interval, bool singl
 
 }  // namespace
 
-SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
-    : QObject(parent), board_(game.board()), controls_(game.controls()), gameState_(game.state()),
-      prompter_(game.prompter()), window_(game.window()), bar_(game.timeBar()), hooks_(std::move(hooks)),
-      session_(board_, state_), hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
+SolveController::SolveController(Board& board, Controls& controls, GameState& state, Prompter& prompter,
+                                 WindowPort& window, TimeBar& bar, Completion& completion,
+                                 const ConflictMarker& conflicts, QObject* parent)
+    : QObject(parent), board_(board), controls_(controls), gameState_(state), prompter_(prompter), window_(window),
+      bar_(bar), completion_(completion), conflicts_(conflicts), session_(board_, state_),
+      hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
       watchdog_(NamedTimer(this, ctl::kTimer7, kWatchdogMs, false)),
       busyBarTimer_(NamedTimer(this, ctl::kTimer15, kBusyBarMs, false)) {
   connect(hintTimer_, &QTimer::timeout, this, &SolveController::Timer6_Timer);
@@ -58,7 +62,7 @@ SolveController::SolveController(Game& game, SolveHooks hooks, QObject* parent)
 int SolveController::WatchdogDelaySeconds(const QDate& date) { return date.month() >= 6 && date.month() <= 8 ? 15 : 8; }
 
 void SolveController::PressSolveButton() {
-  if (hooks_.conflictShown && hooks_.conflictShown()) return;
+  if (conflicts_.anyEraseTimerRunning()) return;
   switch (gameState_.solvePhase()) {
     case SolvePhase::Ready: return Solve();
     case SolvePhase::Running: return Cancel();
@@ -185,7 +189,7 @@ void SolveController::ClearResults() {
     board_.setGridEditable(grid, true);
   }
   controls_.setEnabled(ctl::Command(4), false);
-  if (hooks_.afterEntryCheck) hooks_.afterEntryCheck();
+  completion_.AfterEntryCheck();
   // A combination starts afresh after its results are cleared; a single
   // grid continues after the cleared solution.
   if (board_.comboOrder() > 1 && gameState_.solvePhase() == SolvePhase::SolutionShown)
@@ -212,7 +216,7 @@ void SolveController::Timer7_Timer() {
   watchdog_->stop();
   busyBarTimer_->stop();
   if (!window_.isHidden() && !window_.isMinimized()) {
-    const QDate today = hooks_.today ? hooks_.today() : QDate::currentDate();
+    const QDate today = today_ ? today_() : QDate::currentDate();
     const int seconds = WatchdogDelaySeconds(today);
     Prompt question{WatchdogQuestion(seconds), Prompt::Icon::Question, Prompt::Buttons::YesNo};
     question.autoYesAfterMs = seconds * 1000;

@@ -19,30 +19,28 @@ class QTimer;
 namespace varelo {
 
 class Board;
+class Completion;
+class ConflictMarker;
 class Controls;
 class GameState;
-class Game;
 class Prompter;
 class TimeBar;
 class WindowPort;
-
-struct SolveHooks {
-  std::function<void()> afterEntryCheck;  // updates the solve button, may report a complete grid
-  std::function<bool()> conflictShown;    // an erase timer runs: solve clicks are ignored
-  std::function<QDate()> today;           // the watchdog's calendar; the clock's date if empty
-};
 
 class SolveController : public QObject {
   Q_OBJECT
 
  public:
-  SolveController(Game& game, SolveHooks hooks, QObject* parent = nullptr);
+  // `completion` checks the grids after a reset or a clear; while
+  // `conflicts` shows an erase cross, solve clicks are ignored.
+  SolveController(Board& board, Controls& controls, GameState& state, Prompter& prompter, WindowPort& window,
+                  TimeBar& bar, Completion& completion, const ConflictMarker& conflicts, QObject* parent = nullptr);
 
   SearchState& search() { return state_; }
   SolveRunner& runner() { return runner_; }
   bool running() const { return runner_.running(); }
   // The watchdog's calendar (the clock's date when empty); tests fix the month.
-  void setCalendar(std::function<QDate()> today) { hooks_.today = std::move(today); }
+  void setCalendar(std::function<QDate()> today) { today_ = std::move(today); }
 
   // Shows a text on the hint line for three seconds (Timer6).
   void ShowTimedHint(const QString& text);
@@ -87,7 +85,9 @@ class SolveController : public QObject {
   Prompter& prompter_;
   WindowPort& window_;
   TimeBar& bar_;
-  SolveHooks hooks_;
+  Completion& completion_;
+  const ConflictMarker& conflicts_;
+  std::function<QDate()> today_;
 
   SearchState state_;
   SolveSession session_;

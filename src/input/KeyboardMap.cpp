@@ -1,6 +1,7 @@
 #include "input/KeyboardMap.h"
 
 #include "input/CellEditor.h"
+#include "input/MouseInput.h"
 #include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/Prompter.h"
@@ -16,10 +17,10 @@ constexpr int kCtrlAlt = kCtrl | kAlt;
 constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
 }  // namespace
 
-KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings,
-                         Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
-    : cursors_(cursors), editor_(editor), controls_(controls), settings_(settings), prompter_(prompter),
-      window_(window), hooks_(std::move(hooks)) {}
+KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, Controls& controls,
+                         SettingsStore& settings, Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
+    : cursors_(cursors), editor_(editor), levels_(levels), controls_(controls), settings_(settings),
+      prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
 
 void KeyboardMap::Form_KeyDown(int key, int modifiers) {
   if (key >= keys::kLeft && key <= keys::kDown) StepMainCursor(key);
@@ -71,10 +72,9 @@ void KeyboardMap::EditOrStepLevel(int key, int modifiers) {
   // Each step re-reads the arrow's visibility, so a Shift run stops at the
   // first or the highest opened level.
   const QString arrow = key == keys::kLeft ? ctl::kImgLa : ctl::kImgRa;
-  const auto& step = key == keys::kLeft ? hooks_.levelDown : hooks_.levelUp;
   const int times = modifiers == kShiftOnly ? kShiftRepeat : 1;
   for (int i = 0; i < times && controls_.isVisible(arrow); ++i)
-    if (step) step();
+    key == keys::kLeft ? levels_.PreviousLevel() : levels_.NextLevel();
 }
 
 }  // namespace varelo

@@ -14,21 +14,23 @@ namespace varelo {
 class CellEditor;
 class Controls;
 class Cursors;
+class MouseInput;
 class Prompter;
 class SettingsStore;
 class WindowPort;
 
+// What the keys need from above this layer: the window's pointer test and
+// the game's check after an entry.
 struct KeyboardHooks {
   std::function<bool()> pointerOverMainGrid;
-  std::function<void()> levelDown;  // PreviousLevel
-  std::function<void()> levelUp;    // NextLevel
   std::function<void()> afterEntryCheck;
 };
 
 class KeyboardMap {
  public:
-  KeyboardMap(Cursors& cursors, CellEditor& editor, Controls& controls, SettingsStore& settings, Prompter& prompter,
-              WindowPort& window, KeyboardHooks hooks);
+  // Left and Right on the start screen step the level through `levels`.
+  KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, Controls& controls, SettingsStore& settings,
+              Prompter& prompter, WindowPort& window, KeyboardHooks hooks);
 
   // `modifiers`: Shift 1, Ctrl 2, Alt 4.
   void Form_KeyDown(int key, int modifiers);
@@ -41,6 +43,7 @@ class KeyboardMap {
 
   Cursors& cursors_;
   CellEditor& editor_;
+  MouseInput& levels_;
   Controls& controls_;
   SettingsStore& settings_;
   Prompter& prompter_;

@@ -10,6 +10,7 @@
 #include "model/Cursors.h"
 #include "model/Texts.h"
 #include "settings/SettingsStore.h"
+#include "sources/LevelBank.h"
 #include "support/Fakes.h"
 #include "support/Grids.h"
 #include "support/TempSettings.h"
@@ -49,8 +50,8 @@ class GameHarness {
       const QString grid = ToText(RelabelledGrid(40, level % 9 + 1));
       return level <= 50 ? grid : grid.left(9) + QString(72, u'0');
     };
-    links.addLevelMenuItem = [this] { ++levelItemsAdded; };
     game.Load();
+    QObject::connect(&game.levelBank().menu(), &LevelMenu::itemAdded, [this] { ++levelItemsAdded; });
   }
 
   Board& board() { return game.board(); }

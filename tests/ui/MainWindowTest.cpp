@@ -17,6 +17,7 @@
 #include "model/Controls.h"
 #include "model/Twips.h"
 #include "settings/SettingsStore.h"
+#include "sources/LevelBank.h"
 #include "ui/GridView.h"
 #include "viewmodel/StartScreen.h"
 #include "viewmodel/WindowLayout.h"
@@ -459,7 +460,7 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
   EXPECT_TRUE(c.isVisible(QStringLiteral("ImgRa")));
 
   // A newly opened level gets its menu item.
-  links.addLevelMenuItem();
+  w.game().levelBank().menu().AddItem();
   ASSERT_EQ(w.levelMenu().count(), 2);
   EXPECT_EQ(w.levelMenu().item(1)->text(), QStringLiteral("第2关"));
   EXPECT_EQ(w.levelMenu().item(1)->objectName(), QStringLiteral("mnuLevels(1)"));
