@@ -9,7 +9,10 @@
 namespace varelo {
 
 namespace {
-constexpr int kSquaresBesideTitle = 4;  // the icon and three buttons
+// The icon and three buttons, and one more for the gaps a manager leaves
+// between and around them and its label's own margins (openbox's default
+// theme cut "Varelo" to "V...o" with four).
+constexpr int kSquaresBesideTitle = 5;
 }  // namespace
 
 int TitleBarWidth(const QString& title, const QWidget* framedWindow) {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +70,59 @@ class ModalTitles : public QObject {
   QTimer poll_;
 };
 
+// Near-white pixels in a window's title bar as the screen shows it: the
+// title's text on an active window of openbox's default theme. The icon and
+// the buttons are the same on every window of the program, so two title bars
+// that show the same title whole hold the same count; a title cut to "V...o"
+// holds fewer.
+int TitleInk(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const int barHeight = window.geometry().top() - frame.top();
+  const QImage bar =
+      QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), barHeight).toImage();
+  int ink = 0;
+  for (int y = 0; y < bar.height(); ++y)
+    for (int x = 0; x < bar.width(); ++x) {
+      const QColor c = bar.pixelColor(x, y);
+      if (c.red() > 235 && c.green() > 235 && c.blue() > 235) ++ink;
+    }
+  return ink;
+}
+
+// The title ink of a window given room for any title.
+int WholeTitleInk(const QString& title) {
+  QWidget roomy;
+  roomy.setWindowTitle(title);
+  roomy.resize(600, 60);
+  roomy.show();
+  roomy.activateWindow();
+  if (!QTest::qWaitForWindowActive(&roomy)) return -1;
+  QTest::qWait(300);  // the manager draws the frame after activating it
+  return TitleInk(roomy);
+}
+
+// The title ink of the next modal window once the manager has drawn its
+// frame; then closes it as Esc would.
+class ModalTitleInk : public QObject {
+ public:
+  ModalTitleInk() {
+    connect(&poll_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->isActiveWindow()) return;
+      poll_.stop();
+      QTimer::singleShot(300, modal, [this, modal] {
+        ink = TitleInk(*modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+      });
+    });
+    poll_.start(5);
+  }
+  int ink = -1;
+
+ private:
+  QTimer poll_;
+};
+
 class WindowTitleTest : public testing::WindowTest {
  protected:
   static void SetUpTestSuite() {
@@ -109,6 +163,21 @@ TEST_F(WindowTitleTest, EveryTitleReachesTheWindowManagerExactlyAsGiven) {
   EXPECT_EQ(TitlesOf([&] { Trigger("guanyu"); }), twice("关于Varelo"));
   EXPECT_EQ(TitlesOf([&] { QTest::keyClick(&w, Qt::Key_Escape); }), twice("Varelo"));
   EXPECT_EQ(TitlesOf([&] { Trigger("tuichu2"); }), twice("System Tray")) << "the tray's quit question";
+}
+
+// A message box is sized to its text; a short text must still leave the
+// manager room to draw the whole title beside the icon and the buttons.
+TEST_F(WindowTitleTest, AMessageBoxWithAShortTextShowsItsWholeTitle) {
+  MainWindow& w = OpenWithMessageBoxes();
+  const int whole = WholeTitleInk(QStringLiteral("Varelo"));
+  ASSERT_GE(whole, 0) << "the reference window never became active";
+  if (whole == 0) GTEST_SKIP() << "the manager's theme draws no light title text to compare";
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+  ModalTitleInk box;
+  w.game().prompter().Inform(QStringLiteral("时间到！"));  // the shortest text the game shows
+  EXPECT_EQ(box.ink, whole) << "the title bar of \"时间到！\" shows less than \"Varelo\"";
 }
 
 }  // namespace
