@@ -14,6 +14,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -89,6 +90,24 @@ int TitleInk(const QWidget& window) {
   return ink;
 }
 
+// The manager draws a frame some time after the window becomes active: a
+// reading counts once three in a row, taken 100 ms apart, agree.
+class SettledInk {
+ public:
+  // Whether the reading of `window` has settled; a reading of 0 (no frame
+  // drawn yet) never has.
+  bool Settled(const QWidget& window) {
+    const int reading = window.isActiveWindow() ? TitleInk(window) : 0;
+    agreeing_ = reading > 0 && reading == ink ? agreeing_ + 1 : 0;
+    ink = reading;
+    return agreeing_ >= 2;
+  }
+  int ink = -1;
+
+ private:
+  int agreeing_ = 0;
+};
+
 // The title ink of a window given room for any title.
 int WholeTitleInk(const QString& title) {
   QWidget roomy;
@@ -96,31 +115,38 @@ int WholeTitleInk(const QString& title) {
   roomy.resize(600, 60);
   roomy.show();
   roomy.activateWindow();
-  if (!QTest::qWaitForWindowActive(&roomy)) return -1;
-  QTest::qWait(300);  // the manager draws the frame after activating it
-  return TitleInk(roomy);
+  SettledInk reading;
+  for (int i = 0; i < 50; ++i) {
+    QTest::qWait(100);
+    if (reading.Settled(roomy)) return reading.ink;
+  }
+  return std::min(reading.ink, 0);  // -1: never active; 0: a theme without light title text
 }
 
 // The title ink of the next modal window once the manager has drawn its
-// frame; then closes it as Esc would.
+// frame (or after 5 s); then closes it as Esc would.
 class ModalTitleInk : public QObject {
  public:
   ModalTitleInk() {
     connect(&poll_, &QTimer::timeout, this, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modal->isActiveWindow()) return;
+      if (!modal || !modal->isVisible()) return;
+      // The manager may keep the focus on the main window a moment longer;
+      // only an active title bar draws its text light.
+      if (!modal->isActiveWindow()) modal->activateWindow();
+      if (!reading_.Settled(*modal) && ++polls_ < 50) return;
       poll_.stop();
-      QTimer::singleShot(300, modal, [this, modal] {
-        ink = TitleInk(*modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-      });
+      ink = reading_.ink;
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
     });
-    poll_.start(5);
+    poll_.start(100);
   }
   int ink = -1;
 
  private:
   QTimer poll_;
+  SettledInk reading_;
+  int polls_ = 0;
 };
 
 class WindowTitleTest : public testing::WindowTest {
