@@ -49,25 +49,22 @@ QString TitleOnDisplay(const QWidget& window) {
   return title;
 }
 
-// Notes the titles of the next modal window once it is shown, then closes
-// it as Esc would.
-class ModalTitles : public QObject {
+// Shows `look` the next modal window every `ms` once it is shown, until
+// `look` answers true; then closes the window as Esc would.
+class NextModal : public QObject {
  public:
-  ModalTitles() {
+  NextModal(int ms, std::function<bool(QWidget&)> look) : look_(std::move(look)) {
     connect(&poll_, &QTimer::timeout, this, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modal->isVisible()) return;
+      if (!modal || !modal->isVisible() || !look_(*modal)) return;
       poll_.stop();
-      own = modal->windowTitle();
-      onDisplay = TitleOnDisplay(*modal);
       if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
     });
-    poll_.start(5);
+    poll_.start(ms);
   }
-  QString own = QStringLiteral("(no window)");
-  QString onDisplay = QStringLiteral("(no window)");
 
  private:
+  std::function<bool(QWidget&)> look_;
   QTimer poll_;
 };
 
@@ -123,31 +120,20 @@ int WholeTitleInk(const QString& title) {
   return std::min(reading.ink, 0);  // -1: never active; 0: a theme without light title text
 }
 
-// The title ink of the next modal window once the manager has drawn its
-// frame (or after 5 s); then closes it as Esc would.
-class ModalTitleInk : public QObject {
- public:
-  ModalTitleInk() {
-    connect(&poll_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modal->isVisible()) return;
-      // The manager may keep the focus on the main window a moment longer;
-      // only an active title bar draws its text light.
-      if (!modal->isActiveWindow()) modal->activateWindow();
-      if (!reading_.Settled(*modal) && ++polls_ < 50) return;
-      poll_.stop();
-      ink = reading_.ink;
-      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    });
-    poll_.start(100);
-  }
-  int ink = -1;
-
- private:
-  QTimer poll_;
-  SettledInk reading_;
-  int polls_ = 0;
-};
+// The title ink of the modal window that `open` brings up, once the manager
+// has drawn its frame (or after 5 s).
+int ModalTitleInk(const std::function<void()>& open) {
+  SettledInk reading;
+  int polls = 0;
+  NextModal modal(100, [&](QWidget& box) {
+    // The manager may keep the focus on the main window a moment longer;
+    // only an active title bar draws its text light.
+    if (!box.isActiveWindow()) box.activateWindow();
+    return reading.Settled(box) || ++polls >= 50;
+  });
+  open();
+  return reading.ink;
+}
 
 class WindowTitleTest : public testing::WindowTest {
  protected:
@@ -169,9 +155,13 @@ class WindowTitleTest : public testing::WindowTest {
   }
   // The titles of the modal window that `open` brings up.
   std::pair<QString, QString> TitlesOf(const std::function<void()>& open) {
-    ModalTitles titles;
+    std::pair<QString, QString> titles{QStringLiteral("(no window)"), QStringLiteral("(no window)")};
+    NextModal modal(5, [&titles](QWidget& box) {
+      titles = {box.windowTitle(), TitleOnDisplay(box)};
+      return true;
+    });
     open();
-    return {titles.own, titles.onDisplay};
+    return titles;
   }
   void Trigger(const char* name) { window->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
 };
@@ -201,9 +191,9 @@ TEST_F(WindowTitleTest, AMessageBoxWithAShortTextShowsItsWholeTitle) {
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
 
-  ModalTitleInk box;
-  w.game().prompter().Inform(QStringLiteral("时间到！"));  // the shortest text the game shows
-  EXPECT_EQ(box.ink, whole) << "the title bar of \"时间到！\" shows less than \"Varelo\"";
+  // The shortest text the game shows.
+  const int box = ModalTitleInk([&] { w.game().prompter().Inform(QStringLiteral("时间到！")); });
+  EXPECT_EQ(box, whole) << "the title bar of \"时间到！\" shows less than \"Varelo\"";
 }
 
 }  // namespace
