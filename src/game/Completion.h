@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "game/PuzzleSetup.h"
+
 class QTimer;
 
 namespace varelo {
@@ -22,12 +24,7 @@ class Cursors;
 class GameClock;
 class LevelMenu;
 class Prompter;
-class PuzzleSetup;
 class SettingsStore;
-
-// Bank entry N as a puzzle string, empty beyond the last level; the game's
-// link, which tests replace with made-up levels.
-using LevelEntry = std::function<QString(int level)>;
 
 class Completion : public QObject {
   Q_OBJECT

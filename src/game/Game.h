@@ -47,7 +47,7 @@ class WindowPort;
 // replace them with made-up grids and levels or watch them.
 struct GameLinks {
   std::function<FilledGrid(const FillRequest&)> randomFill;
-  std::function<QString(int level)> levelEntry;
+  LevelEntry levelEntry;
   std::function<void()> slideTopBarIn;
   std::function<void()> updateLevelArrows;
   std::function<bool()> pointerOverMainGrid;

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "game/PuzzleSetup.h"
 #include "model/GameState.h"
 
 class QTimer;
@@ -23,12 +24,11 @@ class StartNotice;
 class Cursors;
 class FileMenu;
 class GameClock;
-class PuzzleSetup;
 class SettingsStore;
 
 // The game's links, which tests replace.
 struct GameFlowHooks {
-  std::function<QString(int level)> levelEntry;  // bank entry N as a puzzle string
+  LevelEntry levelEntry;
   std::function<void()> slideTopBarIn;
 };
 

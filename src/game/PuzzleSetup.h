@@ -44,9 +44,13 @@ struct FillRequest {
   bool randomMode = false;  // a single-grid random game may read the test file
 };
 
+// Bank entry N as a puzzle string, empty beyond the last level: the game's
+// link to its level bank, which tests replace with made-up levels.
+using LevelEntry = std::function<QString(int level)>;
+
 struct PuzzleSetupHooks {
   std::function<FilledGrid(const FillRequest&)> randomFill;
-  std::function<QString(int level)> levelEntry;  // bank entry N as a puzzle string
+  LevelEntry levelEntry;
   std::function<void()> slideTopBarIn;
 };
 

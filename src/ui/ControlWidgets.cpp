@@ -28,8 +28,7 @@ void CaptionLabel::Render(const ControlState& state) {
   colour_ = colour;
   QPalette palette = this->palette();
   palette.setColor(QPalette::WindowText, colour_);
-  setPalette(palette);
-  update();
+  setPalette(palette);  // repaints
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {
