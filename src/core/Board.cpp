@@ -80,6 +80,13 @@ void Board::setGridEditable(int grid, bool editable) {
 
 void Board::resetCandidateCache() { candidateCache_.fill(kCacheNewPuzzle); }
 
+bool Board::hasPlayerEntries() const {
+  for (int grid : GridsInPlay(comboOrder_))
+    for (int n = 1; n <= kCellsPerGrid; ++n)
+      if (digit(grid, n) != 0 && !isFixed(grid, n)) return true;
+  return false;
+}
+
 GridDigits Board::digitsOf(int grid) const {
   GridDigits digits{};
   for (int n = 1; n <= kCellsPerGrid; ++n) digits[n - 1] = static_cast<unsigned char>(digit(grid, n));

@@ -69,6 +69,9 @@ class Board : public QObject {
   void setCandidateCache(int n, int value) { candidateCache_[n - 1] = value; }
   void resetCandidateCache();
 
+  // Whether a grid in play holds a digit the player wrote (not a given).
+  bool hasPlayerEntries() const;
+
   // Digits of a grid in position order (0 = empty), e.g. for the solver.
   GridDigits digitsOf(int grid) const;
 

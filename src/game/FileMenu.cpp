@@ -15,7 +15,7 @@ const QString kNone = QStringLiteral("mnufil(0)");
 }  // namespace
 
 FileMenu::FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, SolveController& solver,
-                   Completion& completion, const ConflictMarker& conflicts, QObject* parent)
+                   Completion& completion, ConflictMarker& conflicts, QObject* parent)
     : QObject(parent), board_(board), controls_(controls), prompter_(prompter), files_(std::move(files)),
       solver_(solver), completion_(completion), conflicts_(conflicts) {}
 
@@ -53,6 +53,8 @@ void FileMenu::LoadFile(int index) {
   // The pending erase of a shown clash would cut a digit out of the loaded grids.
   if (conflicts_.anyEraseTimerRunning()) return;
   const FileOutcome outcome = files_.Load(items_[index - 1], board_, [this] { solver_.ResetPuzzle(); });
+  // Givens that break the rule show red before any search says so.
+  if (outcome.ok) conflicts_.MarkStandingClashes();
   Show(outcome);
   if (outcome.ok) completion_.AfterEntryCheck();
 }

@@ -28,7 +28,7 @@ class FileMenu : public QObject {
   // `completion`; while `conflicts` shows an erase cross, nothing is saved
   // or loaded.
   FileMenu(Board& board, Controls& controls, Prompter& prompter, PuzzleFiles files, SolveController& solver,
-           Completion& completion, const ConflictMarker& conflicts, QObject* parent = nullptr);
+           Completion& completion, ConflictMarker& conflicts, QObject* parent = nullptr);
 
   // The captions of mnufil(1), mnufil(2), ...; mnufil(0) "无" stands for an
   // empty list.
@@ -52,7 +52,7 @@ class FileMenu : public QObject {
   PuzzleFiles files_;
   SolveController& solver_;
   Completion& completion_;
-  const ConflictMarker& conflicts_;
+  ConflictMarker& conflicts_;
   QStringList items_;
 };
 

@@ -64,12 +64,13 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
                        *completion_, *files_, GameFlowHooks{Through(links_.levelEntry), Through(links_.slideTopBarIn)},
                        this);
   mouse_ = std::make_unique<MouseInput>(controls_, state_, settings_, Through(links_.updateLevelArrows));
-  keyboard_ = std::make_unique<KeyboardMap>(
-      cursors_, *editor_, *mouse_, controls_, settings_, prompter_, window_,
-      KeyboardHooks{Through(links_.pointerOverMainGrid), [this] { completion_->AfterEntryCheck(); }});
+  keyboard_ =
+      std::make_unique<KeyboardMap>(cursors_, *editor_, *mouse_, controls_, settings_, prompter_, window_,
+                                    KeyboardHooks{Through(links_.pointerOverMainGrid), Through(links_.finishGlides),
+                                                  [this] { completion_->AfterEntryCheck(); }});
   topBar_ = new TopBarSlide(controls_, this);
   options_ = std::make_unique<OptionsFlow>(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *topBar_,
-                                           *flow_, window_);
+                                           *flow_, window_, hint_, prompter_);
   LinkOwnParts();
   RegisterHandlers();
 }

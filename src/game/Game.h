@@ -42,8 +42,8 @@ class TopBarSlide;
 class WindowPort;
 
 // The seams of the game: the parts reach each other directly, except through
-// these links. The window gives two (the start screen's arrows and the
-// pointer test); the game fills the others with its own parts, and tests
+// these links. The window gives three (the start screen's arrows, the
+// pointer test and the cursor frames brought to rest); the game fills the others with its own parts, and tests
 // replace them with made-up grids and levels or watch them.
 struct GameLinks {
   std::function<FilledGrid(const FillRequest&)> randomFill;
@@ -51,6 +51,7 @@ struct GameLinks {
   std::function<void()> slideTopBarIn;
   std::function<void()> updateLevelArrows;
   std::function<bool()> pointerOverMainGrid;
+  std::function<void()> finishGlides;
 };
 
 class Game : public QObject {

@@ -58,6 +58,7 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   // A conflict still shown belongs to the game being left; while its erase
   // timer ran, the restart below would refuse to build the next game.
   conflicts_.EraseNow();
+  conflicts_.ClearStandingClashes();
   for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
   notice_.Hide();
   controls_.setVisible(ctl::kImgLa, false);

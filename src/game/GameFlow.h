@@ -53,6 +53,8 @@ class GameFlow : public QObject {
   void Restart();
   // The hint field from the setting `color`.
   void ShowHintCaption();
+  // The same for the game on screen, which may not show the hint at all.
+  void ShowHintCaptionOfGame() { ShowHintCaptionOf(state_.mode()); }
   // Restart once the Options dialog has closed.
   void StartDeferredRestart();
 

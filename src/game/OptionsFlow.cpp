@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/Board.h"
+#include "core/ColourHint.h"
 #include "game/GameClock.h"
 #include "game/GameFlow.h"
 #include "game/StartNotice.h"
@@ -10,6 +11,7 @@
 #include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/GameState.h"
+#include "model/Prompter.h"
 #include "model/WindowPort.h"
 #include "settings/SettingsStore.h"
 
@@ -25,9 +27,9 @@ int CheckBoxValue(double stored, bool on) { return !on ? 0 : stored == 1 ? 1 : 2
 
 OptionsFlow::OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
                          SettingsStore& settings, GameClock& clock, TopBarSlide& topBar, GameFlow& flow,
-                         WindowPort& window)
+                         WindowPort& window, ColourHint& hint, Prompter& prompter)
     : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
-      clock_(clock), topBar_(topBar), flow_(flow), window_(window) {}
+      clock_(clock), topBar_(topBar), flow_(flow), window_(window), hint_(hint), prompter_(prompter) {}
 
 bool OptionsFlow::ValidGivens(const QString& text) {
   bool whole = false;
@@ -72,24 +74,45 @@ OptionValues OptionsFlow::Load() {
 }
 
 void OptionsFlow::Accept(const OptionValues& values) {
-  const bool puzzleChanged = values.colourHint != loaded_.colourHint ||
-                             values.difficultyIndex != loaded_.difficultyIndex ||
+  const bool hintChanged = values.colourHint != loaded_.colourHint;
+  const bool puzzleChanged = hintChanged || values.difficultyIndex != loaded_.difficultyIndex ||
                              values.givens.trimmed().toInt() != loaded_.givens.trimmed().toInt();
   // A typed puzzle of solve mode is never replaced by a restart.
-  const bool restart = puzzleChanged && GameRunning() && !board_.inSolveMode();
+  const bool restartWanted = puzzleChanged && GameRunning() && !board_.inSolveMode();
+  const bool restart = restartWanted && RestartAgreed();
   if (restart) flow_.StartDeferredRestart();
+  // A game that goes on keeps its difficulty on the top bar; the new one
+  // shapes the next game.
+  Save(values, restart || !restartWanted);
+  if (restartWanted && !restart && hintChanged) ShowNewColourHint();
+  if (GameRunning()) Resume(restart);
+}
 
+// Digits the player wrote are not thrown away without a question.
+bool OptionsFlow::RestartAgreed() {
+  if (!board_.hasPlayerEntries()) return true;
+  const Prompt question{texts::kOptionsRestartQuestion, Prompt::Icon::Question, Prompt::Buttons::YesNo};
+  return prompter_.Ask(question) == Answer::Yes;
+}
+
+void OptionsFlow::Save(const OptionValues& values, bool showDifficulty) {
   settings_.Write(SettingKey::ColourHint, values.colourHint);
   settings_.Write(SettingKey::BossKey, values.bossKey);
   settings_.Write(SettingKey::Difficulty, values.difficultyIndex + 1);
-  state_.setDifficulty(values.difficultyIndex + 1);
+  if (showDifficulty) state_.setDifficulty(values.difficultyIndex + 1);
   settings_.Write(SettingKey::Givens, values.givens);
   settings_.Write(SettingKey::TrayTip, values.trayTip);
   const QString path = values.background.trimmed();
   const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
   settings_.Write(SettingKey::Background, exists ? values.background : setting_values::kDefaultBackground);
+}
 
-  if (GameRunning()) Resume(!restart);
+// Every empty cell is graded afresh: cells graded while the hint was off
+// kept their checkerboard colours.
+void OptionsFlow::ShowNewColourHint() {
+  board_.resetCandidateCache();
+  hint_.RefreshHints();
+  flow_.ShowHintCaptionOfGame();
 }
 
 void OptionsFlow::Cancel() {
@@ -98,18 +121,20 @@ void OptionsFlow::Cancel() {
     topBar_.StopSlideOut();
     if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
   }
-  if (GameRunning()) Resume(true);
+  if (GameRunning()) Resume(false);
 }
 
-void OptionsFlow::Resume(bool showGrids) {
+void OptionsFlow::Resume(bool restartPending) {
   topBar_.StartSlideIn();
   topBar_.StopSlideOut();
   notice_.Hide();
-  if (showGrids)
+  if (!restartPending)
     for (int grid = 0; grid < kGridCount; ++grid)
       if (cursors_.isTracking(grid)) controls_.setVisible(ctl::PicMis(grid), true);
-  // A clock that was not running (a won game, the beginner) stays stopped.
-  if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1 && !board_.inSolveMode()) clock_.Start();
+  // A clock that was not running (a won game, the beginner) stays stopped; a
+  // game that goes on keeps its own time limit, whatever difficulty was saved.
+  const bool timed = !restartPending || settings_.ReadNumber(SettingKey::Difficulty) > 1;
+  if (clockWasRunning_ && timed && !board_.inSolveMode()) clock_.Start();
 }
 
 }  // namespace varelo

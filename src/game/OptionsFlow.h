@@ -2,19 +2,22 @@
 // What the Options dialog does to the game around it: opening it pauses a
 // game on screen (grids hidden, clock stopped, top bar slid out, "Pause" in
 // the middle of the window); OK saves the settings and resumes the game, or
-// restarts it when a setting that shapes the puzzle changed; Cancel resumes.
+// restarts it when a setting that shapes the puzzle changed (asking first
+// when the player has written digits); Cancel resumes.
 
 #include <QString>
 
 namespace varelo {
 
 class Board;
+class ColourHint;
 class Controls;
 class GameState;
 class StartNotice;
 class Cursors;
 class GameClock;
 class GameFlow;
+class Prompter;
 class SettingsStore;
 class TopBarSlide;
 class WindowPort;
@@ -32,7 +35,8 @@ struct OptionValues {
 class OptionsFlow {
  public:
   OptionsFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
-              SettingsStore& settings, GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window);
+              SettingsStore& settings, GameClock& clock, TopBarSlide& topBar, GameFlow& flow, WindowPort& window,
+              ColourHint& hint, Prompter& prompter);
 
   // Pauses a game on screen; the dialog opens after this.
   void Open();
@@ -43,6 +47,8 @@ class OptionsFlow {
 
   // OK: saves `values`; restarts the game when the colour hint, the
   // difficulty or the number of givens differs from what Load() returned.
+  // A game with digits of the player's restarts only when the player agrees;
+  // otherwise it goes on, the changed colour hint shown at once.
   void Accept(const OptionValues& values);
   // Cancel: nothing is saved; the game goes on.
   void Cancel();
@@ -53,7 +59,10 @@ class OptionsFlow {
  private:
   bool GameOnScreen() const;
   bool GameRunning() const;
-  void Resume(bool showGrids);
+  bool RestartAgreed();
+  void Save(const OptionValues& values, bool showDifficulty);
+  void ShowNewColourHint();
+  void Resume(bool restartPending);
 
   Board& board_;
   Controls& controls_;
@@ -65,6 +74,8 @@ class OptionsFlow {
   TopBarSlide& topBar_;
   GameFlow& flow_;
   WindowPort& window_;
+  ColourHint& hint_;
+  Prompter& prompter_;
   OptionValues loaded_;
   bool clockWasRunning_ = false;
 };

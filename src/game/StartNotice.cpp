@@ -1,5 +1,7 @@
 #include "game/StartNotice.h"
 
+#include <algorithm>
+
 #include "model/Controls.h"
 #include "model/Texts.h"
 
@@ -23,16 +25,25 @@ void StartNotice::ShowPause(int clientWidth, int clientHeight) {
   FollowResize(clientWidth, clientHeight);
 }
 
+void StartNotice::KeepPauseAbove(int top, int noticeHeight) {
+  lowestTop_ = top - kGapAboveDialog - noticeHeight;
+  FollowResize(clientWidth_, clientHeight_);
+}
+
 void StartNotice::Hide() {
   kind_ = Kind::None;
+  lowestTop_ = kNoLimit;
   controls_.setVisible(kEntry, false);
   controls_.setColour(kEntry, colours::kEntry);
 }
 
 void StartNotice::FollowResize(int clientWidth, int clientHeight) {
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
   if (kind_ != Kind::Pause) return;
   controls_.setLeft(kEntry, clientWidth / 2 - controls_.width(kEntry) / 2);
-  controls_.setTop(kEntry, static_cast<int>(clientHeight * 0.35));
+  const int third = static_cast<int>(clientHeight * 0.35);
+  controls_.setTop(kEntry, std::max(0, std::min(third, lowestTop_)));
 }
 
 }  // namespace varelo

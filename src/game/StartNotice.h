@@ -16,8 +16,13 @@ class StartNotice {
 
   // In the entry's own place.
   void ShowLoading();
-  // Centred across the client area (twips), a third of the way down.
+  // Centred across the client area (twips), a third of the way down, or
+  // higher where the Options dialog would cover it.
   void ShowPause(int clientWidth, int clientHeight);
+  // The top of the dialog that holds the game, in client twips, and the
+  // notice's height as drawn: the pause notice stays above the dialog until
+  // it is hidden.
+  void KeepPauseAbove(int top, int noticeHeight);
   // The entry goes back to the start screen: hidden, in its normal colour.
   void Hide();
 
@@ -26,10 +31,16 @@ class StartNotice {
   void FollowResize(int clientWidth, int clientHeight);
 
  private:
+  static constexpr int kNoLimit = 1 << 30;
+  static constexpr int kGapAboveDialog = 120;  // 8 pixels
+
   void Show(Kind kind);
 
   Controls& controls_;
   Kind kind_ = Kind::None;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  int lowestTop_ = kNoLimit;
 };
 
 }  // namespace varelo

@@ -69,6 +69,8 @@ void CellEditor::EnterDigit(int digit) {
     return;
   }
   if (*grid == 0) hint_.RefreshHints();
+  // A digit written over one of a standing clash may end it.
+  conflicts_.MarkStandingClashes();
 }
 
 void CellEditor::EraseDigit() {
@@ -80,6 +82,7 @@ void CellEditor::EraseDigit() {
   if (const auto partner = SharedPartner(3, {*grid, cell})) board_.clearEntry(partner->grid, partner->cell);
   state_.setSolvePhase(SolvePhase::Ready);
   if (*grid == 0) hint_.RefreshHints();
+  conflicts_.MarkStandingClashes();
 }
 
 EntryKind CellEditor::writingTool() const { return state_.tool(); }

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include "core/Board.h"
@@ -95,6 +96,37 @@ void ConflictMarker::EraseTick(int grid) {
   }
 
   if (grid == 0) hint_.RefreshHints();
+  MarkStandingClashes();
+}
+
+void ConflictMarker::ClearStandingClashes() {
+  if (anyEraseTimerRunning()) return;
+  for (int grid = 0; grid < kGridCount; ++grid)
+    for (int n = 1; n <= kCellsPerGrid; ++n)
+      if (board_.ink(grid, n) == colours::kRed)
+        board_.setInk(grid, n, NormalInk(board_.kind(grid, n), board_.inSolveMode()));
+}
+
+void ConflictMarker::MarkStandingClashes() {
+  if (!board_.inSolveMode() || anyEraseTimerRunning()) return;
+  // Both records of a corner show the clash one of its grids has.
+  std::set<std::pair<int, int>> clashing;
+  for (int grid : GridsInPlay(board_.comboOrder())) {
+    const GridDigits digits = board_.digitsOf(grid);
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      if (ClashFree(digits, n - 1)) continue;
+      clashing.insert({grid, n});
+      if (const auto partner = board_.partner({grid, n})) clashing.insert({partner->grid, partner->cell});
+    }
+  }
+  for (int grid : GridsInPlay(board_.comboOrder())) {
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      if (clashing.contains({grid, n}))
+        board_.setInk(grid, n, colours::kRed);
+      else if (board_.ink(grid, n) == colours::kRed)
+        board_.setInk(grid, n, NormalInk(board_.kind(grid, n), true));
+    }
+  }
 }
 
 }  // namespace varelo

@@ -37,6 +37,13 @@ class ConflictMarker : public QObject, public ClashHook {
   void ShowConflictCross(int grid, int cell);
   int crossCell(int grid) const { return crossCell_[grid]; }  // 0: hidden
 
+  // In solve mode, digits that break the rule and stay (a loaded puzzle's
+  // clashing givens) are red, and lose the red once the clash is gone. No
+  // timer withdraws them: nobody typed them a moment ago.
+  void MarkStandingClashes();
+  // Their red belongs to the puzzle: it goes when the game is left.
+  void ClearStandingClashes();
+
   // Ends every conflict still shown at once, as its erase tick would: the
   // game it belongs to is being left, and its pending erase must neither
   // hold up the next game nor cut a digit out of it later.

@@ -63,7 +63,17 @@ void KeyboardMap::ToggleFrameCorrection() {
   }
 }
 
+namespace {
+bool IsEditKey(int key) {
+  return key == keys::kBackspace || (key >= keys::kDigit0 && key <= keys::kDigit0 + 9) ||
+         (key >= keys::kKeypad0 && key <= keys::kKeypad0 + 9);
+}
+}  // namespace
+
 void KeyboardMap::EditOrStepLevel(int key, int modifiers) {
+  // A key typed while a frame glides acts on the cell the frame is heading
+  // for: waiting for the frame to arrive would drop it.
+  if (IsEditKey(key) && hooks_.finishGlides) hooks_.finishGlides();
   if (key == keys::kBackspace || key == keys::kDigit0 || key == keys::kKeypad0) return editor_.EraseDigit();
   if (key > keys::kDigit0 && key <= keys::kDigit0 + 9) return editor_.EnterDigit(key - keys::kDigit0);
   if (key > keys::kKeypad0 && key <= keys::kKeypad0 + 9) return editor_.EnterDigit(key - keys::kKeypad0);

@@ -19,10 +19,12 @@ class Prompter;
 class SettingsStore;
 class WindowPort;
 
-// What the keys need from above this layer: the window's pointer test and
-// the game's check after an entry.
+// What the keys need from above this layer: the window's pointer test, its
+// cursor frames brought to rest before a key edits a cell, and the game's
+// check after an entry.
 struct KeyboardHooks {
   std::function<bool()> pointerOverMainGrid;
+  std::function<void()> finishGlides;
   std::function<void()> afterEntryCheck;
 };
 

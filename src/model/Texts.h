@@ -53,5 +53,6 @@ inline const QString kPencil = QStringLiteral("铅笔");
 // Questions and messages.
 inline const QString kQuitQuestion = QStringLiteral("确定要退出吗？");
 inline const QString kErrorCode = QStringLiteral("错误代码：");
+inline const QString kOptionsRestartQuestion = QStringLiteral("更改设置将重新开始当前游戏，是否继续？");
 
 }  // namespace varelo::texts

@@ -105,10 +105,11 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board, const std::
   return {};
 }
 
+// The folder beside the game is named by the words alone; the per-user
+// folder, which the player could not guess, by its path.
 QString PuzzleFiles::PlacementHint() const {
-  const QString hint = QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
-  if (place_ == Place::BesideGame) return hint;
-  return hint + u'\n' + kPathPrefix + QDir::toNativeSeparators(folder_);
+  if (place_ == Place::BesideGame) return QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。");
+  return QStringLiteral("在此文件夹下放置文件，可以在此处打开：") + QDir::toNativeSeparators(folder_);
 }
 
 }  // namespace varelo

@@ -29,7 +29,7 @@ QFont InfinityFont() {
 }  // namespace
 
 ClockSeparator::ClockSeparator(const QString& name, const QFont& clockFont, QWidget* parent)
-    : CaptionLabel(name, clockFont, Qt::AlignCenter, parent, true), clockFont_(clockFont),
+    : CaptionLabel(name, clockFont, Qt::AlignCenter, parent, Edge::Halo), clockFont_(clockFont),
       infinityFont_(InfinityFont()) {}
 
 // The binder has just given the label its place. A wider "∞" grows it

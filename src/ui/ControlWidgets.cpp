@@ -8,9 +8,8 @@
 
 namespace varelo {
 
-CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent,
-                           bool shadowed)
-    : QLabel(parent), shadowed_(shadowed) {
+CaptionLabel::CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent, Edge edge)
+    : QLabel(parent), edge_(edge) {
   setObjectName(name);
   setFont(font);
   setAlignment(alignment);
@@ -42,14 +41,19 @@ void CaptionLabel::enterEvent(QEnterEvent* event) {
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
-  if (!shadowed_) return QLabel::paintEvent(event);
+  if (edge_ == Edge::None) return QLabel::paintEvent(event);
   QPainter painter(this);
   painter.setFont(font());
   QColor shadow = ToQColor(colours::kCaptionShadow);
-  shadow.setAlpha(colours::kCaptionShadowAlpha);
+  const bool outline = edge_ == Edge::Outline;
+  shadow.setAlpha(outline ? 255 : colours::kCaptionShadowAlpha);
   painter.setPen(shadow);
-  for (const QPoint offset : {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)})
-    painter.drawText(rect().translated(offset), int(alignment()), text());
+  // The halo lies on the diagonals; the outline closes the gaps between them.
+  static constexpr QPoint kDiagonals[] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+  static constexpr QPoint kStraights[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  for (const QPoint offset : kDiagonals) painter.drawText(rect().translated(offset), int(alignment()), text());
+  if (outline)
+    for (const QPoint offset : kStraights) painter.drawText(rect().translated(offset), int(alignment()), text());
   painter.setPen(colour_);
   painter.drawText(rect(), int(alignment()), text());
 }

@@ -21,13 +21,16 @@ class ControlView {
 };
 
 // A transparent text label in the control's colour; reports clicks and the
-// pointer entering it. `shadowed` draws a dark halo so light text stays
-// readable on the bright time bar.
+// pointer entering it. A halo (soft, dark) keeps light text readable on the
+// bright time bar; an outline (thin, black) keeps the start screen's
+// captions readable on any background picture.
 class CaptionLabel : public QLabel, public ControlView {
   Q_OBJECT
 
  public:
-  CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent, bool shadowed = false);
+  enum class Edge { None, Halo, Outline };
+  CaptionLabel(const QString& name, const QFont& font, Qt::Alignment alignment, QWidget* parent,
+               Edge edge = Edge::None);
   void Render(const ControlState& state) override;
 
  signals:
@@ -40,7 +43,7 @@ class CaptionLabel : public QLabel, public ControlView {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool shadowed_;
+  Edge edge_;
   QColor colour_;
 };
 

@@ -12,6 +12,8 @@
 #include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/Twips.h"
+#include "viewmodel/BoardFit.h"
+#include "viewmodel/WindowLayout.h"
 
 namespace varelo {
 
@@ -248,8 +250,9 @@ bool GridView::OnCell(QPoint pixel) const {
   return false;
 }
 
-// Only the main grid can be dragged; its container follows the pointer,
-// which is held inside the window, until the button is released.
+// Only the main grid can be dragged; its container follows the pointer
+// until the button is released, held wholly inside the client area and
+// below the top bar. A double click puts it back at its place.
 void GridView::mousePressEvent(QMouseEvent* event) {
   if (grid_ != 0 || event->button() != Qt::LeftButton || !OnCell(event->position().toPoint())) {
     QWidget::mousePressEvent(event);
@@ -262,18 +265,29 @@ void GridView::mousePressEvent(QMouseEvent* event) {
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_ || !parentWidget()) return QWidget::mouseMoveEvent(event);
-  const QRect window(parentWidget()->mapToGlobal(QPoint(0, 0)), parentWidget()->size());
-  QPoint pointer = event->globalPosition().toPoint();
-  pointer.setX(std::clamp(pointer.x(), window.left(), window.right()));
-  pointer.setY(std::clamp(pointer.y(), window.top(), window.bottom()));
-  const QPoint moved = pointer - dragPointerStart_;
-  controls_.setLeft(objectName(), dragGridStart_.x() + varelo::ToTwips(moved.x()));
-  controls_.setTop(objectName(), dragGridStart_.y() + varelo::ToTwips(moved.y()));
+  const QPoint moved = event->globalPosition().toPoint() - dragPointerStart_;
+  const QPoint wanted = dragGridStart_ + QPoint(varelo::ToTwips(moved.x()), varelo::ToTwips(moved.y()));
+  BoardSpace space;
+  space.clientWidth = varelo::ToTwips(parentWidget()->width());
+  space.clientHeight = varelo::ToTwips(parentWidget()->height());
+  space.topBar = metrics::kTopBarHeight;
+  const QPoint place = KeepDraggedGridInside(wanted, geometry_.boardRect(), scale_, space);
+  controls_.setLeft(objectName(), place.x());
+  controls_.setTop(objectName(), place.y());
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) dragging_ = false;
   QWidget::mouseReleaseEvent(event);
+}
+
+void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (grid_ == 0 && event->button() == Qt::LeftButton) {
+    dragging_ = false;
+    emit placeBackRequested();
+    return;
+  }
+  QWidget::mouseDoubleClickEvent(event);
 }
 
 }  // namespace varelo

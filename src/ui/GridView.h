@@ -2,7 +2,8 @@
 // One grid view: the container PicMis (grid 0) or PicMis1..PicMis4, drawing
 // exactly what the board holds for its grid: cell colours, digits in their
 // ink, box and border lines, the cursor frame from the cursor model and the
-// conflict cross. The main grid can be dragged with the left button.
+// conflict cross. The main grid can be dragged with the left button
+// and is put back by a double click.
 //
 // The geometry is in twips in the container's coordinates; the view draws it
 // at the layout's factor (1 unless the window is too small for the layout),
@@ -57,12 +58,15 @@ class GridView : public QWidget, public ControlView {
  signals:
   // The grid moved or was scaled: the cells now lie elsewhere on the screen.
   void placed();
+  // A double click on the main grid: the layout puts it back at its place.
+  void placeBackRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void Place();

@@ -36,6 +36,7 @@
 #include "ui/MenuBarEsc.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/NotificationTray.h"
+#include "ui/PlaceWatch.h"
 #include "ui/PointerWatch.h"
 #include "ui/WindowFrame.h"
 #include "viewmodel/StartScreen.h"
@@ -131,11 +132,11 @@ MainWindow::MainWindow(SettingsStore& settings, AppPaths paths, Prompter* prompt
     for (int grid = 0; grid < kGridCount; ++grid) {
       if (name != ctl::PicMis(grid)) continue;
       const bool shown = game_.controls().isVisible(name);
-      if (shown && !gridShown_[grid])
-        ScaleGrids(PlaceGrids(game_.controls(), sizesInTwips(), game_.board().comboOrder(), Extents()));
+      if (shown && !gridShown_[grid]) PlaceGridsAfresh();
       gridShown_[grid] = shown;
     }
   });
+  connect(grids_[0], &GridView::placeBackRequested, this, &MainWindow::PlaceGridsAfresh);
   connect(&game_.board(), &Board::comboOrderChanged, this, &MainWindow::Relayout);
   Relayout();
 }
@@ -145,7 +146,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildStartScreen() {
   for (int i = 0; i < ctl::kStartEntryCount; ++i) {
     const QString name = ctl::LblBegin(i);
-    auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true), Qt::AlignCenter, canvas_);
+    auto* label = new CaptionLabel(name, Font("楷体_GB2312", i <= 6 ? 26.25 : 24, true), Qt::AlignCenter, canvas_,
+                                   CaptionLabel::Edge::Outline);
     connect(label, &CaptionLabel::clicked, this, [this, name] { game_.Click(name); });
     connect(label, &CaptionLabel::entered, this, [this, name] { game_.Hover(name); });
     binder_->Bind(label, label, startscreen::kEntryWidth, startscreen::kEntryHeight);
@@ -220,7 +222,7 @@ void MainWindow::BuildTopBar() {
   const int clockWidths[3] = {metrics::kClockDigitsWidth, metrics::kClockColonWidth, metrics::kClockDigitsWidth};
   for (int i = 0; i < 3; ++i) {
     auto* clock = i == 1 ? new ClockSeparator(ctl::LblTime(i), font, strip)
-                         : new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, true);
+                         : new CaptionLabel(ctl::LblTime(i), font, Qt::AlignCenter, strip, CaptionLabel::Edge::Halo);
     binder_->Bind(clock, clock, clockWidths[i], metrics::kTimeBarHeight);
   }
 }
@@ -263,6 +265,7 @@ void MainWindow::ConnectGame() {
     startscreen::UpdateLevelArrows(game_.controls(), settings_, game_.state().resumeLevel());
   };
   links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
+  links.finishGlides = [this] { glide_->FinishGlides(); };
   // The level and file menus mirror the game's lists.
   connect(&game_.levelBank().menu(), &LevelMenu::itemAdded, this,
           [this](int, const QString& caption) { levelMenu().Append({caption}); });
@@ -330,6 +333,10 @@ void MainWindow::Relayout() {
   canvas_->update();
 }
 
+void MainWindow::PlaceGridsAfresh() {
+  ScaleGrids(PlaceGrids(game_.controls(), sizesInTwips(), game_.board().comboOrder(), Extents()));
+}
+
 void MainWindow::setPlayerBackground(const QImage& picture) { canvas_->setPlayerPicture(picture); }
 
 bool MainWindow::hasPlayerBackground() const { return canvas_->hasPlayerPicture(); }
@@ -382,6 +389,11 @@ void MainWindow::openOptions() {
       game_.options(), prompter_, game_.random(), [this](const QImage& picture) { setPlayerBackground(picture); },
       this);
   CentreOnOwnerWhenShown(dialog);
+  // The pause notice stays in sight above the dialog, wherever it opens.
+  WatchPlace(dialog, [this](const QRect& frame) {
+    const int top = ToTwips(canvas_->mapFromGlobal(frame.topLeft()).y());
+    game_.notice().KeepPauseAbove(top, startscreen::kEntryHeight);
+  });
   if (runDialog_)
     runDialog_(dialog);
   else

@@ -72,6 +72,9 @@ class MainWindow : public QMainWindow, public WindowPort, private GridPlacement 
   bool hasPlayerBackground() const;
   // Lays every control out for the current size (the resize handler).
   void Relayout();
+  // The grids of the layout in play at their computed places, which also
+  // takes back a drag of the main grid.
+  void PlaceGridsAfresh();
   WindowSizes sizesInTwips() const;
 
   // WindowPort

@@ -1,5 +1,6 @@
 #include "viewmodel/BoardFit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Layout.h"
@@ -79,6 +80,17 @@ BoardPlacement FitBoard(const BoardSpace& space, int comboOrder, const GridExten
       fails = middle;
   }
   return PlaceAtScale(space, comboOrder, fits);
+}
+
+QPoint KeepDraggedGridInside(QPoint wanted, const TwipRect& drawn, double scale, const BoardSpace& space) {
+  const int left = static_cast<int>(std::floor(drawn.left * scale));
+  const int top = static_cast<int>(std::floor(drawn.top * scale));
+  const int right = static_cast<int>(std::ceil(drawn.right() * scale));
+  const int bottom = static_cast<int>(std::ceil(drawn.bottom() * scale));
+  // Where the space is too small for the grid, its top left corner stays in.
+  auto keep = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+  return {keep(wanted.x(), -left, space.clientWidth - right),
+          keep(wanted.y(), space.topBar - top, space.clientHeight - bottom)};
 }
 
 TwipRect DrawnRect(const BoardPlacement& placement, int grid, const GridExtents& extents) {

@@ -46,6 +46,11 @@ BoardPlacement PlaceAtScale(const BoardSpace& space, int comboOrder, double scal
 // their places; the smallest factor tried when nothing fits.
 BoardPlacement FitBoard(const BoardSpace& space, int comboOrder, const GridExtents& extents);
 
+// The place nearest to `wanted` for a dragged grid's container at which what
+// the grid draws (`drawn`, in its container's twips at factor 1) stays wholly
+// inside the client area and below the top bar.
+QPoint KeepDraggedGridInside(QPoint wanted, const TwipRect& drawn, double scale, const BoardSpace& space);
+
 // What a grid draws in window coordinates, placed as `placement` has it.
 TwipRect DrawnRect(const BoardPlacement& placement, int grid, const GridExtents& extents);
 

@@ -110,6 +110,27 @@ bool CursorGlide::RestsAt(int grid, QPoint p) const {
   return !tracked.steers && tracked.state == state;
 }
 
+void CursorGlide::FinishGlides() {
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    if (!cursors_.isTracking(grid)) continue;
+    const QPoint p = PointerInGrid(grid);
+    CursorState state = Track(grid, cursors_.state(grid), p).state;
+    if (grid == 0 || state.frameShown) state = RestingOn(state, geometries_[grid], Destination(grid, state, p));
+    cursors_.setState(grid, state);
+  }
+}
+
+// The pending one-cell steps, taken; then the pointer's cell, where the
+// pointer is over a square (tracking would steer there next).
+int CursorGlide::Destination(int grid, const CursorState& state, QPoint p) const {
+  int cell = state.currentCell;
+  if (state.vertical == kUp && cell > 9) cell -= 9;
+  if (state.vertical == kDown && cell <= 72) cell += 9;
+  if (state.horizontal == kLeft && (cell - 1) % 9 != 0) cell -= 1;
+  if (state.horizontal == kRight && cell % 9 != 0) cell += 1;
+  return geometries_[grid].HitTest(p.x(), p.y(), cell);
+}
+
 void CursorGlide::ResetFrame(int grid) {
   cursors_.setState(grid, RestingOn(cursors_.state(grid), geometries_[grid], 1));
 }

@@ -64,6 +64,11 @@ class CursorGlide : public QObject {
   // window or a grid's place. Every tracked grid samples it again.
   void Wake();
 
+  // A digit or erase key is about to act: every tracked frame that glides,
+  // or is about to, arrives at once on the cell it is heading for (the
+  // cell under the pointer, or the arrow's target), so the key lands there.
+  void FinishGlides();
+
   // Timer handlers and their parts, public so tests can step them.
   void VerticalTick(int grid);    // Timer1, Timer11..Timer14
   void HorizontalTick(int grid);  // Timer2, Timer21..Timer24
@@ -84,6 +89,8 @@ class CursorGlide : public QObject {
   Tracked Track(int grid, CursorState state, QPoint p) const;
   void TrackAt(int grid, QPoint p);
   bool RestsAt(int grid, QPoint p) const;
+  // The cell a glide from `state` ends on with the pointer at p.
+  int Destination(int grid, const CursorState& state, QPoint p) const;
   void StartTimers(int grid);
   void SleepIfResting(int grid);
   void Step(int grid, bool vertical);

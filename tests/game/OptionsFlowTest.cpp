@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "game/Completion.h"
@@ -18,8 +20,9 @@ namespace {
 class OptionsFlowTest : public ::testing::Test {
  protected:
   OptionsFlowTest()
-      : topBar(h.controls()), options(h.board(), h.controls(), h.game.state(), h.game.notice(), h.game.cursors(),
-                                      h.store(), h.game.clock(), topBar, h.game.flow(), h.window) {
+      : topBar(h.controls()),
+        options(h.board(), h.controls(), h.game.state(), h.game.notice(), h.game.cursors(), h.store(), h.game.clock(),
+                topBar, h.game.flow(), h.window, h.game.hint(), h.prompter) {
     h.game.links().slideTopBarIn = [this] { topBar.StartSlideIn(); };
   }
 
@@ -94,6 +97,59 @@ TEST_F(OptionsFlowTest, ADifficultyChangeRestartsOnceTheDialogHasClosed) {
   h.game.flow().Restart();  // what Timer10's tick does
   EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
   EXPECT_EQ(Clock(), "05|:|00");
+}
+
+// A change that restarts the game asks first when the player has written
+// digits; No keeps the game as it was and saves the settings all the same.
+TEST_F(OptionsFlowTest, ARestartThatWouldThrowAwayDigitsAsksFirst) {
+  struct Case {
+    const char* what;
+    void (*change)(OptionValues&);
+    bool typed;
+    std::optional<Answer> answer;  // none: no question is expected
+    bool restarts;
+  };
+  const Case cases[] = {
+      {"difficulty, no digit typed", [](OptionValues& v) { v.difficultyIndex = 3; }, false, {}, true},
+      {"difficulty, Yes", [](OptionValues& v) { v.difficultyIndex = 3; }, true, Answer::Yes, true},
+      {"difficulty, No", [](OptionValues& v) { v.difficultyIndex = 3; }, true, Answer::No, false},
+      {"givens, No", [](OptionValues& v) { v.givens = QStringLiteral("50"); }, true, Answer::No, false},
+      {"colour hint, No", [](OptionValues& v) { v.colourHint = 0; }, true, Answer::No, false},
+      {"tip only", [](OptionValues& v) { v.trayTip = QStringLiteral("老板键"); }, true, {}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    h.store().Write(SettingKey::Difficulty, 2);
+    h.store().Write(SettingKey::ColourHint, 2);
+    h.game.Click(QStringLiteral("sjms"));
+    int empty = 1;
+    while (h.board().digit(0, empty) != 0) ++empty;
+    if (c.typed) h.TypeDigit(0, empty, testing::RelabelledGrid(0, 0)[empty - 1]);
+    const GridDigits before = h.board().digitsOf(0);
+    h.prompter.prompts.clear();
+    if (c.answer) h.prompter.Answer(*c.answer);
+
+    options.Open();
+    OptionValues values = options.Load();
+    c.change(values);
+    options.Accept(values);
+
+    EXPECT_EQ(h.prompter.texts(), c.answer ? QStringList{texts::kOptionsRestartQuestion} : QStringList{});
+    EXPECT_EQ(RestartTimer()->isActive(), c.restarts);
+    EXPECT_EQ(h.store().Read(SettingKey::Difficulty), QString::number(values.difficultyIndex + 1)) << "saved";
+    if (c.restarts) {
+      RestartTimer()->stop();
+      continue;
+    }
+    EXPECT_EQ(h.board().digitsOf(0), before) << "the game goes on";
+    EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+    EXPECT_TRUE(h.game.clock().isRunning()) << "a timed game counts on";
+    EXPECT_EQ(h.Top(3), QStringLiteral("简单")) << "the game keeps its difficulty";
+    EXPECT_EQ(h.Top(2), values.colourHint ? texts::kHintOn : texts::kHintOff);
+    int other = empty + 1;
+    while (h.board().digit(0, other) != 0) ++other;
+    if (values.colourHint == 0) EXPECT_EQ(h.board().background(0, other), colours::Checkerboard(other));
+  }
 }
 
 TEST_F(OptionsFlowTest, LoadRepairsAnInvalidGivensSetting) {

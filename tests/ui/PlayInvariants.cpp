@@ -38,17 +38,22 @@ int LimitSeconds(const QString& difficulty, const QString& order) {
   return -1;
 }
 
+// Whether p's digit repeats in its row, column or box.
+bool ClashesAt(const GridDigits& g, int p) {
+  if (g[p] == 0) return false;
+  const int row = p / 9, column = p % 9, boxRow = row / 3 * 3, boxColumn = column / 3 * 3;
+  for (int q = 0; q < 81; ++q) {
+    if (q == p || g[q] != g[p]) continue;
+    const bool sameBox = q / 9 / 3 * 3 == boxRow && q % 9 / 3 * 3 == boxColumn;
+    if (q / 9 == row || q % 9 == column || sameBox) return true;
+  }
+  return false;
+}
+
 // The first position whose digit repeats in its row, column or box, or -1.
 int FirstClash(const GridDigits& g) {
-  for (int p = 0; p < 81; ++p) {
-    if (g[p] == 0) continue;
-    const int row = p / 9, column = p % 9, boxRow = row / 3 * 3, boxColumn = column / 3 * 3;
-    for (int q = 0; q < 81; ++q) {
-      if (q == p || g[q] != g[p]) continue;
-      const bool sameBox = q / 9 / 3 * 3 == boxRow && q % 9 / 3 * 3 == boxColumn;
-      if (q / 9 == row || q % 9 == column || sameBox) return p;
-    }
-  }
+  for (int p = 0; p < 81; ++p)
+    if (ClashesAt(g, p)) return p;
   return -1;
 }
 
@@ -163,18 +168,30 @@ QStringList PlayInvariants::Clashes() const {
 
 // Red ink and the cross belong to a conflict whose erase timer still runs;
 // a corner's two records turn red together, by the timer of either grid.
+// In solve mode a clash nobody erases (a loaded file's givens) is red as
+// long as it stands, in both records of a corner.
 QStringList PlayInvariants::ConflictMarks() const {
   QStringList problems;
   const Board& board = window_.game().board();
+  auto standing = [&](int grid, int n) {
+    if (!board.inSolveMode() || AnyEraseTimerRunning()) return false;
+    const auto partner = board.partner({grid, n});
+    return ClashesAt(board.digitsOf(grid), n - 1) ||
+           (partner && ClashesAt(board.digitsOf(partner->grid), partner->cell - 1));
+  };
   auto marked = [&](int grid, int n) {
-    if (EraseTimerRunning(grid)) return true;
+    if (EraseTimerRunning(grid) || standing(grid, n)) return true;
     const auto partner = board.partner({grid, n});
     return partner && EraseTimerRunning(partner->grid);
   };
   for (int grid = 0; grid < kGridCount; ++grid) {
-    for (int n = 1; n <= kCellsPerGrid; ++n)
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      const bool inPlay = std::ranges::count(GridsInPlay(board.comboOrder()), grid) > 0;
       if (board.ink(grid, n) == colours::kRed && !marked(grid, n))
         problems << Where(grid, n) + QStringLiteral(" stays red");
+      else if (inPlay && board.ink(grid, n) != colours::kRed && standing(grid, n))
+        problems << Where(grid, n) + QStringLiteral(" clashes but is not red");
+    }
     if (EraseTimerRunning(grid)) continue;
     // A corner's copy shows the cross of the entry in the other grid.
     const int cross = window_.gridView(grid)->crossCell();
@@ -225,10 +242,17 @@ QStringList PlayInvariants::AfterEraseTick(int grid, const std::vector<int>& cel
       problems << Where(partner->grid, partner->cell) +
                       QStringLiteral(" keeps the corner's clashing %1").arg(board.digit(partner->grid, partner->cell));
   }
+  // Only a clash that stands in solve mode keeps its red, as ConflictMarks checks.
   for (int n = 1; n <= kCellsPerGrid; ++n)
-    if (board.ink(grid, n) == colours::kRed) problems << Where(grid, n) + QStringLiteral(" red after the tick");
+    if (board.ink(grid, n) == colours::kRed && !board.inSolveMode())
+      problems << Where(grid, n) + QStringLiteral(" red after the tick");
   if (window_.gridView(grid)->crossCell() != 0) problems << QStringLiteral("grid %1 keeps its cross").arg(grid);
   return problems;
+}
+
+// Asked before the settings are saved: the setting is still the game's.
+void PlayInvariants::RestartDeclined() {
+  if (!keptDifficulty_) keptDifficulty_ = settings_.ReadInt(SettingKey::Difficulty);
 }
 
 QStringList PlayInvariants::TopBar() const {
@@ -270,7 +294,7 @@ QStringList PlayInvariants::TopBar() const {
     problems << QStringLiteral("mode reads \"%1\"").arg(mode);
   }
 
-  const int nd = settings_.ReadInt(SettingKey::Difficulty);
+  const int nd = keptDifficulty_.value_or(settings_.ReadInt(SettingKey::Difficulty));
   if (nd >= 1 && nd <= 4) expect(QStringLiteral("difficulty"), difficulty, texts::kDifficulties[nd - 1]);
   return problems << ClockCaptions(difficulty, clockOrder);
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/Board.h"
@@ -35,6 +36,12 @@ class PlayInvariants {
   // marked "*", a pencil digit "'"; for a failure report.
   QString Dump() const;
 
+  // The player kept the game when Options would have restarted it: until
+  // the next game begins, the top bar shows the game's difficulty, not the
+  // one just saved.
+  void RestartDeclined();
+  void GameBegan() { keptDifficulty_.reset(); }
+
   // Right after grid `grid`'s erase tick, which was to withdraw `pending`.
   QStringList AfterEraseTick(int grid, const std::vector<int>& pending) const;
 
@@ -58,6 +65,7 @@ class PlayInvariants {
   MainWindow& window_;
   const SettingsStore& settings_;
   std::array<CellState, kGridCount * kCellsPerGrid> before_{};
+  std::optional<int> keptDifficulty_;
 };
 
 }  // namespace testing

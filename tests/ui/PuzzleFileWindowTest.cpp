@@ -204,9 +204,43 @@ TEST_F(PuzzleFileWindowTest, TheNoneItemNamesThePerUserFolderWhenTheGameFolderIs
   OpenFileMenu();
   ASSERT_EQ(FileMenuCaptions(), QStringList{"无"});
   window->fileMenu().item(0)->trigger();
-  EXPECT_EQ(Asked(), QStringList{QStringLiteral("在游戏所在目录的solve文件夹下放置文件，可以在此处打开。\n路径：") +
-                                 QDir::toNativeSeparators(perUser)});
+  EXPECT_EQ(Asked(),
+            QStringList{QStringLiteral("在此文件夹下放置文件，可以在此处打开：") + QDir::toNativeSeparators(perUser)});
   EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Information);
+}
+
+// Two 5s in row 1 and two 7s in grid 2 of an order-2 file: red from the
+// moment the file is loaded, with no erase pending (they are the puzzle's
+// givens), and black again once an erase has ended the clash.
+TEST_F(PuzzleFileWindowTest, ClashingGivensOfALoadedFileShowRedAtOnce) {
+  struct Case {
+    Qt::Key mode;
+    int grid, first, second, digit;
+  };
+  for (const Case c : {Case{Qt::Key_F9, 0, 1, 9, 5}, Case{Qt::Key_F11, 2, 10, 46, 7}}) {
+    SCOPED_TRACE(c.grid);
+    std::vector<GridDigits> grids(c.grid == 0 ? 1 : 2, GridDigits{});
+    grids[c.grid == 0 ? 0 : 1][c.first - 1] = c.digit;
+    grids[c.grid == 0 ? 0 : 1][c.second - 1] = c.digit;
+    grids[0][40] = 3;
+    PlaceFile(QStringLiteral("sk1.txt"), ExpectedFileText(grids));
+    OpenActive();
+    Key(c.mode);
+    LoadFile(1);
+    EXPECT_EQ(board().ink(c.grid, c.first), colours::kRed);
+    EXPECT_EQ(board().ink(c.grid, c.second), colours::kRed);
+    const int firstGrid = c.grid == 0 ? 0 : 1;
+    EXPECT_EQ(board().digit(firstGrid, 41), 3);
+    EXPECT_EQ(board().ink(firstGrid, 41), colours::kBlack) << "a digit that clashes with nothing stays black";
+    EXPECT_FALSE(game().conflicts().anyEraseTimerRunning());
+    EXPECT_EQ(board().digit(c.grid, c.first), c.digit) << "givens are never erased";
+    if (c.grid == 0) {
+      Screenshot(*window, QStringLiteral("solve-file-clashing-givens"));
+      TypeAt(c.second, 0);
+      EXPECT_EQ(board().ink(c.grid, c.first), colours::kBlack) << "the clash is gone";
+    }
+    window.reset();
+  }
 }
 
 }  // namespace

@@ -62,6 +62,9 @@ void RandomPlayer::Start(std::uint64_t seed) {
   };
   OpenActive(asker_.get());
   invariants_ = std::make_unique<PlayInvariants>(*window, settings.store());
+  asker_->answered = [this](const Prompt& prompt, Answer answer) {
+    if (prompt.text == texts::kOptionsRestartQuestion && answer == Answer::No) invariants_->RestartDeclined();
+  };
   window->setDialogRunner([this](QDialog& dialog) { DriveOptions(dialog); });
 
   // Everything the game draws at random follows the seed.
@@ -81,6 +84,7 @@ void RandomPlayer::Start(std::uint64_t seed) {
   links.slideTopBarIn = [this, slide = links.slideTopBarIn] {
     ++newPuzzles_;
     fixedMayChange_ = true;
+    invariants_->GameBegan();
     tickProblems_ << timeBar_->NewGame();
     if (slide) slide();
   };

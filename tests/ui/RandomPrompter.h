@@ -28,7 +28,20 @@ class RandomPrompter : public Prompter {
     --depth_;
     if (prompt.text == texts::kQuitQuestion)
       return prompt.buttons == Prompt::Buttons::YesNo ? Answer::No : Answer::Cancel;
-    switch (prompt.buttons) {
+    const Answer answer = Choose(prompt.buttons);
+    if (answered) answered(prompt, answer);
+    return answer;
+  }
+
+  QStringList asked;
+  // Told every answer drawn from the stream.
+  std::function<void(const Prompt&, Answer)> answered;
+  // Runs while a prompt is open, with the number of prompts open.
+  std::function<void(int depth)> whileOpen;
+
+ private:
+  Answer Choose(Prompt::Buttons buttons) {
+    switch (buttons) {
       case Prompt::Buttons::Ok: return Answer::Ok;
       case Prompt::Buttons::OkCancel: return draw_(2) == 0 ? Answer::Ok : Answer::Cancel;
       case Prompt::Buttons::YesNo: return draw_(2) == 0 ? Answer::Yes : Answer::No;
@@ -36,11 +49,6 @@ class RandomPrompter : public Prompter {
     return Answer::Ok;
   }
 
-  QStringList asked;
-  // Runs while a prompt is open, with the number of prompts open.
-  std::function<void(int depth)> whileOpen;
-
- private:
   Draw draw_;
   int depth_ = 0;
 };
