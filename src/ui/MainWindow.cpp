@@ -390,8 +390,11 @@ void MainWindow::openOptions() {
       this);
   CentreOnOwnerWhenShown(dialog);
   // The pause notice stays in sight above the dialog, wherever it opens.
-  WatchPlace(dialog, [this](const QRect& frame) {
-    const int top = ToTwips(canvas_->mapFromGlobal(frame.topLeft()).y());
+  // Until the window manager has framed the dialog, its title bar is taken
+  // to be as high as this window's.
+  WatchPlace(dialog, [this, &dialog](const QRect& frame) {
+    const int titleBar = frame == dialog.geometry() ? geometry().top() - frameGeometry().top() : 0;
+    const int top = ToTwips(canvas_->mapFromGlobal(frame.topLeft()).y() - titleBar);
     game_.notice().KeepPauseAbove(top, startscreen::kEntryHeight);
   });
   if (runDialog_)
