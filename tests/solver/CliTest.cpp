@@ -203,9 +203,7 @@ TEST(CliHostile, CountTakesEveryCapUpToTheLargestNumber) {
   } rows[] = {
       {{"count", "--max", largest, kOne}, "1\n", 0},
       {{"count", "--max=" + largest, kTwenty}, "20\n", 0},
-      {{"count", "--max", "9223372036854775806", kTwenty}, "20\n", 0},
       {{"count", "--max", largest, "--order", "2", kOne, kNone}, "0\n", 1},
-      {{"solve", "--all", "--max", largest, kOne}, "", 0},
       {{"count", "--max", "9223372036854775808", kOne}, "", 2},
       {{"count", "--max", "99999999999999999999999", kOne}, "", 2},
   };
@@ -213,9 +211,7 @@ TEST(CliHostile, CountTakesEveryCapUpToTheLargestNumber) {
     const CliRun run = Cli(row.arguments);
     const std::string where = row.arguments.join(u' ').toStdString();
     EXPECT_EQ(run.status, row.status) << where;
-    if (row.arguments[0] == "count") {
-      EXPECT_EQ(run.out, row.out) << where;
-    }
+    EXPECT_EQ(run.out, row.out) << where;
     if (row.status == 2) {
       EXPECT_TRUE(run.err.contains(row.arguments[2])) << where << ": " << run.err.toStdString();
     }
