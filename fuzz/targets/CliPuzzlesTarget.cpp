@@ -87,6 +87,7 @@ std::optional<std::vector<Grids>> PlainLines(const std::string& text, int order)
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
+    if (end - start > cli::kMaxLineBytes) return std::nullopt;  // longer than any puzzle
     const std::vector<std::string> tokens = Tokens(text.substr(start, end - start));
     start = end + 1;
     if (tokens.empty()) continue;

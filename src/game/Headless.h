@@ -1,5 +1,5 @@
 #pragma once
-// The game without a window, for the command-line tool and the benchmarks:
+// The game without a window, for the benchmarks:
 // nothing to show and nobody to ask (questions take their default answer).
 
 #include "model/Prompter.h"

@@ -46,7 +46,7 @@ int PuzzleSetup::GivensFromSetting(const QString& text) {
 }
 
 int PuzzleSetup::GivensCount(std::optional<int> level) const {
-  if (level) return 40 - (*level - 1) / 3;  // levels 1..50; stored puzzles place their own
+  if (level) return MissionGivens(*level);  // levels 1..50; stored puzzles place their own
   return GivensFromSetting(settings_.Read(SettingKey::Givens));
 }
 
@@ -143,13 +143,23 @@ void PuzzleSetup::RevealDrawnCells(std::optional<int> level, int givens, const F
     for (int cell : MissionCells(random_.NextSingle(), givens, {})) Reveal(0, cell, solution_[cell - 1]);
     return;
   }
-  while (givens >= 1) {
-    random_.ReseedFromClock();
-    const int cell = static_cast<int>(random_.Next() * 81) + 1;
-    if (board_.digit(0, cell) != 0 || (testFile && !testFile->fromSource[cell - 1])) continue;
-    Reveal(0, cell, solution_[cell - 1]);
-    --givens;
+  std::array<bool, 81> allowed;
+  allowed.fill(true);
+  if (testFile) allowed = testFile->fromSource;
+  for (int cell : RandomCells(random_, givens, allowed)) Reveal(0, cell, solution_[cell - 1]);
+}
+
+std::vector<int> PuzzleSetup::RandomCells(RandomSource& random, int givens, const std::array<bool, 81>& allowed) {
+  std::array<bool, 81> taken{};
+  std::vector<int> cells;
+  while (static_cast<int>(cells.size()) < givens) {
+    random.ReseedFromClock();
+    const int cell = static_cast<int>(random.Next() * 81) + 1;
+    if (taken[cell - 1] || !allowed[cell - 1]) continue;
+    taken[cell - 1] = true;
+    cells.push_back(cell);
   }
+  return cells;
 }
 
 void PuzzleSetup::SetUpCombination(int givens) {
@@ -172,13 +182,20 @@ void PuzzleSetup::SetUpCombination(int givens) {
 
 void PuzzleSetup::RevealCombinationGrid(int grid, const GridDigits& solution, int givens) {
   ClearGrid(grid);
-  while (givens > 0) {
-    const int cell = static_cast<int>(random_.Next() * 81) + 1;
-    if (board_.digit(grid, cell) != 0 || NeverRevealed(grid, cell)) continue;
-    Reveal(grid, cell, solution[cell - 1]);
-    --givens;
-  }
+  for (int cell : CombinationCells(random_, grid, givens)) Reveal(grid, cell, solution[cell - 1]);
   board_.setGridEditable(grid, true);
+}
+
+std::vector<int> PuzzleSetup::CombinationCells(RandomSource& random, int grid, int givens) {
+  std::array<bool, 81> taken{};
+  std::vector<int> cells;
+  while (static_cast<int>(cells.size()) < givens) {
+    const int cell = static_cast<int>(random.Next() * 81) + 1;
+    if (taken[cell - 1] || NeverRevealed(grid, cell)) continue;
+    taken[cell - 1] = true;
+    cells.push_back(cell);
+  }
+  return cells;
 }
 
 void PuzzleSetup::OpenGame() {

@@ -80,6 +80,13 @@ class PuzzleSetup {
   // reaches |x| = 1 it takes the next free cell, so the count is always
   // reached and the choice stays reproducible.
   static std::vector<int> MissionCells(float x, int givens, const std::array<bool, 81>& filled);
+  // The number of givens of mission level 1..50.
+  static int MissionGivens(int level) { return 40 - (level - 1) / 3; }
+  // The cells a random game reveals, in order: each drawn after re-seeding
+  // from the clock, skipping cells taken or not `allowed`.
+  static std::vector<int> RandomCells(RandomSource& random, int givens, const std::array<bool, 81>& allowed);
+  // The cells combination grid `grid` reveals, in order; never a shared corner.
+  static std::vector<int> CombinationCells(RandomSource& random, int grid, int givens);
 
  private:
   int GivensCount(std::optional<int> level) const;

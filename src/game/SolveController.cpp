@@ -149,7 +149,6 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   // The run is over: no watchdog question may come up behind the message.
   watchdog_->stop();
   StopBusyBar();
-  prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution : NoNextSolution(state_.SolutionCount));
   HideHint();
   gameState_.setSolvePhase(SolvePhase::Ready);
   controls_.setEnabled(ctl::Command(2), true);
@@ -158,6 +157,8 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
+  // Last: the window behind the message shows the run as ended.
+  prompter_.Inform(outcome == RunOutcome::NoSolution ? kNoSolution : NoNextSolution(state_.SolutionCount));
 }
 
 void SolveController::ResetPuzzle() {

@@ -1,8 +1,11 @@
 // varelo-cli's level bank and generator commands, run as a user runs them.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,53 @@ TEST(CliBank, MissionGivensAreTheSameInEveryProcess) {
   }
   // Stored levels come out exactly as stored.
   EXPECT_EQ(Cli({"generate", "--level", "51"}).out, Cli({"level", "51"}).out);
+}
+
+// The bank and generator commands take their inputs from the command line
+// alone: they never look for the game's test.txt, solve folder or settings,
+// and create or change no file, wherever the tool runs and whatever its
+// temporary folder.
+TEST(CliBank, CommandsTouchNoFile) {
+  const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+  if (strace.isEmpty()) GTEST_SKIP() << "strace is not installed";
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+    environment.insert(QString::fromLatin1(name), home.path());
+  // A sanitizer build's leak check cannot run under strace; the later
+  // setting wins.
+  environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                     environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+  const QString trace = home.filePath(QStringLiteral("trace"));
+  const QRegularExpression change(QStringLiteral(
+      R"(^\d+ +(mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|creat|link|linkat|symlink|symlinkat|truncate|chmod|fchmodat|utimensat)\(|O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)"));
+  const QRegularExpression gameFile(QStringLiteral(R"(test\.txt|/solve|\.ini"|/Varelo)"));
+  for (const QStringList& args :
+       {QStringList{"generate"}, QStringList{"generate", "--order", "2"},
+        QStringList{"generate", "--order", "3", "--givens", "20"}, QStringList{"generate", "--level", "5"},
+        QStringList{"generate", "--level", "60"}, QStringList{"level", "3"}, QStringList{"levels"}}) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home.path());
+    process.start(strace, QStringList{"-f", "-qq", "-e", "trace=%file", "-o", trace,
+                                      QCoreApplication::applicationDirPath() + QStringLiteral("/varelo-cli")} +
+                              args);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    QFile log(trace);
+    if (process.exitCode() != 0 && (!log.exists() || log.size() == 0))
+      GTEST_SKIP() << "strace cannot trace here: " << process.readAllStandardError().toStdString();
+    const std::string where = args.join(u' ').toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << where;
+    EXPECT_FALSE(process.readAllStandardOutput().isEmpty()) << where;
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly)) << where;
+    for (const QString& call : QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+      EXPECT_FALSE(change.match(call).hasMatch()) << where << ": " << call.toStdString();
+      EXPECT_FALSE(gameFile.match(call).hasMatch()) << where << ": " << call.toStdString();
+    }
+    log.close();
+    log.remove();
+  }
 }
 
 }  // namespace

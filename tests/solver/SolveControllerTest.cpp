@@ -13,6 +13,7 @@
 #include "input/ConflictMarker.h"
 #include "solver/PuzzleFactory.h"
 #include "solver/SolveTrace.h"
+#include "support/QtPrinters.h"
 
 namespace varelo::testing {
 namespace {
@@ -174,6 +175,39 @@ TEST_F(SolveControllerTest, UnsolvablePuzzleSaysSo) {
   ASSERT_EQ(h.prompter.texts(), QStringList{"此数独无解！"});
   EXPECT_EQ(Buttons(), "求解+ 3+ 4-");
   EXPECT_EQ(SolverDigits(0), 0);
+}
+
+// A run's end is drawn before its message opens: behind "此数独无解！" the
+// window shows the idle buttons and menus, not the run still going.
+TEST_F(SolveControllerTest, TheRunsEndIsShownBehindItsMessage) {
+  GridDigits unique = ParseGrid(Solution(Reference(kTwenty), 0).toStdString());
+  for (int p = 0; p < 9; ++p) unique[p] = 0;  // an open row has one way to be filled
+  const struct {
+    std::string puzzle;
+    int presses;
+    QString message;
+  } rows[] = {
+      {kNone, 1, "此数独无解！"},
+      {FormatGrid(unique), 2, "没有下一种解！\n该数独共有1种解。"},
+  };
+  Enter(0);
+  for (const auto& row : rows) {
+    h.game.Click(ctl::Command(3));  // reset: an empty grid
+    Type(0, row.puzzle.c_str());
+    h.prompter.prompts.clear();
+    QString behind;
+    h.prompter.onAsk = [&](const Prompt&) {
+      behind = Buttons() + " | " + Hint() + (IdleMenus() ? " | idle menus" : " | solving menus") + " | solver digits " +
+               QString::number(SolverDigits(0));
+    };
+    for (int i = 0; i < row.presses; ++i) {
+      PressSolveButton();
+      Settle();
+    }
+    EXPECT_EQ(h.prompter.texts(), QStringList{row.message});
+    EXPECT_EQ(behind.toStdString(), "求解+ 3+ 4- | (hidden) | idle menus | solver digits 0")
+        << row.message.toStdString();
+  }
 }
 
 TEST_F(SolveControllerTest, CancelStopsALongRunAtOnce) {

@@ -14,14 +14,17 @@ const char* const kUsage =
     "line as soon as it is read, so varelo-cli can sit in a pipe.\n"
     "solve prints the first solution in the game's search order (or 'none');\n"
     "solve --all prints every solution and 'count: K' ('K+': stopped by --max);\n"
-    "count prints the number of solutions ('N+': more than --max N).\n"
+    "count prints the number of solutions ('N+': more than --max N; N is at most\n"
+    "9223372036854775807, also without --max). A line of standard input holds at\n"
+    "most 4096 bytes.\n"
     "       varelo-cli level N        prints mission level N of the level bank\n"
     "       varelo-cli levels         prints levels 1 to 1999, one a line\n"
     "       varelo-cli generate [--order 1|2|3] [--givens K] [--level N]\n"
     "generate prints the givens the game would set up: a random game of order 1,\n"
     "or a combination of order 2 or 3 (grids separated by a blank), with K givens\n"
     "(11 to 75, default 35) per grid; or those of mission level N.\n"
-    "Exit status: 0 every puzzle solved, 1 some without solution, 2 bad input.\n";
+    "Exit status: 0 every puzzle solved, 1 some without solution, 2 bad input or\n"
+    "answers that could not be written.\n";
 
 namespace {
 
@@ -104,7 +107,7 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
       if (!OptionValue(words, i, "--max", value, error)) return result;
       args.max = Number(value);
       if (!args.max || *args.max < 1) {
-        error = "--max needs a whole number of at least 1, not '" + value + "'";
+        error = "--max needs a whole number from 1 to 9223372036854775807, not '" + value + "'";
         return result;
       }
     } else if (Matches(word, "--order")) {

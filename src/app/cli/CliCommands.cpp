@@ -70,14 +70,11 @@ bool AnswerSolve(const Puzzle& puzzle, std::ostream& out) {
 }
 
 bool AnswerCount(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
-  // One past the cap tells whether the cap was reached.
-  const std::int64_t limit = args.max ? *args.max + 1 : std::numeric_limits<std::int64_t>::max();
-  const std::int64_t count = CountGameSolutions(puzzle.order, puzzle.grids, limit);
-  if (args.max && count > *args.max)
-    out << *args.max << "+\n";
-  else
-    out << count << '\n';
-  return count > 0;
+  // Without --max the cap is the largest count the answer can show.
+  const std::int64_t cap = args.max.value_or(std::numeric_limits<std::int64_t>::max());
+  const CappedCount count = CountGameSolutionsUpTo(puzzle.order, puzzle.grids, cap);
+  out << count.count << (count.more ? "+\n" : "\n");
+  return count.count > 0;
 }
 
 bool Answer(const Arguments& args, const Puzzle& puzzle, std::ostream& out) {
@@ -100,7 +97,8 @@ int RunSolveAll(const Arguments& args, const Puzzle& puzzle, std::ostream& out) 
     return 1;
   }
   std::int64_t shown = 0;
-  for (bool more = true; more;) {
+  // A failed write ends the run: an empty grid would go on for ever.
+  for (bool more = true; more && out;) {
     out << board.Line() << '\n';
     ++shown;
     more = board.Next();
@@ -122,9 +120,9 @@ int RunCount(const Arguments& args, const std::vector<Puzzle>& puzzles, std::ost
 
 int RunFilter(const Arguments& args, std::istream& in, std::ostream& out, std::string& error) {
   int status = 0;
-  int lineNumber = 0;
+  std::int64_t lineNumber = 0;
   bool any = false;
-  for (;;) {
+  while (out) {  // nobody reads the answers once a write has failed
     Puzzle puzzle;
     if (!NextPuzzleLine(in, args.order, lineNumber, puzzle, error)) break;
     any = true;

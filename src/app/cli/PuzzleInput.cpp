@@ -79,6 +79,20 @@ bool MakePuzzle(const std::vector<std::string>& grids, int order, const std::str
   return true;
 }
 
+// std::getline without its unbounded appetite: stops one byte past
+// kMaxLineBytes, leaving the rest of the line unread. False at the end of
+// the input.
+bool ReadLine(std::istream& in, std::string& line) {
+  line.clear();
+  for (;;) {
+    const int c = in.get();
+    if (c == std::char_traits<char>::eof()) return !line.empty();
+    if (c == '\n') return true;
+    line.push_back(static_cast<char>(c));
+    if (line.size() > kMaxLineBytes) return true;
+  }
+}
+
 }  // namespace
 
 PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order) {
@@ -105,9 +119,14 @@ PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order) {
   return list;
 }
 
-bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle, std::string& error) {
-  for (std::string line; std::getline(in, line);) {
+bool NextPuzzleLine(std::istream& in, int order, std::int64_t& lineNumber, Puzzle& puzzle, std::string& error) {
+  for (std::string line; ReadLine(in, line);) {
     ++lineNumber;
+    if (line.size() > kMaxLineBytes) {
+      error = "line " + std::to_string(lineNumber) + ": longer than " + std::to_string(kMaxLineBytes) +
+              " bytes, which no puzzle is";
+      return false;
+    }
     const std::vector<std::string> grids = SplitBlanks(line);
     if (grids.empty()) continue;
     return MakePuzzle(grids, order, "line " + std::to_string(lineNumber), puzzle, error);
@@ -117,7 +136,7 @@ bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle
 
 PuzzleList PuzzlesFromLines(std::istream& in, int order) {
   PuzzleList list;
-  int lineNumber = 0;
+  std::int64_t lineNumber = 0;
   for (;;) {
     Puzzle puzzle;
     if (!NextPuzzleLine(in, order, lineNumber, puzzle, list.error)) break;

@@ -4,6 +4,8 @@
 // is reported with the puzzle, grid and cell it sits in.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 #include <vector>
@@ -29,9 +31,14 @@ PuzzleList PuzzlesFromWords(const std::vector<std::string>& words, int order);
 // One puzzle per non-blank line.
 PuzzleList PuzzlesFromLines(std::istream& in, int order);
 
+// The longest line read: three grids with room for blanks around them. A
+// longer line is refused as soon as it passes this, so input without line
+// breaks cannot fill the memory.
+inline constexpr std::size_t kMaxLineBytes = 4096;
+
 // Reads lines up to the next puzzle. `lineNumber` counts the lines read so
 // far (start at 0). False at the end of the input, or on a bad line with
 // `error` set.
-bool NextPuzzleLine(std::istream& in, int order, int& lineNumber, Puzzle& puzzle, std::string& error);
+bool NextPuzzleLine(std::istream& in, int order, std::int64_t& lineNumber, Puzzle& puzzle, std::string& error);
 
 }  // namespace varelo::cli
