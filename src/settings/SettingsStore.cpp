@@ -191,6 +191,10 @@ void SettingsStore::Write(SettingKey key, const QString& value) { Write(kSetting
 
 void SettingsStore::Write(SettingKey key, long long value) { Write(key, QString::number(value)); }
 
+void SettingsStore::Refresh() {
+  if (settings_) settings_->sync();
+}
+
 QString SettingsStore::fileName() const { return path_; }
 
 void SettingsStore::OnNotice(std::function<void(const QString&)> tell) {

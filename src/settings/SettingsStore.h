@@ -46,6 +46,10 @@ class SettingsStore {
   void Write(SettingKey key, const QString& value);
   void Write(SettingKey key, long long value);
 
+  // Reads what other programs wrote to the file since (reads otherwise keep
+  // what this process last read or wrote).
+  void Refresh();
+
   // The file behind the store, for messages and tests.
   QString fileName() const;
 
