@@ -105,7 +105,7 @@ void Completion::StartNextSingleGame() {
       settings_.Write(SettingKey::MissionLevel, QStringLiteral("1"));
     } else {
       if (next > settings_.ReadInt(SettingKey::LevelsOpened)) {
-        settings_.Write(SettingKey::LevelsOpened, next);
+        RaiseLevelsOpened(settings_, next);
         levelMenu_.AddItem();
       }
       if (settings_.ReadInt(SettingKey::LevelsOpened) > played) settings_.Write(SettingKey::MissionLevel, played + 1);

@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -141,6 +142,10 @@ void Game::RegisterHandlers() {
 }
 
 void Game::Load() {
+  // A settings file set aside, or settings that cannot be saved: told once.
+  settings_.OnNotice([this, alive = QPointer<Game>(this)](const QString& text) {
+    if (alive) prompter_.Fail(text);
+  });
   random_.ReseedFromClock();
   const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
   controls_.setColour(ctl::kLbltishi, Rgb::FromValue(colour));

@@ -3,6 +3,7 @@
 // missing file and a file that is no readable picture are told apart,
 // because the player is told different things.
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -15,9 +16,15 @@ struct LoadedPicture {
   PictureError error = PictureError::None;
 };
 
+// Only a regular file is read: anything else in its place is Unreadable.
 LoadedPicture LoadPicture(const QString& path);
 
-// The messages of a background that cannot be loaded (title "Varelo", error icon).
+// Every picture of an icon file, read the same way; an empty icon when
+// there is none.
+QIcon LoadIcon(const QString& path);
+
+// The messages of a background that cannot be loaded (title "Varelo", error
+// icon); a very long path is shown shortened.
 QString MissingBackgroundMessage(const QString& path);
 QString UnreadableBackgroundMessage(const QString& path);
 

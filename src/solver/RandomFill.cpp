@@ -5,6 +5,7 @@
 #include "core/RandomSource.h"
 #include "solver/Search.h"
 #include "sources/PlatformFile.h"
+#include "sources/PuzzleFileFormat.h"
 
 namespace varelo {
 
@@ -14,7 +15,8 @@ constexpr int kCorner23Position = 72;
 
 bool IsDigit(int value) { return value >= 1 && value <= 9; }
 
-// The digits of the test file, at most 81, in reading order.
+// The digits of the test file, at most 81, in reading order, from its
+// first kDigitScanLimit bytes.
 RandomFillResult ReadTestFile(const QString& path, SearchState& state) {
   RandomFillResult result;
   PlatformReadFile file(path);
@@ -23,9 +25,11 @@ RandomFillResult ReadTestFile(const QString& path, SearchState& state) {
     return result;
   }
   QByteArray sequence;
-  while (sequence.size() < 81) {
+  // As far as a puzzle file is read: a huge file without digits ends there.
+  for (qint64 scanned = 0; sequence.size() < 81 && scanned < kDigitScanLimit;) {
     const QByteArray chunk = file.read(4096);
     if (chunk.isEmpty()) break;  // the end, or a failed read
+    scanned += chunk.size();
     for (char c : chunk) {
       if (sequence.size() >= 81) break;
       if (c >= '0' && c <= '9') sequence.append(c);

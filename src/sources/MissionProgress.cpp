@@ -18,4 +18,9 @@ int StoredLevelsOpened(const SettingsStore& settings) {
   return LevelOrFirst(settings.ReadInt(SettingKey::LevelsOpened));
 }
 
+void RaiseLevelsOpened(SettingsStore& settings, int opened) {
+  settings.Refresh();
+  if (settings.ReadInt(SettingKey::LevelsOpened) < opened) settings.Write(SettingKey::LevelsOpened, opened);
+}
+
 }  // namespace varelo

@@ -17,4 +17,9 @@ int StoredMissionLevel(const SettingsStore& settings);
 // `acs`: the number of levels opened, which the level menu lists.
 int StoredLevelsOpened(const SettingsStore& settings);
 
+// Opens the levels up to `opened` unless the file holds more already: it is
+// read afresh first, since another copy of the game may have opened more
+// meanwhile, and a count of opened levels never goes back.
+void RaiseLevelsOpened(SettingsStore& settings, int opened);
+
 }  // namespace varelo

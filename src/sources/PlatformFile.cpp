@@ -1,14 +1,18 @@
 #include "sources/PlatformFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "settings/RegularFile.h"
 
 namespace varelo {
 
@@ -37,6 +41,24 @@ int CreateTemporary(const QByteArray& target, QByteArray& name) {
   return -1;
 }
 
+// Gives the finished temporary file the name `target` only if nothing has
+// that name yet (a file, a folder, a link to anything or to nothing), so a
+// second copy of the game saving at the same moment can never replace a
+// file: a hard link fails where the name is taken. Where the file system has
+// no hard links, the name is claimed by creating it exclusively, and the
+// finished file then takes the place of that empty claim.
+int ClaimName(const QByteArray& temporary, const QByteArray& target) {
+  if (::link(temporary.constData(), target.constData()) == 0) return 0;
+  if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) return errno;
+  const int claim = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (claim < 0) return errno;
+  ::close(claim);
+  if (::rename(temporary.constData(), target.constData()) == 0) return 0;
+  const int error = errno;
+  ::unlink(target.constData());
+  return error;
+}
+
 bool IsFolder(const QByteArray& path) {
   struct stat info {};
   return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -50,7 +72,7 @@ PlatformReadFile::~PlatformReadFile() { close(); }
 
 bool PlatformReadFile::open(OpenMode mode) {
   if (mode != QIODevice::ReadOnly || isOpen()) return false;
-  descriptor_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
+  descriptor_ = OpenRegularFile(QFile::decodeName(path_));
   if (descriptor_ < 0) {
     error_ = errno;
     return false;
@@ -93,7 +115,7 @@ int MakeFolders(const QString& folder) {
   }
 }
 
-int WriteWholeFile(const QString& path, const QByteArray& bytes) {
+int WriteNewFile(const QString& path, const QByteArray& bytes) {
   const QByteArray target = QFile::encodeName(path);
   QByteArray temporary;
   const int descriptor = CreateTemporary(target, temporary);
@@ -102,9 +124,23 @@ int WriteWholeFile(const QString& path, const QByteArray& bytes) {
   // A full disk may show only when the data reach it.
   if (error == 0 && ::fsync(descriptor) != 0) error = errno;
   if (::close(descriptor) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
-  if (error != 0) ::unlink(temporary.constData());
+  if (error == 0) error = ClaimName(temporary, target);
+  ::unlink(temporary.constData());
   return error;
+}
+
+void RemoveStaleParts(const QString& folder, const QString& targetPattern) {
+  const QDir dir(folder);
+  const QRegularExpression part(u'^' + targetPattern + QStringLiteral(R"(\.[0-9a-z]+\.part$)"));
+  const qint64 now = QDateTime::currentSecsSinceEpoch();
+  for (const QString& name : dir.entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden | QDir::System)) {
+    if (!part.match(name).hasMatch()) continue;
+    const QByteArray path = QFile::encodeName(dir.filePath(name));
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+    if (now - info.st_mtime < kStalePartAge) continue;
+    ::unlink(path.constData());
+  }
 }
 
 }  // namespace varelo

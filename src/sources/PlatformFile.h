@@ -11,7 +11,9 @@
 namespace varelo {
 
 // A file read from start to end as a sequential device. error() is 0, or
-// the errno of the open or read that failed.
+// the errno of the open or read that failed. Only a regular file opens,
+// without blocking: a folder fails with EISDIR, a FIFO, device or socket
+// with ENOENT.
 class PlatformReadFile : public QIODevice {
  public:
   explicit PlatformReadFile(const QString& path);
@@ -39,9 +41,20 @@ class PlatformReadFile : public QIODevice {
 // mkdir that failed.
 int MakeFolders(const QString& folder);
 
-// Writes `bytes` as the file `path` through a temporary file beside it that
-// takes the name only once it is complete, so a failure leaves no partial
-// file: 0, or the errno of the call that failed.
-int WriteWholeFile(const QString& path, const QByteArray& bytes);
+// Writes `bytes` as the new file `path` through a temporary file beside it
+// ("path.XXXX.part") that takes the name only once it is complete, and only
+// if nothing has the name yet, so a failure leaves no partial file and
+// nothing is ever replaced: 0, EEXIST when the name is taken, or the errno
+// of the call that failed.
+int WriteNewFile(const QString& path, const QByteArray& bytes);
+
+// A temporary file of a write is this many seconds old at most, unless the
+// write was killed.
+inline constexpr qint64 kStalePartAge = 60;
+
+// Removes the temporary files in `folder` that killed writes of files named
+// as `targetPattern` (a regular expression) left: regular files of this
+// user, named like ours, older than kStalePartAge.
+void RemoveStaleParts(const QString& folder, const QString& targetPattern);
 
 }  // namespace varelo

@@ -49,6 +49,12 @@ void WriteDigit(Board& board, int grid, int n, int digit) {
   if (const auto partner = board.partner({grid, n})) board.setDigit(partner->grid, partner->cell, digit);
 }
 
+// A name in use, by anything: a link to nothing counts too.
+bool Taken(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
+
 // Only a plain name inside the folder; anything else could reach other files.
 bool IsPlainFileName(const QString& name) {
   return !name.isEmpty() && QFileInfo(name).fileName() == name && name != u"." && name != u"..";
@@ -73,17 +79,24 @@ QStringList PuzzleFiles::ListFiles() const {
 
 FileOutcome PuzzleFiles::Save(const Board& board) const {
   if (const int error = MakeFolders(folder_)) return Failure(kWriteFailed, error);
-  int number = 1;
-  while (number <= kHighestFileNumber && QFileInfo::exists(PathOf(FileName(number)))) ++number;
-  // No call fails here; "file exists" is what stands in the way.
-  if (number > kHighestFileNumber) return Failure(kWriteFailed, EEXIST);
+  RemoveStaleParts(folder_, QStringLiteral(R"(sk\d+\.txt)"));
 
   std::vector<GridDigits> grids;
   for (int grid : GridsInPlay(board.comboOrder())) grids.push_back(ShownDigits(board, grid));
+  const QByteArray text = FileText(grids);
 
-  const QString path = PathOf(FileName(number));
-  if (const int error = WriteWholeFile(path, FileText(grids))) return Failure(kWriteFailed, error);
-  return {true, kSaved + u'\n' + kPathPrefix + QDir::toNativeSeparators(path)};
+  // The smallest free number; a name another copy of the game takes in the
+  // meantime is passed over, never replaced.
+  for (int number = 1; number <= kHighestFileNumber; ++number) {
+    const QString path = PathOf(FileName(number));
+    if (Taken(path)) continue;
+    const int error = WriteNewFile(path, text);
+    if (error == EEXIST) continue;
+    if (error != 0) return Failure(kWriteFailed, error);
+    return {true, kSaved + u'\n' + kPathPrefix + QDir::toNativeSeparators(path)};
+  }
+  // No call fails here; "file exists" is what stands in the way.
+  return Failure(kWriteFailed, EEXIST);
 }
 
 FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board, const std::function<void()>& reset) const {

@@ -2,9 +2,13 @@
 
 #include <QAbstractButton>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "ui/CentredOnOwner.h"
 #include "ui/TitleBarWidth.h"
@@ -46,8 +50,11 @@ void FitTitle(QMessageBox& box, const QWidget* owner) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
   const QMargins margins = grid->contentsMargins();
-  const int width =
-      TitleBarWidth(box.windowTitle(), owner ? owner->window() : nullptr) - margins.left() - margins.right();
+  int width = TitleBarWidth(box.windowTitle(), owner ? owner->window() : nullptr) - margins.left() - margins.right();
+  // A long title (the tray tip is the player's text) never widens the box
+  // past the screen.
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+    width = std::min(width, screen->availableGeometry().width() * 3 / 4);
   grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());
 }

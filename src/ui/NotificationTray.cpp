@@ -1,12 +1,12 @@
 #include "ui/NotificationTray.h"
 
 #include <QCursor>
-#include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
 #include <QWidget>
 
 #include "core/ControlNames.h"
+#include "look/BackgroundPicture.h"
 #include "look/Pictures.h"
 #include "model/Prompter.h"
 #include "model/Texts.h"
@@ -42,8 +42,8 @@ void NotificationTray::Hide() {
 // The window shows "HIDE.ICO" in the taskbar and the tray until restored;
 // a missing or unreadable file leaves the current icon.
 void NotificationTray::UseHideIcon() {
-  if (!QFileInfo::exists(hideIcon_)) return;
-  const QIcon icon(hideIcon_);
+  // Read at once and only from a regular file: a FIFO there froze the window.
+  const QIcon icon = LoadIcon(hideIcon_);
   if (!icon.availableSizes().isEmpty()) window_.setWindowIcon(icon);
 }
 

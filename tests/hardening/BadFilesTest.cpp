@@ -4,17 +4,28 @@
 // documented reading or a clear message, the game goes on, and no saved
 // puzzle is changed.
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <thread>
+
+#include <utime.h>
 
 #include <gtest/gtest.h>
 
+#include "SpecialFiles.h"
 #include "StartedGame.h"
 #include "game/FileMenu.h"
 #include "model/Texts.h"
+#include "sources/PuzzleFiles.h"
 #include "support/TempSettings.h"
 
 namespace varelo {
@@ -90,11 +101,56 @@ TEST_F(BadTestFile, ALongFileIsCutAfterTheEightyFirstDigit) {
   PlayWith(QByteArray(kSolution).append('\n').repeated(300));
 }
 
-TEST_F(BadTestFile, AFourMegabyteLineBeforeTheDigitsIsReadThrough) { PlayWith(QByteArray(4 << 20, 'x') + kSolution); }
+TEST_F(BadTestFile, AMegabyteLineBeforeTheDigitsIsReadThrough) {
+  PlayWith(QByteArray((1 << 20) - 4096, 'x') + kSolution);
+}
 
 TEST_F(BadTestFile, AnEmptyFileGivesAnEmptyGrid) { PlayWith(QByteArray()); }
 
 TEST_F(BadTestFile, ABinaryFileGivesTheDigitsAmongItsBytes) { PlayWith(RandomBytes(64 << 10, 7)); }
+
+// Only the first megabyte is read, as of a puzzle file: text beyond it, or
+// no end at all, gives no digits.
+TEST_F(BadTestFile, DigitsBeyondTheFirstMegabyteAreNotRead) {
+  const QByteArray bytes = QByteArray((1 << 20) + 4096, 'x') + kSolution;
+  WriteFile(folder.filePath(QStringLiteral("test.txt")), bytes);
+  StartedGame started(settings.store(), folder.path());
+  started.game.Click(QStringLiteral("sjms"));
+  EXPECT_TRUE(started.prompter.prompts.isEmpty());
+  EXPECT_EQ(started.Givens(0), 0);
+}
+
+// A FIFO, a device, or a link to /dev/zero as test.txt: no hang and no
+// endless read, but the error of a file that cannot be read, and a random
+// game in its place.
+TEST_F(BadTestFile, WhatIsNoFileIsAnErrorNotAHang) {
+  const QString path = folder.filePath(QStringLiteral("test.txt"));
+  const struct {
+    const char* label;
+    std::function<bool()> make;
+  } cases[] = {
+      {"FIFO", [&] { return MakeFifo(path); }},
+      {"device node", [&] { return MakeNullDevice(path); }},
+      {"link to /dev/zero", [&] { return MakeLink(QStringLiteral("/dev/zero"), path); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    QFile::remove(path);
+    if (!c.make()) {
+      std::printf("[ NOTE     ] %s: cannot be made by this user, not tried\n", c.label);
+      continue;
+    }
+    StartedGame started(settings.store(), folder.path());
+    {
+      HangWatch watch([&] { ReleaseFifo(path); });
+      started.game.Click(QStringLiteral("sjms"));
+      EXPECT_FALSE(watch.hung());
+    }
+    EXPECT_EQ(started.prompter.prompts.size(), 1);
+    EXPECT_EQ(started.prompter.prompts.value(0).text, texts::kErrorCode + QString::number(ENOENT));
+    EXPECT_EQ(started.Givens(0), 35) << "no random game instead";
+  }
+}
 
 // ---- puzzle files and the solve folder -----------------------------------
 
@@ -187,6 +243,125 @@ TEST_F(BadPuzzleFiles, AnUnreadableFileIsAReadErrorThatTouchesNothing) {
   ASSERT_EQ(s.prompter.prompts.size(), 1);
   EXPECT_TRUE(s.prompter.prompts[0].text.startsWith(QStringLiteral("文件读取失败。\n错误代码：")));
   EXPECT_EQ(Grid(0), typed);
+}
+
+// A FIFO, a device, or a link to /dev/zero in the list: reading one is the
+// error of a file that is not a plain file, at once, and nothing changes.
+TEST_F(BadPuzzleFiles, WhatIsNoFileIsAReadErrorNotAHang) {
+  ASSERT_TRUE(QDir().mkpath(SolveDir()));
+  const struct {
+    const char* label;
+    std::function<bool(const QString&)> make;
+  } cases[] = {
+      {"FIFO", [](const QString& at) { return MakeFifo(at); }},
+      {"device node", [](const QString& at) { return MakeNullDevice(at); }},
+      {"link to /dev/zero", [](const QString& at) { return MakeLink(QStringLiteral("/dev/zero"), at); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    QFile::remove(PuzzleFile(1));
+    if (!c.make(PuzzleFile(1))) {
+      std::printf("[ NOTE     ] %s: cannot be made by this user, not tried\n", c.label);
+      continue;
+    }
+    StartedGame& s = EnterSolveMode("qjyj");
+    const GridDigits typed = Grid(0);
+    {
+      HangWatch watch([this] { ReleaseFifo(PuzzleFile(1)); });
+      s.game.Click(QStringLiteral("mnufil(1)"));
+      EXPECT_FALSE(watch.hung());
+    }
+    EXPECT_EQ(s.prompter.prompts.size(), 1);
+    EXPECT_EQ(s.prompter.prompts.value(0).text, QStringLiteral("文件读取失败。\n错误代码：") + QString::number(ENOENT));
+    EXPECT_EQ(Grid(0), typed);
+  }
+}
+
+// A name held by a link, to nothing or to a device, is not free: the save
+// takes the next number and never writes through the link.
+TEST_F(BadPuzzleFiles, ALinkInTheWayIsPassedOver) {
+  ASSERT_TRUE(QDir().mkpath(SolveDir()));
+  const QString device = folder.filePath(QStringLiteral("device"));
+  ASSERT_TRUE(MakeLink(folder.filePath(QStringLiteral("nothing")), PuzzleFile(1)));
+  const bool withDevice = MakeNullDevice(device) && MakeLink(device, PuzzleFile(2));
+  StartedGame& s = EnterSolveMode("qjyj");
+  s.game.Click(QStringLiteral("Command5"));
+  ASSERT_EQ(s.prompter.prompts.size(), 1);
+  const int saved = withDevice ? 3 : 2;
+  EXPECT_TRUE(s.prompter.prompts[0].text.endsWith(QStringLiteral("sk%1.txt").arg(saved)))
+      << s.prompter.prompts[0].text.toStdString();
+  EXPECT_EQ(TypeOf(PuzzleFile(1)), mode_t{S_IFLNK});
+  EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("nothing"))));
+  if (withDevice) EXPECT_EQ(TypeOf(device), mode_t{S_IFCHR});
+  EXPECT_EQ(TypeOf(PuzzleFile(saved)), mode_t{S_IFREG});
+  EXPECT_EQ(ModeOf(PuzzleFile(saved)) & S_IWOTH, 0u);
+}
+
+// A save killed between its write and its rename left "sk2.txt.XXXX.part";
+// the next save removes such stale parts of ours, and nothing else.
+TEST_F(BadPuzzleFiles, StalePartsOfKilledSavesAreRemoved) {
+  ASSERT_TRUE(QDir().mkpath(SolveDir()));
+  const QString stale = PuzzleFile(2) + QStringLiteral(".k3x9q1.part");
+  const QString fresh = PuzzleFile(3) + QStringLiteral(".a1b2c3.part");  // a save going on
+  const QString notOurs = SolveDir() + QStringLiteral("/holiday.photos.part");
+  for (const QString& name : {stale, fresh, notOurs}) WriteFile(name, "1 2 3");
+  const qint64 old = QDateTime::currentSecsSinceEpoch() - 3600;
+  for (const QString& name : {stale, notOurs}) {
+    const utimbuf times{old, old};
+    ASSERT_EQ(::utime(QFile::encodeName(name).constData(), &times), 0);
+  }
+  StartedGame& s = EnterSolveMode("qjyj");
+  s.game.Click(QStringLiteral("Command5"));
+  EXPECT_TRUE(s.prompter.prompts.value(0).text.startsWith(QStringLiteral("文件保存成功！")));
+  EXPECT_FALSE(QFileInfo::exists(stale));
+  EXPECT_TRUE(QFileInfo::exists(fresh));
+  EXPECT_TRUE(QFileInfo::exists(notOurs));
+}
+
+// Copies of the game saving at the same moment each get a name of their
+// own: no save reports a file that another one replaced.
+TEST_F(BadPuzzleFiles, CopiesSavingAtOnceNeverShareAName) {
+  constexpr int kCopies = 6;
+  constexpr int kSavesEach = 8;
+  const PuzzleFiles files(SolveDir());
+  std::vector<QStringList> reported(kCopies);
+  std::vector<std::thread> copies;
+  for (int copy = 0; copy < kCopies; ++copy) {
+    copies.emplace_back([&, copy] {
+      Board board;
+      for (int save = 0; save < kSavesEach; ++save) {
+        board.setDigit(0, 1 + save, 1 + copy);
+        const FileOutcome outcome = files.Save(board);
+        if (outcome.ok) reported[copy].append(outcome.message.section(QStringLiteral("路径："), 1));
+      }
+    });
+  }
+  for (std::thread& copy : copies) copy.join();
+  QStringList all;
+  for (const QStringList& names : reported) all += names;
+  EXPECT_EQ(all.size(), kCopies * kSavesEach);
+  EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size()) << "two saves reported one file";
+  EXPECT_EQ(QDir(SolveDir()).entryList({QStringLiteral("sk*.txt")}, QDir::Files).size(), all.size());
+}
+
+// An installed game (run from outside its build tree; run-installed.sh
+// copies the tests there) keeps its puzzle files per user, even when it may
+// write beside itself.
+TEST_F(BadPuzzleFiles, AnInstalledGameSavesToThePerUserFolder) {
+  const QString programDir = QCoreApplication::applicationDirPath();
+  const QString tree = QFileInfo(QStringLiteral(VARELO_TEST_BUILD_TREE)).canonicalFilePath();
+  if (QFileInfo(programDir).canonicalFilePath().startsWith(tree + u'/'))
+    GTEST_SKIP() << "runs from the build tree; run-installed.sh runs it as an installed game";
+  started = std::make_unique<StartedGame>(settings.store(), programDir);
+  started->game.Click(QStringLiteral("qjyj"));
+  started->game.board().setDigit(0, 41, 5);
+  started->game.Click(QStringLiteral("Command5"));
+  ASSERT_EQ(started->prompter.prompts.size(), 1);
+  const QString message = started->prompter.prompts[0].text;
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
+  EXPECT_TRUE(message.startsWith(QStringLiteral("文件保存成功！\n路径：") + QDir::toNativeSeparators(perUser)))
+      << message.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(programDir + QStringLiteral("/solve")));
 }
 
 // A file named `solve` is no folder: the puzzle files go to the per-user

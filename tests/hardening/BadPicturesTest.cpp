@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "BadSettings.h"
+#include "SpecialFiles.h"
 #include "core/Board.h"
+#include "look/BackgroundPicture.h"
 #include "model/Controls.h"
 #include "tests/ui/WindowFixture.h"
 
@@ -48,6 +50,11 @@ class BadPictures : public WindowTest {
     file.write(bytes);
     return path;
   }
+  QString Fifo(const QString& name) {
+    const QString path = programDir->filePath(name);
+    EXPECT_TRUE(MakeFifo(path));
+    return path;
+  }
   // A random game starts from the start screen and shows its grid.
   void ExpectTheGameGoesOn() {
     window->game().Click(ctl::LblBegin(8));
@@ -71,13 +78,18 @@ TEST_F(BadPictures, ABackgroundThatIsNoPictureIsToldOnceAndReset) {
       {"text", Make(QStringLiteral("notes.txt"), "a note, not a picture\n"), kUnsupported},
       {"empty", Make(QStringLiteral("empty.jpg"), QByteArray("")), kUnsupported},
       {"cut in its header", Make(QStringLiteral("cut.jpg"), jpeg.left(300)), kUnsupported},
+      {"FIFO", Fifo(QStringLiteral("fifo.jpg")), kUnsupported},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
     prompter.asked.clear();
     StoreProgress(settings.store());
     settings.store().Write(SettingKey::Background, c.path);
-    Open();
+    {
+      HangWatch watch([&c] { ReleaseFifo(c.path); });
+      Open();
+      EXPECT_FALSE(watch.hung());
+    }
     ASSERT_EQ(prompter.asked.size(), 1);
     const QString expected =
         c.message == kMissing ? QStringLiteral("无法打开") + c.path + kMissing : c.path + kUnsupported;
@@ -129,6 +141,36 @@ TEST_F(BadPictures, ALogoThatIsNoPictureIsPassedOverQuietly) {
     EXPECT_TRUE(prompter.asked.isEmpty());
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("ImgLogo"))->size().isEmpty());
     ExpectTheGameGoesOn();
+  }
+}
+
+// A FIFO or a device as the logo or as HIDE.ICO is no picture, at once:
+// opening a FIFO used to wait for ever, and Esc froze the window.
+TEST_F(BadPictures, ALogoOrTrayIconThatIsNoFileIsPassedOverAtOnce) {
+  const QString logo = Fifo(QStringLiteral("logo.jpg"));
+  const QString icon = Fifo(QStringLiteral("HIDE.ICO"));
+  const QString device = programDir->filePath(QStringLiteral("device.ico"));
+  const bool withDevice = MakeNullDevice(device);
+  HangWatch watch([&] {
+    for (const QString& fifo : {logo, icon}) ReleaseFifo(fifo);
+  });
+  Open();
+  EXPECT_TRUE(prompter.asked.isEmpty());
+  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("ImgLogo"))->size().isEmpty());
+  EXPECT_TRUE(LoadIcon(icon).isNull());
+  if (withDevice) EXPECT_TRUE(LoadIcon(device).isNull());
+  EXPECT_EQ(LoadPicture(icon).error, PictureError::Unreadable);
+  EXPECT_FALSE(watch.hung());
+  ExpectTheGameGoesOn();
+}
+
+// However long the stored path, the message shows it within a line or two.
+TEST_F(BadPictures, AMessageShowsAVeryLongPathShortened) {
+  const QString path = QStringLiteral("/pictures/") + QString(4000, u'x') + QStringLiteral(".jpg");
+  for (const QString& message : {MissingBackgroundMessage(path), UnreadableBackgroundMessage(path)}) {
+    EXPECT_LT(message.size(), 300);
+    EXPECT_TRUE(message.contains(QStringLiteral("/pictures/")));
+    EXPECT_TRUE(message.contains(QStringLiteral(".jpg")));
   }
 }
 

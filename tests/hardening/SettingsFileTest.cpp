@@ -73,7 +73,7 @@ class SettingsFile : public WindowTest {
 
 TEST_F(SettingsFile, BinaryJunkStartsAFirstRunAndBecomesAValidFile) {
   MainWindow& w = OpenOn(StoreWithFile(Junk(4096, 3)));
-  EXPECT_TRUE(prompter.asked.isEmpty());
+  EXPECT_TRUE(prompter.asked.isEmpty()) << prompter.asked.value(0).text.toStdString();
   EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), QStringLiteral("任务模式"));
   EXPECT_EQ(w.game().levelBank().menu().captions().size(), 1);
   PlayAndClose(w);
@@ -101,7 +101,7 @@ TEST_F(SettingsFile, JunkAroundTheProgressKeepsTheProgress) {
   ASSERT_EQ(spoilt.Read(SettingKey::MissionLevel), QStringLiteral("12"));
   ASSERT_EQ(spoilt.Read(SettingKey::LevelsOpened), QStringLiteral("15"));
   MainWindow& w = OpenOn(spoilt);
-  EXPECT_TRUE(prompter.asked.isEmpty());
+  EXPECT_TRUE(prompter.asked.isEmpty()) << prompter.asked.value(0).text.toStdString();
   EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), QStringLiteral("第12关"));
   EXPECT_EQ(w.game().levelBank().menu().captions().size(), 15);
   w.game().Click(ctl::LblBegin(8));
@@ -115,8 +115,9 @@ TEST_F(SettingsFile, JunkAroundTheProgressKeepsTheProgress) {
 }
 
 // Settings kept where no file can be made (a file stands where the folder
-// should be): every write fails unseen and the game goes on.
-TEST_F(SettingsFile, AStoreThatCannotBeWrittenFailsQuietly) {
+// should be): the player is told once that nothing is saved, and the game
+// goes on.
+TEST_F(SettingsFile, AStoreThatCannotBeWrittenIsToldOnce) {
   QTemporaryDir root;
   const QString blocker = root.filePath(QStringLiteral("Varelo"));
   QFile block(blocker);
@@ -127,9 +128,11 @@ TEST_F(SettingsFile, AStoreThatCannotBeWrittenFailsQuietly) {
   {
     SettingsStore unwritable(QStringLiteral("varelo-unwritable"));
     MainWindow& w = OpenOn(unwritable);
-    EXPECT_TRUE(prompter.asked.isEmpty());
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.asked[0].text.startsWith(QStringLiteral("无法保存设置和进度")));
+    EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Error);
     PlayAndClose(w);
-    EXPECT_EQ(prompter.asked.size(), 1) << "only the quit question";
+    EXPECT_EQ(prompter.asked.size(), 2) << "the notice and the quit question only";
     window.reset();
   }
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, SettingsRoot());
@@ -142,9 +145,11 @@ TEST_F(SettingsFile, AReadOnlyFileIsReadAndLeftAsItWas) {
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
   if (QFileInfo(path).isWritable())
     GTEST_SKIP() << "permissions do not stop this user (root) from writing; "
-                    "AStoreThatCannotBeWrittenFailsQuietly covers failing writes";
+                    "AStoreThatCannotBeWrittenIsToldOnce covers failing writes";
   MainWindow& w = OpenOn(readOnly);
-  EXPECT_TRUE(prompter.asked.isEmpty());
+  ASSERT_EQ(prompter.asked.size(), 1);
+  EXPECT_TRUE(prompter.asked[0].text.startsWith(QStringLiteral("无法保存设置和进度")));
+  prompter.asked.clear();
   EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), QStringLiteral("第12关"));
   PlayAndClose(w);
   EXPECT_EQ(ReadFile(path), bytes);

@@ -12,6 +12,7 @@
 
 #include "WindowFixture.h"
 #include "game/GameClock.h"
+#include "hardening/SpecialFiles.h"
 #include "look/Pictures.h"
 #include "model/Controls.h"
 #include "settings/SettingsStore.h"
@@ -207,6 +208,21 @@ TEST_F(TrayIconTest, HideIcoShowsWhileHiddenAndTheProgramIconReturns) {
   EXPECT_EQ(IconColour(TrayIcon()->icon()), QColor(255, 0, 255));
   EXPECT_EQ(IconColour(window->windowIcon()), QColor(255, 0, 255));
   Trigger("huanyuan");
+  EXPECT_EQ(IconColour(window->windowIcon()), programColour);
+}
+
+// A FIFO as HIDE.ICO is no icon, at once: Esc froze the window opening it.
+TEST_F(TrayIconTest, AHideIcoThatIsAFifoLeavesTheProgramIcon) {
+  const QString fifo = programDir->filePath(QStringLiteral("HIDE.ICO"));
+  ASSERT_TRUE(testing::MakeFifo(fifo));
+  Open();
+  const QColor programColour = IconColour(window->windowIcon());
+  {
+    testing::HangWatch watch([&fifo] { testing::ReleaseFifo(fifo); });
+    PressEsc();
+    EXPECT_FALSE(watch.hung());
+  }
+  ASSERT_NE(TrayIcon(), nullptr);
   EXPECT_EQ(IconColour(window->windowIcon()), programColour);
 }
 
