@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Board.h"
@@ -175,14 +176,25 @@ void GridView::PaintCells(QPainter& painter) const {
     painter.fillRect(ToPixelRect(geometry_.square(n)), ToQColor(board_.background(grid_, n)));
 }
 
+// In whole pixels of the widget, whatever the factor and the fraction of a
+// pixel the grid's origin lies at: a pen scaled to 2.1 pixels covers two or
+// three rows depending on where it falls, so lines of one kind would differ.
 void GridView::PaintLines(QPainter& painter, QPoint offset) const {
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.save();
+  painter.resetTransform();
   for (int i = 1; i <= 8; ++i) {
-    const int width = i <= 4 ? kBoxLinePixels : kBorderLinePixels;
-    painter.setPen(QPen(kLineColour, width, Qt::SolidLine, Qt::SquareCap));
+    const int width = std::max(1, qRound((i <= 4 ? kBoxLinePixels : kBorderLinePixels) * scale_));
     const TwipLine& l = geometry_.line(i);
-    painter.drawLine(ToPixelLine({l.x1 + offset.x(), l.y1 + offset.y(), l.x2 + offset.x(), l.y2 + offset.y()}));
+    const QPointF from = ToWidget(QPointF(l.x1 + offset.x(), l.y1 + offset.y()));
+    const QPointF to = ToWidget(QPointF(l.x2 + offset.x(), l.y2 + offset.y()));
+    // The pixels a square-capped pen of this width covers: it reaches half its
+    // width past both ends.
+    auto first = [width](double at) { return static_cast<int>(std::floor(at - width / 2.0 + 0.5)); };
+    const int left = first(std::min(from.x(), to.x())), top = first(std::min(from.y(), to.y()));
+    const int right = first(std::max(from.x(), to.x())) + width, bottom = first(std::max(from.y(), to.y())) + width;
+    painter.fillRect(QRect(left, top, right - left, bottom - top), kLineColour);
   }
+  painter.restore();
 }
 
 // The label positions were drawn for "Comic Sans MS", whose text starts a

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPushButton>
 
+#include <set>
+
 #include "SolveWindowDriver.h"
 #include "core/Layout.h"
 #include "model/Controls.h"
@@ -191,6 +193,50 @@ TEST_F(BoardFitWindowTest, WithTheFrameCorrectionEveryGridKeepsItsRightBorder) {
       const QRectF column = InClient(grid, 9).united(InClient(grid, 81));
       const auto [from, to] = LineAt(grid, 6, column);
       EXPECT_GE(GreenAlong(image, from, to), 0.9) << action << " grid " << grid;
+    }
+  }
+}
+
+// However small the board is drawn, every box line has one width and every
+// border line another: counted across each line, in the middle of a cell
+// away from every corner, in the main grid and in a further grid.
+TEST_F(BoardFitWindowTest, LinesOfOneKindHaveOneWidthAtEveryScale) {
+  OpenActive();
+  for (const char* action : {"sjms", "zhsj"}) {
+    for (const QSize size : {QSize(550, 530), QSize(620, 560), QSize(700, 600), QSize(800, 650), kDesign}) {
+      Trigger(QString::fromLatin1(action));
+      ResizeTo(size.width(), size.height());
+      const int grid = board().comboOrder() == 0 ? 0 : 2;
+      GridView* view = window->gridView(grid);
+      const QImage image = view->grab().toImage();
+      // Green pixels in a row across a vertical line, or a column across a horizontal one.
+      auto across = [&](int i, QPointF through) {
+        const TwipLine& l = view->geometry().line(i);
+        const QPointF at = view->ToWidget(QPointF(l.x1, l.y1));
+        const bool vertical = l.x1 == l.x2;
+        const int fixed = qRound(vertical ? through.y() : through.x()), centre = qRound(vertical ? at.x() : at.y());
+        int green = 0;
+        for (int d = -6; d <= 6; ++d) {
+          const QPoint p = vertical ? QPoint(centre + d, fixed) : QPoint(fixed, centre + d);
+          green += image.rect().contains(p) && image.pixelColor(p) == kLineGreen;
+        }
+        return green;
+      };
+      std::set<int> boxWidths, borderWidths;
+      for (int n : {38, 41, 44}) {  // the middle row: columns of the three boxes
+        for (int i : {1, 2, 3, 4}) boxWidths.insert(across(i, view->cellRect(n).center()));
+      }
+      for (int i : {5, 6, 7, 8}) borderWidths.insert(across(i, view->cellRect(41).center()));
+      const QString where = QStringLiteral("%1 at %2x%3, scale %4")
+                                .arg(QString::fromLatin1(action))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(view->scale());
+      EXPECT_EQ(boxWidths.size(), 1u) << where.toStdString() << ": box lines " << *boxWidths.begin() << ".."
+                                      << *boxWidths.rbegin();
+      EXPECT_EQ(borderWidths.size(), 1u) << where.toStdString() << ": border lines " << *borderWidths.begin() << ".."
+                                         << *borderWidths.rbegin();
+      EXPECT_GE(*boxWidths.begin(), 1) << where.toStdString();
     }
   }
 }
