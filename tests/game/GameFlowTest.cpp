@@ -50,8 +50,9 @@ TEST(GameFlow, ProgressionFollowsStateAndOpenedLevels) {
     int state, acs, nextState, nextAcs, items;
     const char* message;
   };
+  // Winning the level below the highest opened opens nothing new.
   for (const Case c : {Case{7, 7, 8, 8, 1, "你赢了！"}, Case{3, 10, 4, 10, 0, "你赢了！"},
-                       Case{1999, 1999, 1, 1999, 0, "恭喜您已通关！"}}) {
+                       Case{6, 7, 7, 7, 0, "你赢了！"}, Case{1999, 1999, 1, 1999, 0, "恭喜您已通关！"}}) {
     GameHarness h;
     h.store().Write(SettingKey::LevelsOpened, c.acs);
     h.game.Click(QStringLiteral("mnuLevels(%1)").arg(c.state - 1));
@@ -63,6 +64,29 @@ TEST(GameFlow, ProgressionFollowsStateAndOpenedLevels) {
     EXPECT_EQ(h.store().ReadInt(SettingKey::LevelsOpened), c.nextAcs) << c.state;
     EXPECT_EQ(h.levelItemsAdded, c.items) << c.state;
     EXPECT_EQ(h.Top(1), QStringLiteral("Level %1").arg(c.nextState));
+  }
+}
+
+// A full grid is a win only when no digit repeats in a row, column or box;
+// the check reads the digits, whatever the way they came onto the board.
+TEST(GameFlow, AFullGridWithARepeatedDigitIsNoWin) {
+  struct Case {
+    const char* what;
+    bool repeated;
+  };
+  for (const Case c : {Case{"the solution", false}, Case{"two cells swapped", true}}) {
+    GameHarness h;
+    h.game.Click(QStringLiteral("sjms"));
+    GridDigits full = testing::RelabelledGrid(0, 0);
+    int open = 1;
+    while (h.board().isFixed(0, open)) ++open;
+    // The open cell takes the digit of its row's neighbour.
+    if (c.repeated) full[open - 1] = full[(open - 1) / 9 * 9 + (open % 9 == 1 ? 1 : 0)];
+    for (int n = 1; n <= 81; ++n)
+      if (!h.board().isFixed(0, n)) h.board().setDigit(0, n, full[n - 1]);
+    h.prompter.prompts.clear();
+    h.game.completion().AfterEntryCheck();
+    EXPECT_EQ(h.prompter.texts().contains(QStringLiteral("你赢了！")), !c.repeated) << c.what;
   }
 }
 

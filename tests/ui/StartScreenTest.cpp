@@ -87,25 +87,19 @@ TEST_F(StartScreenTest, AnEntryServingAsANoticeIgnoresTheHover) {
 }
 
 TEST_F(StartScreenTest, LevelArrowsShowWhereAnotherOpenedLevelLies) {
-  ShowLevel(3, 5);
-  EXPECT_TRUE(LeftArrow());
-  EXPECT_TRUE(RightArrow());
-  ShowLevel(5, 5);
-  EXPECT_TRUE(LeftArrow());
-  EXPECT_FALSE(RightArrow());
-  ShowLevel(1, 5);
-  EXPECT_FALSE(LeftArrow());
-  EXPECT_TRUE(RightArrow());
-  ShowLevel(1, 1);
-  EXPECT_FALSE(LeftArrow());
-  EXPECT_FALSE(RightArrow());
-  ShowLevel(0, 0);
-  EXPECT_FALSE(LeftArrow());
-  EXPECT_TRUE(RightArrow());
-  // Beyond the opened levels nothing changes.
-  ShowLevel(9, 5);
-  EXPECT_FALSE(LeftArrow());
-  EXPECT_TRUE(RightArrow());
+  struct Case {
+    int level, opened;
+    bool left, right;
+  };
+  const Case cases[] = {
+      {3, 5, true, true},   {2, 5, true, true},  {5, 5, true, false}, {2, 2, true, false}, {1, 5, false, true},
+      {1, 1, false, false}, {0, 0, false, true}, {9, 5, false, true},  // beyond the opened levels nothing changes
+  };
+  for (const Case& c : cases) {
+    ShowLevel(c.level, c.opened);
+    EXPECT_EQ(LeftArrow(), c.left) << "level " << c.level << " of " << c.opened;
+    EXPECT_EQ(RightArrow(), c.right) << "level " << c.level << " of " << c.opened;
+  }
 }
 
 TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
