@@ -137,15 +137,13 @@ QRegion GridView::ShownRegion() const {
   for (int n = 1; n <= 81; ++n) {
     if (n == corner) continue;
     const TwipRect s = geometry_.square(n).translated(offset.x(), offset.y());
-    region -= QRectF(ToWidget(QPointF(s.left, s.top)), ToWidget(QPointF(s.right(), s.bottom()))).toRect();
+    // Every pixel the square touches: rounding its edges left a sliver of
+    // this grid's board over the earlier grid's cell.
+    region -= QRectF(ToWidget(QPointF(s.left, s.top)), ToWidget(QPointF(s.right(), s.bottom()))).toAlignedRect();
   }
-  for (int i = 5; i <= 8; ++i) {
-    const TwipLine& l = geometry_.line(i);
-    const double half = kBorderLinePixels * kTwipsPerPixel / 2.0;
-    region += QRectF(ToWidget(QPointF(std::min(l.x1, l.x2) - half, std::min(l.y1, l.y2) - half)),
-                     ToWidget(QPointF(std::max(l.x1, l.x2) + half, std::max(l.y1, l.y2) + half)))
-                  .toAlignedRect();
-  }
+  // Over those cells this grid shows its border lines alone, pixel for
+  // pixel as drawn; its board beside them would cover the cells' edges.
+  for (int i = 5; i <= 8; ++i) region += LinePixels(i, QPoint());
   return region & rect();
 }
 
@@ -176,24 +174,26 @@ void GridView::PaintCells(QPainter& painter) const {
     painter.fillRect(ToPixelRect(geometry_.square(n)), ToQColor(board_.background(grid_, n)));
 }
 
-// In whole pixels of the widget, whatever the factor and the fraction of a
-// pixel the grid's origin lies at: a pen scaled to 2.1 pixels covers two or
-// three rows depending on where it falls, so lines of one kind would differ.
+// Line i in whole pixels of the widget, whatever the factor and the fraction
+// of a pixel the grid's origin lies at: a pen scaled to 2.1 pixels covers two
+// or three rows depending on where it falls, so lines of one kind would
+// differ. The pixels are those of a square-capped pen of the line's width,
+// which reaches half its width past both ends.
+QRect GridView::LinePixels(int i, QPoint offset) const {
+  const int width = std::max(1, qRound((i <= 4 ? kBoxLinePixels : kBorderLinePixels) * scale_));
+  const TwipLine& l = geometry_.line(i);
+  const QPointF from = ToWidget(QPointF(l.x1 + offset.x(), l.y1 + offset.y()));
+  const QPointF to = ToWidget(QPointF(l.x2 + offset.x(), l.y2 + offset.y()));
+  auto first = [width](double at) { return static_cast<int>(std::floor(at - width / 2.0 + 0.5)); };
+  const int left = first(std::min(from.x(), to.x())), top = first(std::min(from.y(), to.y()));
+  const int right = first(std::max(from.x(), to.x())) + width, bottom = first(std::max(from.y(), to.y())) + width;
+  return QRect(left, top, right - left, bottom - top);
+}
+
 void GridView::PaintLines(QPainter& painter, QPoint offset) const {
   painter.save();
   painter.resetTransform();
-  for (int i = 1; i <= 8; ++i) {
-    const int width = std::max(1, qRound((i <= 4 ? kBoxLinePixels : kBorderLinePixels) * scale_));
-    const TwipLine& l = geometry_.line(i);
-    const QPointF from = ToWidget(QPointF(l.x1 + offset.x(), l.y1 + offset.y()));
-    const QPointF to = ToWidget(QPointF(l.x2 + offset.x(), l.y2 + offset.y()));
-    // The pixels a square-capped pen of this width covers: it reaches half its
-    // width past both ends.
-    auto first = [width](double at) { return static_cast<int>(std::floor(at - width / 2.0 + 0.5)); };
-    const int left = first(std::min(from.x(), to.x())), top = first(std::min(from.y(), to.y()));
-    const int right = first(std::max(from.x(), to.x())) + width, bottom = first(std::max(from.y(), to.y())) + width;
-    painter.fillRect(QRect(left, top, right - left, bottom - top), kLineColour);
-  }
+  for (int i = 1; i <= 8; ++i) painter.fillRect(LinePixels(i, offset), kLineColour);
   painter.restore();
 }
 

@@ -79,6 +79,7 @@ class GridView : public QWidget, public ControlView {
   void PaintBoard(QPainter& painter) const;
   void PaintCells(QPainter& painter) const;
   void PaintLines(QPainter& painter, QPoint offset) const;
+  QRect LinePixels(int line, QPoint offset) const;
   void PaintDigits(QPainter& painter) const;
   void PaintFrame(QPainter& painter) const;
   void PaintCross(QPainter& painter) const;

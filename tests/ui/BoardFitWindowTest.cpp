@@ -241,5 +241,34 @@ TEST_F(BoardFitWindowTest, LinesOfOneKindHaveOneWidthAtEveryScale) {
   }
 }
 
+// Around a shared corner the later grid leaves the earlier grid's cells as
+// the earlier grid draws them; only the later grid's border lines, kept
+// whole at the corner, may cross them. At the design size and smaller.
+TEST_F(BoardFitWindowTest, CellsBesideASharedCornerShowAsTheirOwnGridDrawsThem) {
+  OpenActive();
+  struct Beside {
+    int grid, cell;
+  };
+  for (const QSize size : {kDesign, QSize(550, 530), QSize(740, 600)}) {
+    Trigger(QStringLiteral("zhsj"));
+    ResizeTo(size.width(), size.height());
+    const QImage shown = Canvas()->grab().toImage();
+    for (const Beside b : {Beside{1, 72}, Beside{1, 80}, Beside{2, 8}, Beside{2, 18}}) {
+      GridView* view = window->gridView(b.grid);
+      const QImage own = view->grab().toImage();
+      const QPoint offset = view->mapTo(Canvas(), QPoint(0, 0));
+      const QRect cell = view->cellRect(b.cell).toAlignedRect();
+      int foreign = 0;
+      for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+          const QColor seen = shown.pixelColor(QPoint(x, y) + offset);
+          foreign += seen != own.pixelColor(x, y) && seen != kLineGreen;
+        }
+      EXPECT_EQ(foreign, 0) << "grid " << b.grid << " cell " << b.cell << " at " << size.width() << "x"
+                            << size.height();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace varelo
