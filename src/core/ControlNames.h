@@ -94,8 +94,6 @@ inline QString LblTime(int i) { return Indexed(kLblTime, i); }
 // The start screen's entries: seven main entries and their sub-entries.
 inline constexpr int kStartEntryCount = 16;
 inline QString LblBegin(int i) { return Indexed(kLblBegin, i); }
-inline QString MnuLevels(int i) { return Indexed(kMnuLevels, i); }
-inline QString Mnufil(int i) { return Indexed(kMnufil, i); }
 
 // Numbered controls: "Command1".."Command5", and the grid containers
 // "PicMis" for grid 0, "PicMis1".."PicMis4".

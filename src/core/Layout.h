@@ -22,6 +22,5 @@ std::span<const int> GridsInPlay(int comboOrder);
 std::optional<CellRef> SharedPartner(int comboOrder, CellRef ref);
 
 // Whether `ref` is a shared corner under this order.
-inline bool IsSharedCorner(int comboOrder, CellRef ref) { return SharedPartner(comboOrder, ref).has_value(); }
 
 }  // namespace varelo

@@ -78,7 +78,6 @@ class Game : public QObject {
   ConflictMarker& conflicts() { return *conflicts_; }
   GameClock& clock() { return *clock_; }
   TimeBar& timeBar() { return *timeBar_; }
-  PuzzleSetup& puzzleSetup() { return *setup_; }
   Completion& completion() { return *completion_; }
   GameFlow& flow() { return *flow_; }
   LevelBank& levelBank() { return *bank_; }

@@ -1,13 +1,6 @@
 #include "game/TimeTable.h"
 
-#include "model/Texts.h"
-
 namespace varelo {
-
-std::optional<QString> DifficultyName(int nd) {
-  if (nd < 1 || nd > 4) return std::nullopt;
-  return texts::kDifficulties[nd - 1];
-}
 
 std::optional<ClockFace> ClockFaceFor(int nd, int order) {
   if (nd < 1 || nd > 4) return std::nullopt;

@@ -11,9 +11,6 @@
 
 namespace varelo {
 
-// The name of difficulty `nd` (1..4), if it is one.
-std::optional<QString> DifficultyName(int nd);
-
 // The clock a game of difficulty `nd` (1..4) and board order (0 or 1 for a
 // single grid, 2, 3) starts with; none when `nd` is not a difficulty.
 std::optional<ClockFace> ClockFaceFor(int nd, int order);

@@ -57,7 +57,6 @@ class PictureBox : public QWidget, public ControlView {
   // A picture from a file (the logo) instead of a built-in one.
   void setImage(const QImage& image);
   void Render(const ControlState& state) override;
-  QString pictureName() const { return picture_; }
 
  signals:
   void clicked();

@@ -33,7 +33,7 @@ void LayOutTopBar(Controls& controls, const WindowSizes& sizes) {
   controls.setLeft(ctl::LblTop(3), p - 855);
 }
 
-// Steps 3 and 4: the strip, its frame and the clock. The bar inside the
+// The strip, its frame and the clock. The bar inside the
 // strip follows the strip's width by itself (TimeBar).
 void LayOutTimeBar(Controls& controls) {
   const QString strip = ctl::kPicture1;

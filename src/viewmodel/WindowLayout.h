@@ -54,7 +54,7 @@ struct LayoutContext {
 // Returns the factor the grids are drawn at (1 when the window holds them).
 double ApplyResize(Controls& controls, const WindowSizes& sizes, const LayoutContext& context);
 
-// Step 10 alone: the grid containers of the given order, kept clear of the
+// The grid containers of the given order alone, kept clear of the
 // top bar and the controls at the right (laid out before); their factor.
 double PlaceGrids(Controls& controls, const WindowSizes& sizes, int comboOrder,
                   const GridExtents& extents = GridExtents::Default());

@@ -94,14 +94,7 @@ TEST(Layout, GridsInPlayPerOrder) {
   EXPECT_EQ(list(3), (std::vector<int>{1, 2, 3}));
 }
 
-TEST(EntryKinds, CodesAndNormalInks) {
-  EXPECT_EQ(KindFromCode(u""), EntryKind::Pen);  // never written since cleared
-  EXPECT_EQ(KindFromCode(u"0"), EntryKind::Pen);
-  EXPECT_EQ(KindFromCode(u"1"), EntryKind::Fixed);
-  EXPECT_EQ(KindFromCode(u"2"), EntryKind::Pencil);
-  for (auto kind : {EntryKind::Pen, EntryKind::Fixed, EntryKind::Pencil})
-    EXPECT_EQ(KindFromCode(QString::fromLatin1(KindCode(kind))), kind);
-
+TEST(EntryKinds, NormalInks) {
   EXPECT_EQ(NormalInk(EntryKind::Fixed, false), colours::kBlack);
   EXPECT_EQ(NormalInk(EntryKind::Pen, false), colours::kBlue);
   EXPECT_EQ(NormalInk(EntryKind::Pencil, false), colours::kPencilGrey);

@@ -58,7 +58,8 @@ bool LiteralSearch::FixedClash() {
   return false;
 }
 
-// SolveRun fresh, steps 1 to 6.
+// A fresh solve run: the work arrays loaded from the grid being searched,
+// with the corner digits carried in from the grids before it, then the search.
 LoopEnd LiteralSearch::LoadAndSearch() {
   if (!state.Solving) return LoopEnd::Cancelled;
   const int order = board_.comboOrder();
