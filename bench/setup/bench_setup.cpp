@@ -26,7 +26,7 @@ void SetUp(benchmark::State& state, const QString& entry) {
   QTemporaryDir programDir;
   Game game(settings, prompter, window, AppPaths{programDir.path()});
   game.Load();
-  game.levelBank().Timer18_Timer();
+  game.levelBank().LoadRest();
   for (auto _ : state) game.Click(entry);
 }
 

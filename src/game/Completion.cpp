@@ -36,7 +36,7 @@ Completion::Completion(Board& board, Controls& controls, GameState& state, Start
       levelEntry_(std::move(levelEntry)), levelMenu_(levelMenu), pointerTimer_(new QTimer(this)) {
   pointerTimer_->setObjectName(ctl::kTimer17);
   pointerTimer_->setInterval(22);
-  connect(pointerTimer_, &QTimer::timeout, this, &Completion::Timer17_Timer);
+  connect(pointerTimer_, &QTimer::timeout, this, &Completion::BobPointer);
 }
 
 void Completion::AfterEntryCheck() {
@@ -159,7 +159,7 @@ void Completion::setWindowSeen(bool seen) {
     pointerTimer_->start();
 }
 
-void Completion::Timer17_Timer() {
+void Completion::BobPointer() {
   controls_.setVisible(kPointer, true);
   const int button = controls_.top(ctl::Command(1));
   int top = controls_.top(kPointer);

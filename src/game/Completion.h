@@ -48,7 +48,8 @@ class Completion : public QObject {
   void setWindowSeen(bool seen);
 
  public slots:
-  void Timer17_Timer();
+  // Timer17's tick: the pointer above the restart button moves a step.
+  void BobPointer();
 
  private:
   void UpdateSolveButton();

@@ -191,6 +191,6 @@ void Game::Click(const QString& name) { Dispatch(clickHandlers_, name); }
 
 void Game::Hover(const QString& name) { Dispatch(hoverHandlers_, name); }
 
-void Game::KeyDown(int keyCode, int modifiers) { keyboard_->Form_KeyDown(keyCode, modifiers); }
+void Game::KeyDown(int keyCode, int modifiers) { keyboard_->KeyDown(keyCode, modifiers); }
 
 }  // namespace varelo

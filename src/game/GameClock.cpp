@@ -14,7 +14,7 @@ GameClock::GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompte
     : QObject(parent), state_(state), bar_(bar), window_(window), prompter_(prompter), timer_(new QTimer(this)) {
   timer_->setObjectName(ctl::kTimer8);
   timer_->setInterval(500);
-  connect(timer_, &QTimer::timeout, this, &GameClock::Timer8_Timer);
+  connect(timer_, &QTimer::timeout, this, &GameClock::Tick);
   // After a resize the bar shows the share of the limit that is left.
   bar_.setClockReading([this] { return TimeBar::ClockReading{remainingSeconds(), timeLimit_}; });
 }
@@ -27,7 +27,7 @@ void GameClock::ResetBar() { bar_.Restart(); }
 
 int GameClock::remainingSeconds() const { return state_.clockSeconds(); }
 
-void GameClock::Timer8_Timer() {
+void GameClock::Tick() {
   state_.BlinkSeparator();
   if (state_.clock().separator != ClockSign::Colon) return;  // the count goes once a second
 

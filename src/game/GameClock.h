@@ -41,7 +41,8 @@ class GameClock : public QObject {
   int remainingSeconds() const;
 
  public slots:
-  void Timer8_Timer();
+  // Timer8's tick, twice a second: the colon blinks, a second is counted.
+  void Tick();
 
  private:
   bool CountDown();  // false when the time is up

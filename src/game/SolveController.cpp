@@ -53,9 +53,9 @@ SolveController::SolveController(Board& board, Controls& controls, GameState& st
       hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
       watchdog_(NamedTimer(this, ctl::kTimer7, kWatchdogMs, false)),
       busyBarTimer_(NamedTimer(this, ctl::kTimer15, kBusyBarMs, false)) {
-  connect(hintTimer_, &QTimer::timeout, this, &SolveController::Timer6_Timer);
-  connect(watchdog_, &QTimer::timeout, this, &SolveController::Timer7_Timer);
-  connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::Timer15_Timer);
+  connect(hintTimer_, &QTimer::timeout, this, &SolveController::EndTimedHint);
+  connect(watchdog_, &QTimer::timeout, this, &SolveController::AskToGoOn);
+  connect(busyBarTimer_, &QTimer::timeout, this, &SolveController::StepBusyBar);
   connect(&runner_, &SolveRunner::finished, this, &SolveController::OnRunFinished);
 }
 
@@ -203,7 +203,7 @@ void SolveController::ShowTimedHint(const QString& text) {
   hintTimer_->start();
 }
 
-void SolveController::Timer6_Timer() {
+void SolveController::EndTimedHint() {
   hintTimer_->stop();
   HideHint();
 }
@@ -213,7 +213,7 @@ void SolveController::HideHint() {
   controls_.setText(kHintLine, QString());
 }
 
-void SolveController::Timer7_Timer() {
+void SolveController::AskToGoOn() {
   watchdog_->stop();
   busyBarTimer_->stop();
   if (!window_.isHidden() && !window_.isMinimized()) {
@@ -239,7 +239,7 @@ void SolveController::StartBusyBar() {
   busyBarTimer_->start();
 }
 
-void SolveController::Timer15_Timer() { bar_.StepBusy(); }
+void SolveController::StepBusyBar() { bar_.StepBusy(); }
 
 void SolveController::StopBusyBar() {
   busyBarTimer_->stop();

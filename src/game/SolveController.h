@@ -57,9 +57,11 @@ class SolveController : public QObject {
   void CancelSolve();   // qxqj: cancels a run under way
 
  public slots:
-  void Timer6_Timer();
-  void Timer7_Timer();
-  void Timer15_Timer();
+  // The ticks of Timer6 (the hint line's 3 s), Timer7 (the watchdog's
+  // minute) and Timer15 (the busy bar).
+  void EndTimedHint();
+  void AskToGoOn();
+  void StepBusyBar();
 
  private:
   void Solve();

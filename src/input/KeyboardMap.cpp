@@ -22,7 +22,7 @@ KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& level
     : cursors_(cursors), editor_(editor), levels_(levels), controls_(controls), settings_(settings),
       prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
 
-void KeyboardMap::Form_KeyDown(int key, int modifiers) {
+void KeyboardMap::KeyDown(int key, int modifiers) {
   if (key >= keys::kLeft && key <= keys::kDown) StepMainCursor(key);
   if (key == keys::kEscape) BossKey();
   if (modifiers == kCtrlAlt && (key == keys::kDigit0 + 7 || key == keys::kKeypad0 + 7)) ToggleFrameCorrection();

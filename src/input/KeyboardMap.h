@@ -35,7 +35,7 @@ class KeyboardMap {
               Prompter& prompter, WindowPort& window, KeyboardHooks hooks);
 
   // `modifiers`: Shift 1, Ctrl 2, Alt 4.
-  void Form_KeyDown(int key, int modifiers);
+  void KeyDown(int key, int modifiers);
 
  private:
   void StepMainCursor(int key);

@@ -20,7 +20,7 @@ LevelBank::LevelBank(SettingsStore& settings, QObject* parent)
   static_assert(level_data::kLevelCount == kFilledCount);
   timer18_.setObjectName(ctl::kTimer18);
   timer18_.setSingleShot(true);
-  connect(&timer18_, &QTimer::timeout, this, &LevelBank::Timer18_Timer);
+  connect(&timer18_, &QTimer::timeout, this, &LevelBank::LoadRest);
 }
 
 std::optional<int> LevelBank::LoadLevelBank() {
@@ -34,7 +34,7 @@ std::optional<int> LevelBank::LoadLevelBank() {
   return level;
 }
 
-void LevelBank::Timer18_Timer() {
+void LevelBank::LoadRest() {
   timer18_.stop();
   timer18_.setInterval(0);
   if (stored_ >= kFilledCount) return;

@@ -38,9 +38,9 @@ class LevelBank : public QObject {
   // the first run, afterwards the stored level.
   std::optional<int> LoadLevelBank();
 
-  // Step 2, Timer18's tick: disarms the timer, stores entries 71..1999 and
+  // The second step of loading, Timer18's tick: disarms the timer, stores entries 71..1999 and
   // adds the level-menu items 2..`acs`. A second call does nothing.
-  void Timer18_Timer();
+  void LoadRest();
 
   // Entry n as a puzzle string; empty for an entry not (yet) filled and for
   // any n outside 1..kCapacity.

@@ -133,7 +133,7 @@ TEST_F(OptionsDialogTest, FromTheStartScreenNothingPausesOrReappears) {
 TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
   Open();
   game().Click(QStringLiteral("sjms"));
-  for (int i = 0; i < 6; ++i) game().clock().Timer8_Timer();
+  for (int i = 0; i < 6; ++i) game().clock().Tick();
   const QString shown = Clock();
   ASSERT_EQ(shown, "09:57");
   WithDialog([&](OptionsDialog& d) {
@@ -152,8 +152,8 @@ TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
   EXPECT_TRUE(game().topBar().isSlidingIn());
   EXPECT_FALSE(controls().isVisible(ctl::LblBegin(2)));
   EXPECT_EQ(Clock(), shown);
-  game().clock().Timer8_Timer();
-  game().clock().Timer8_Timer();
+  game().clock().Tick();
+  game().clock().Tick();
   EXPECT_EQ(Clock(), "09:56") << "the clock goes on from where it stopped";
   EXPECT_FALSE(Timer("Timer10")->isActive());
 }

@@ -38,8 +38,8 @@ class GameClockTest : public ::testing::Test {
   }
   // One counted second: two ticks of the 500 ms timer.
   void Second() {
-    clock.Timer8_Timer();
-    clock.Timer8_Timer();
+    clock.Tick();
+    clock.Tick();
   }
   QString Shown() const { return controls.text(ctl::LblTime(0)) + u':' + controls.text(ctl::LblTime(2)); }
 
@@ -54,10 +54,10 @@ class GameClockTest : public ::testing::Test {
 
 TEST_F(GameClockTest, TheSeparatorBlinksAndTheCountGoesOnceASecond) {
   SetTime("10", "00", 600);
-  clock.Timer8_Timer();
+  clock.Tick();
   EXPECT_EQ(controls.text(ctl::LblTime(1)), "") << "hidden for half a second";
   EXPECT_EQ(Shown(), "10:00");
-  clock.Timer8_Timer();
+  clock.Tick();
   EXPECT_EQ(controls.text(ctl::LblTime(1)), ":");
   EXPECT_EQ(Shown(), "09:59");
 
@@ -112,7 +112,7 @@ TEST_F(GameClockTest, WithoutALimitOrWhileBusyAResizeLeavesTheBarsPlace) {
   bar.StopBusy();
   EXPECT_EQ(controls.left(shape), 0);
   EXPECT_EQ(controls.width(shape), 4000);
-  clock.Timer8_Timer();
+  clock.Tick();
   controls.setWidth(QStringLiteral("Picture1"), 5000);
   EXPECT_EQ(controls.left(shape), 0);
   EXPECT_EQ(controls.width(shape), 5000);

@@ -134,7 +134,7 @@ TEST(GameFlow, ATimeOutRestartsTheSameMissionLevel) {
   std::set<int> givens;
   for (int n = 1; n <= 81; ++n)
     if (h.board().isFixed(0, n)) givens.insert(n);
-  for (int i = 0; i < 2 * 301; ++i) h.game.clock().Timer8_Timer();
+  for (int i = 0; i < 2 * 301; ++i) h.game.clock().Tick();
   EXPECT_EQ(h.prompter.texts(), QStringList{QStringLiteral("时间到！")});
   EXPECT_EQ(h.Top(1), "Level 7");
   std::set<int> again;
@@ -172,7 +172,7 @@ TEST(GameFlow, CombinationsShowTheirGridsAndAWinLocksThem) {
   h.controls().setTop(QStringLiteral("Imgpt"), 6000 - 600);
   int highest = 6000, lowest = 0;
   for (int i = 0; i < 40; ++i) {
-    h.game.completion().Timer17_Timer();
+    h.game.completion().BobPointer();
     highest = std::min(highest, h.controls().top(QStringLiteral("Imgpt")));
     lowest = std::max(lowest, h.controls().top(QStringLiteral("Imgpt")));
   }

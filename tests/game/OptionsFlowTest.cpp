@@ -46,7 +46,7 @@ TEST_F(OptionsFlowTest, FromTheStartScreenNothingPauses) {
 
 TEST_F(OptionsFlowTest, CancelResumesATimedGameWhereItStopped) {
   h.game.Click(QStringLiteral("sjms"));
-  for (int i = 0; i < 10; ++i) h.game.clock().Timer8_Timer();
+  for (int i = 0; i < 10; ++i) h.game.clock().Tick();
   const QString shown = Clock();
   options.Open();
   EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0)));

@@ -36,7 +36,7 @@ void ExpectSolvableGivens(Board& board, int grid) {
 
 TEST(RealParts, MissionLevelOneFromTheBankIsWonIntoLevelTwo) {
   GameHarness h(GameHarness::Parts::Real);
-  h.game.levelBank().Timer18_Timer();  // the rest of the bank, as the window's timer does
+  h.game.levelBank().LoadRest();  // the rest of the bank, as the window's timer does
   h.game.Click(QStringLiteral("LblBegin(7)"));
   ASSERT_EQ(h.Top(1), "Level 1");
   EXPECT_EQ(h.Givens(0), 40);
@@ -52,7 +52,7 @@ TEST(RealParts, MissionLevelOneFromTheBankIsWonIntoLevelTwo) {
 
 TEST(RealParts, StoredLevelsShowTheBanksDigits) {
   GameHarness h(GameHarness::Parts::Real);
-  h.game.levelBank().Timer18_Timer();
+  h.game.levelBank().LoadRest();
   h.game.Click(QStringLiteral("mnuLevels(1998)"));
   const GridDigits entry = Digits(h.game.levelBank().entry(1999));
   for (int n = 1; n <= 81; ++n) {

@@ -17,7 +17,7 @@ class StartedGame {
   explicit StartedGame(SettingsStore& store, const QString& programDir = QStringLiteral("/nonexistent"))
       : game(store, prompter, window, AppPaths{programDir}) {
     game.Load();
-    game.levelBank().Timer18_Timer();
+    game.levelBank().LoadRest();
   }
   QString Top(int i) { return game.controls().text(ctl::LblTop(i)); }
   int Givens(int grid) {
@@ -28,7 +28,7 @@ class StartedGame {
   // Two ticks of the clock make one second.
   void RunClock(int seconds) {
     for (int i = 0; i < 2 * seconds; ++i)
-      if (game.clock().isRunning()) game.clock().Timer8_Timer();
+      if (game.clock().isRunning()) game.clock().Tick();
   }
 
   RecordingPrompter prompter;

@@ -235,7 +235,7 @@ TEST_F(SolveControllerTest, CancelStopsALongRunAtOnce) {
     EXPECT_TRUE(h.board().gridEditable(grid));
     EXPECT_EQ(SolverDigits(grid), 0);
   }
-  controller.Timer6_Timer();
+  controller.EndTimedHint();
   EXPECT_EQ(Hint(), "(hidden)");
   EXPECT_TRUE(h.controls().text(QStringLiteral("Lbltishi")).isEmpty());
 
@@ -335,12 +335,12 @@ TEST_F(SolveControllerTest, BusyBarRunsAcrossTheStripAndStartsOver) {
   Type(0, kTwenty);
   Hold();
   PressSolveButton();
-  controller.Timer15_Timer();
+  controller.StepBusyBar();
   EXPECT_EQ(BarLeft(), -275);
   int ticks = 1;
   while (BarLeft() != -350 && ticks < 100) {
     EXPECT_LT(BarLeft(), kStripWidth);
-    controller.Timer15_Timer();
+    controller.StepBusyBar();
     ++ticks;
   }
   EXPECT_EQ(BarLeft(), -350) << "back once its left edge reached the strip's width";
@@ -356,7 +356,7 @@ TEST_F(SolveControllerTest, WatchdogAsksWithTheSeasonsDelay) {
                                       std::pair{QDate(2024, 5, 31), 8}, std::pair{QDate(2024, 8, 31), 15}}) {
     today = date;
     h.prompter.prompts.clear();
-    controller.Timer7_Timer();  // sixty seconds on
+    controller.AskToGoOn();  // sixty seconds on
     ASSERT_EQ(h.prompter.prompts.size(), 1);
     const Prompt& question = h.prompter.prompts[0];
     EXPECT_EQ(question.text, "已经经过很长时间仍未求出解，原因可能是所给数独无解。\n是否继续求解？\n\n" +
@@ -379,7 +379,7 @@ TEST_F(SolveControllerTest, WatchdogNoCancelsTheRun) {
   Hold();
   PressSolveButton();
   h.prompter.Answer(Answer::No);
-  controller.Timer7_Timer();
+  controller.AskToGoOn();
   EXPECT_FALSE(controller.running());
   EXPECT_EQ(Buttons(), "求解+ 3+ 4-");
   EXPECT_EQ(Hint(), "求解已取消。");
@@ -400,7 +400,7 @@ TEST_F(SolveControllerTest, WatchdogStaysQuietWhileTheWindowIsAway) {
   for (bool minimized : {true, false}) {
     h.window.minimized = minimized;
     h.window.hidden = !minimized;
-    controller.Timer7_Timer();
+    controller.AskToGoOn();
     EXPECT_TRUE(h.prompter.prompts.isEmpty());
     EXPECT_TRUE(Timer("Timer7")->isActive()) << "armed again for the next minute";
     EXPECT_TRUE(Timer("Timer15")->isActive());
@@ -417,7 +417,7 @@ TEST_F(SolveControllerTest, SearchWaitsWhileTheQuestionIsOpen) {
     Turn(100);  // the window's message loop while the question is open
     ranMeanwhile = SolverDigits(1) > 0 || !controller.running();
   };
-  controller.Timer7_Timer();
+  controller.AskToGoOn();
   EXPECT_FALSE(ranMeanwhile);
   Settle();
   EXPECT_EQ(Caption(), "求下一种解");

@@ -98,7 +98,7 @@ TEST(LevelBankContent, TheTableHasRoomBeyondTheLastLevel) {
   testing::TempSettings temp;
   LevelBank bank(temp.store());
   bank.LoadLevelBank();
-  bank.Timer18_Timer();
+  bank.LoadRest();
   EXPECT_EQ(bank.entry(kLevels), QString::fromLatin1(Entry(kLevels).data(), 81));
   for (int n : {kLevels + 1, 4000, LevelBank::kCapacity}) EXPECT_TRUE(bank.entry(n).isEmpty()) << n;
   for (int n : {0, -1, LevelBank::kCapacity + 1}) EXPECT_TRUE(bank.entry(n).isEmpty()) << n;

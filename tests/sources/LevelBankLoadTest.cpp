@@ -23,7 +23,7 @@ void MarkFirstRunDone(SettingsStore& store) { store.Write(SettingKey::FirstRun, 
 QStringList MenuAfterLoading(SettingsStore& store) {
   LevelBank bank(store);
   bank.LoadLevelBank();
-  bank.Timer18_Timer();
+  bank.LoadRest();
   return bank.menu().captions();
 }
 
@@ -63,7 +63,7 @@ TEST(LevelBankLoad, Timer18StoresTheRestAndDisarmsItself) {
   EXPECT_EQ(bank.timer18().interval(), 0);
   EXPECT_EQ(bank.menu().captions().size(), 3);
 
-  bank.Timer18_Timer();  // a stray second tick changes nothing
+  bank.LoadRest();  // a stray second tick changes nothing
   EXPECT_EQ(bank.menu().captions().size(), 3);
 }
 
@@ -114,7 +114,7 @@ TEST(LevelBankLoad, LevelMenuListsTheOpenedLevels) {
   QSignalSpy added(&bank.menu(), &LevelMenu::itemAdded);
   bank.LoadLevelBank();
   EXPECT_EQ(bank.menu().captions().size(), 1);  // the menu waits for step 2
-  bank.Timer18_Timer();
+  bank.LoadRest();
   const QStringList expected = {QStringLiteral("第1关"), QStringLiteral("第2关"), QStringLiteral("第3关"),
                                 QStringLiteral("第4关"), QStringLiteral("第5关")};
   EXPECT_EQ(bank.menu().captions(), expected);
@@ -154,7 +154,7 @@ TEST(LevelBankLoad, LookupCopiesTheEntryDigitByDigit) {
   LevelBank bank(temp.store());
   EXPECT_TRUE(bank.entry(1).isEmpty());  // nothing stored yet
   bank.LoadLevelBank();
-  bank.Timer18_Timer();
+  bank.LoadRest();
 
   const GridDigits level1 = PuzzleStringDigits(bank.entry(1));
   EXPECT_EQ(level1,

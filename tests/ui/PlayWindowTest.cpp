@@ -67,7 +67,7 @@ class PlayWindowTest : public testing::SolveWindowTest {
 TEST_F(PlayWindowTest, AFirstRunWinsLevelOneWithTheKeyboardAndOpensLevelTwo) {
   Open();
   ResizeTo(900, 680);
-  game().levelBank().Timer18_Timer();
+  game().levelBank().LoadRest();
   Hover(ctl::LblBegin(0));
   ASSERT_EQ(LabelText(ctl::LblBegin(7)), QStringLiteral("任务模式"));
   Click(ctl::LblBegin(7));
@@ -159,8 +159,8 @@ TEST_F(PlayWindowTest, TheClockCountsInTheTopBar) {
   Open();
   Trigger(QStringLiteral("sjms"));
   EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "10:00");
-  game().clock().Timer8_Timer();
-  game().clock().Timer8_Timer();
+  game().clock().Tick();
+  game().clock().Tick();
   EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "09:59");
 
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
@@ -225,7 +225,7 @@ TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
   EXPECT_FALSE(board().gridEditable(1));
   EXPECT_FALSE(board().gridEditable(2));
   ASSERT_TRUE(game().completion().pointerRunning());
-  for (int i = 0; i < 5; ++i) game().completion().Timer17_Timer();
+  for (int i = 0; i < 5; ++i) game().completion().BobPointer();
   EXPECT_TRUE(Child(QStringLiteral("Imgpt"))->isVisible());
   PointAt(1, 40);
   const int before = board().digit(1, 40);

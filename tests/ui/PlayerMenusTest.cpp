@@ -46,7 +46,7 @@ TEST_F(PlayerMenusTest, TheLevelMenuScrollsOneColumnWithTheCurrentLevelInView) {
   settings.store().Write(SettingKey::LevelsOpened, 1999);
   settings.store().Write(SettingKey::MissionLevel, 1500);
   OpenActive();
-  game().levelBank().Timer18_Timer();
+  game().levelBank().LoadRest();
   ASSERT_EQ(window->levelMenu().count(), 1999);
 
   QMenu* levels = OpenLevelMenu();

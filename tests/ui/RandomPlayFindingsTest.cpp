@@ -183,7 +183,7 @@ TEST_F(RandomPlayFindingsTest, TheTimeRunsOutDuringAConflictAndTheGameStillResta
   ClashInMainGrid();
   game().state().setClockSeconds(0);
   QTimer* clock = Timer("Timer8");
-  for (int tick = 0; tick < 2 && clock->isActive(); ++tick) game().clock().Timer8_Timer();
+  for (int tick = 0; tick < 2 && clock->isActive(); ++tick) game().clock().Tick();
   EXPECT_EQ(Asked(), QStringList{QStringLiteral("时间到！")});
   EXPECT_TRUE(clock->isActive()) << "the new game's clock";
   EXPECT_EQ(controls().text(ctl::LblTime(0)), QStringLiteral("07"));

@@ -58,7 +58,7 @@ class SolveRunWindowTest : public SolveWindowTest {
                   CountInk(3, colours::kBlue),
               0);
     EXPECT_EQ(solver().search().SolutionCount, 0);
-    solver().Timer6_Timer();
+    solver().EndTimedHint();
     EXPECT_EQ(Hint(), "(hidden)");
   }
   QString Question(int seconds) {
@@ -88,7 +88,7 @@ TEST_F(SolveRunWindowTest, TheBusyBarAndThePointerGlideRunWhileTheButtonCancels)
   bool wrapped = false;
   for (int tick = 0; tick < 200 && !wrapped; ++tick) {
     const int before = controls().left(kBar);
-    solver().Timer15_Timer();
+    solver().StepBusyBar();
     const int after = controls().left(kBar);
     if (before + 75 >= strip) {
       EXPECT_EQ(after, -350);
@@ -98,7 +98,7 @@ TEST_F(SolveRunWindowTest, TheBusyBarAndThePointerGlideRunWhileTheButtonCancels)
     }
   }
   EXPECT_TRUE(wrapped);
-  for (int tick = 0; tick < 30; ++tick) solver().Timer15_Timer();
+  for (int tick = 0; tick < 30; ++tick) solver().StepBusyBar();
   SlideTopBarIn();
   Screenshot(*window, QStringLiteral("solve-running"));
   Timer("Timer15")->start();
@@ -186,7 +186,7 @@ TEST_F(SolveRunWindowTest, TheWatchdogAsksWithTheSeasonsDelayAndYesGoesOn) {
   ASSERT_TRUE(Timer("Timer7")->isActive());
 
   prompter.answers = {Answer::Yes};
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   ASSERT_EQ(prompter.asked.size(), 1);
   const Prompt& january = prompter.asked[0];
   EXPECT_EQ(january.text, Question(8));
@@ -207,7 +207,7 @@ TEST_F(SolveRunWindowTest, TheWatchdogAsksWithTheSeasonsDelayAndYesGoesOn) {
   today = QDate(2024, 7, 1);
   StartHeldRun();
   prompter.answers = {Answer::Yes};
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   ASSERT_EQ(prompter.asked.size(), 2);
   EXPECT_EQ(prompter.asked[1].text, Question(15));
   EXPECT_EQ(prompter.asked[1].autoYesAfterMs, 15000);
@@ -230,7 +230,7 @@ TEST_F(SolveRunWindowTest, AResizeWhileTheQuestionIsOpenKeepsTheBusyBlock) {
   OpenWithPuzzle(&asker);
   StartHeldRun();
   asker.whileOpen = [this] { ResizeTo(1000, 700); };
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   EXPECT_TRUE(Timer("Timer15")->isActive());
   EXPECT_EQ(controls().width(kBar), 350) << "the run still owns the bar";
   EXPECT_EQ(Child(kBar)->width(), ToPixels(350));
@@ -261,7 +261,7 @@ TEST_F(SolveRunWindowTest, TheWindowsOwnQuestionBoxAsksAndItsNoCancels) {
     owner = box.parentWidget();
     box.button(QMessageBox::No)->click();
   });
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   ASSERT_TRUE(answerNo.seen);
   EXPECT_EQ(text, Question(15));
   EXPECT_EQ(title, "Varelo");
@@ -279,7 +279,7 @@ TEST_F(SolveRunWindowTest, NoToTheWatchdogCancelsTheRun) {
 
   StartHeldRun();  // the next solution
   prompter.answers = {Answer::No};
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   ASSERT_EQ(prompter.asked.size(), 1);
   ExpectCancelled();
   EXPECT_EQ(Digits(0), typed);
@@ -292,7 +292,7 @@ TEST_F(SolveRunWindowTest, NoQuestionWhileTheWindowIsMinimisedOrHidden) {
   window->showMinimized();
   Settle();
   ASSERT_TRUE(window->isMinimized());
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   EXPECT_TRUE(prompter.asked.isEmpty());
   EXPECT_TRUE(Timer("Timer7")->isActive()) << "the watchdog re-arms";
   EXPECT_TRUE(Timer("Timer15")->isActive());
@@ -303,7 +303,7 @@ TEST_F(SolveRunWindowTest, NoQuestionWhileTheWindowIsMinimisedOrHidden) {
   window->hideToTray();
   Settle();
   ASSERT_TRUE(window->isHidden() || window->isMinimized());
-  solver().Timer7_Timer();
+  solver().AskToGoOn();
   EXPECT_TRUE(prompter.asked.isEmpty());
   EXPECT_TRUE(Timer("Timer7")->isActive());
 

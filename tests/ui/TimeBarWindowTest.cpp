@@ -38,7 +38,7 @@ class TimeBarWindowTest : public testing::SolveWindowTest {
     ASSERT_EQ(game().clock().timeLimitSeconds(), 600);
   }
   void Seconds(int count) {
-    for (int i = 0; i < 2 * count; ++i) game().clock().Timer8_Timer();
+    for (int i = 0; i < 2 * count; ++i) game().clock().Tick();
     Settle();
   }
   void Win() {

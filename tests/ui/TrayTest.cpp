@@ -118,8 +118,8 @@ TEST_F(TrayIconTest, EscHidesTheWindowBehindAnIconWithTheTip) {
   settings.store().Write(SettingKey::TrayTip, QStringLiteral("工作日志"));
   Open();
   window->game().Click(QStringLiteral("sjms"));
-  window->game().clock().Timer8_Timer();
-  window->game().clock().Timer8_Timer();
+  window->game().clock().Tick();
+  window->game().clock().Tick();
   const QString clock = window->game().controls().text(ctl::LblTime(2));
 
   PressEsc();
@@ -133,8 +133,8 @@ TEST_F(TrayIconTest, EscHidesTheWindowBehindAnIconWithTheTip) {
   EXPECT_EQ(TrayIcon()->toolTip(), QStringLiteral("工作日志"));
   EXPECT_TRUE(prompter.asked.isEmpty());
 
-  window->game().clock().Timer8_Timer();
-  window->game().clock().Timer8_Timer();
+  window->game().clock().Tick();
+  window->game().clock().Tick();
   EXPECT_EQ(window->game().controls().text(ctl::LblTime(2)), clock) << "the hidden game's clock stands";
 }
 
