@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QFile>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,6 +38,14 @@ struct Weight {
 };
 
 bool Trace() { return !qEnvironmentVariableIsEmpty("VARELO_RANDOM_PLAY_TRACE"); }
+
+std::unique_ptr<QFile> ScreensFile(std::uint64_t seed) {
+  const QString folder = qEnvironmentVariable("VARELO_RANDOM_PLAY_SCREENS");
+  if (folder.isEmpty()) return nullptr;
+  auto file = std::make_unique<QFile>(folder + QStringLiteral("/%1.txt").arg(seed));
+  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) return nullptr;
+  return file;
+}
 
 }  // namespace
 
@@ -146,6 +155,7 @@ RandomPlayer::Kind RandomPlayer::Choose() {
 
 void RandomPlayer::Play(int events) {
   const bool trace = Trace();
+  const auto screens = ScreensFile(seed_);
   for (int index = 0; index < events; ++index) {
     invariants_->Snapshot();
     tickProblems_.clear();
@@ -165,6 +175,7 @@ void RandomPlayer::Play(int events) {
     recent_ << QStringLiteral("#%1 %2").arg(index).arg(lastEvent_);
     if (recent_.size() > 30) recent_.removeFirst();
     if (trace) qInfo().noquote() << recent_.last() << Corners();
+    if (screens) screens->write((Screen() + u'\n').toUtf8());
     if (focus_ > 0) --focus_;
 
     QStringList problems = tickProblems_ + invariants_->Check(fixedMayChange_) + timeBar_->Check();
@@ -195,6 +206,36 @@ QString RandomPlayer::Summary() const {
       .arg(solveRuns_)
       .arg(solutionsShown_)
       .arg(parts.join(QStringLiteral(", ")), shown.join(QStringLiteral(", ")));
+}
+
+QString RandomPlayer::Screen() {
+  QStringList parts{QStringLiteral("order %1 solve %2").arg(board().comboOrder()).arg(board().inSolveMode())};
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    QString cells = QStringLiteral("g%1%2:").arg(grid).arg(board().gridEditable(grid) ? u'e' : u'-');
+    for (int n = 1; n <= kCellsPerGrid; ++n) {
+      const CellState& c = board().cell(grid, n);
+      cells += QStringLiteral("%1").arg(c.background.ToValue(), 0, 16);
+      if (c.digit != 0)
+        cells += QStringLiteral("=%1%2%3/%4").arg(c.digit).arg(int(c.kind)).arg(c.digitShown ? u's' : u'h').arg(
+            c.ink.ToValue(), 0, 16);
+      cells += u',';
+    }
+    parts << cells;
+  }
+  QStringList names = controls().names();
+  names.sort();
+  for (const QString& name : names) {
+    const ControlState& c = controls().state(name);
+    parts << QStringLiteral("%1[%2|%3|%4%5|%6|%7,%8,%9]")
+                 .arg(name, c.text, c.toolTip)
+                 .arg(c.visible ? u'v' : u'-')
+                 .arg(c.enabled ? u'e' : u'-')
+                 .arg(c.colour.ToValue(), 0, 16)
+                 .arg(c.left)
+                 .arg(c.top)
+                 .arg(c.width);
+  }
+  return parts.join(u' ');
 }
 
 // The records of the shared corners (digit, kind, ink) for a trace.

@@ -116,6 +116,10 @@ class RandomPlayer : public SolveWindowTest {
   void MovePointer(QPoint twips);
   bool BringCursorTo(int grid, int cell);
   QString Corners();
+  // What the board and the controls show now, one line; with
+  // VARELO_RANDOM_PLAY_SCREENS=folder every event's line goes to <seed>.txt
+  // there, so two builds can be compared event by event.
+  QString Screen();
   // Names the event just done, for the trace and a failure report.
   bool Did(const QString& what) {
     lastEvent_ = what;
