@@ -41,10 +41,11 @@ Completion::Completion(Board& board, Controls& controls, GameState& state, Start
 
 void Completion::AfterEntryCheck() {
   UpdateSolveButton();
-  if (board_.gridEditable(0) && controls_.isVisible(ctl::PicMis(0))) return CheckSingleCompletion();
-  if (board_.gridEditable(3) && controls_.isVisible(ctl::PicMis(3))) return CheckCombinationCompletion(3);
-  if (board_.gridEditable(2) && controls_.isVisible(ctl::PicMis(2)) && !controls_.isVisible(ctl::PicMis(3)))
-    CheckCombinationCompletion(2);
+  // A paused game, or one whose next puzzle loads, is not checked.
+  if (!state_.boardShown()) return;
+  const int order = state_.order();
+  if (order == 0 && board_.gridEditable(0)) return CheckSingleCompletion();
+  if (order >= 2 && board_.gridEditable(order)) CheckCombinationCompletion(order);
 }
 
 // The solve button wants at least nine typed digits per grid and at least
@@ -83,9 +84,9 @@ void Completion::CheckSingleCompletion() {
   prompter_.Inform(QStringLiteral("你赢了！"));
   board_.setGridEditable(0, false);
   editor_.SetPen();
-  controls_.setVisible(ctl::PicMis(0), false);
+  state_.setBoardShown(false);
   clock_.ResetBar();
-  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  state_.LeaveStartScreen();
   notice_.ShowLoading();
   cursors_.setTracking(0, true);
   board_.setComboOrder(0);

@@ -64,9 +64,9 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
   flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_, *setup_,
                        *completion_, *files_, GameFlowHooks{Through(links_.levelEntry), Through(links_.slideTopBarIn)},
                        this);
-  mouse_ = std::make_unique<MouseInput>(controls_, state_, settings_, Through(links_.updateLevelArrows));
+  mouse_ = std::make_unique<MouseInput>(state_, settings_, Through(links_.updateLevelArrows));
   keyboard_ =
-      std::make_unique<KeyboardMap>(cursors_, *editor_, *mouse_, controls_, settings_, prompter_, window_,
+      std::make_unique<KeyboardMap>(cursors_, *editor_, *mouse_, settings_, prompter_, window_,
                                     KeyboardHooks{Through(links_.pointerOverMainGrid), Through(links_.finishGlides),
                                                   [this] { completion_->AfterEntryCheck(); }});
   topBar_ = new TopBarSlide(controls_, this);
@@ -148,7 +148,7 @@ void Game::Load() {
   });
   random_.ReseedFromClock();
   const auto colour = static_cast<std::uint32_t>(settings_.ReadInt(SettingKey::HintLineColour));
-  controls_.setColour(ctl::kLbltishi, Rgb::FromValue(colour));
+  state_.setHintLineColour(Rgb::FromValue(colour));
   state_.setResumeLevel(bank_->LoadLevelBank());
 }
 

@@ -59,16 +59,11 @@ void GameFlow::LeaveCurrentGame(bool playing) {
   // timer ran, the restart below would refuse to build the next game.
   conflicts_.EraseNow();
   conflicts_.ClearStandingClashes();
-  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  state_.LeaveStartScreen();
   notice_.Hide();
-  controls_.setVisible(ctl::kImgLa, false);
-  controls_.setVisible(ctl::kImgRa, false);
   if (playing) ShowLoading();
 
-  for (int grid = 0; grid < kGridCount; ++grid) {
-    controls_.setVisible(ctl::PicMis(grid), false);
-    cursors_.setTracking(grid, false);
-  }
+  LeaveLayout(state_, cursors_);
   completion_.StopPointer();
 
   clock_.ResetBar();
@@ -136,13 +131,13 @@ void GameFlow::StartCombination(int order) {
 
 void GameFlow::Restart() {
   if (conflicts_.anyEraseTimerRunning()) return;
-  for (int grid : GridsInPlay(board_.comboOrder())) controls_.setVisible(ctl::PicMis(grid), false);
+  state_.setBoardShown(false);
   editor_.SetPen();
   controls_.setEnabled(ctl::Command(1), false);
   completion_.StopPointer();
   clock_.Stop();
   ShowLoading();
-  if (cursors_.isTracking(0)) ShowHintCaption();
+  if (state_.gameOn() && state_.order() == 0) ShowHintCaption();
 
   // The clock starts again from the limit of the difficulty shown; with
   // none shown yet it keeps what it shows.
@@ -201,7 +196,7 @@ void GameFlow::EnterSolveMode(int order) {
   board_.setInSolveMode(true);
   files_.BuildFileMenu();
 
-  ShowLayout(board_, controls_, cursors_);
+  ShowLayout(board_, state_, cursors_);
 }
 
 void GameFlow::StartFromStartScreen(int order) {
@@ -217,9 +212,7 @@ void GameFlow::StartScreenEntry(int index) {
   if (!playing && !solving) return;
   if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
 
-  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
-  controls_.setVisible(ctl::kImgLa, false);
-  controls_.setVisible(ctl::kImgRa, false);
+  state_.LeaveStartScreen();
   ShowLoading();
 
   switch (index) {

@@ -37,12 +37,9 @@ bool OptionsFlow::ValidGivens(const QString& text) {
   return whole && value >= 11 && value <= 75;
 }
 
-bool OptionsFlow::GameOnScreen() const {
-  return controls_.isVisible(ctl::PicMis(0)) || controls_.isVisible(ctl::PicMis(1));
-}
+bool OptionsFlow::GameOnScreen() const { return state_.boardShown(); }
 
-// The glide timers of the main grid or of grid 1 run while a game is shown.
-bool OptionsFlow::GameRunning() const { return cursors_.isTracking(0) || cursors_.isTracking(1); }
+bool OptionsFlow::GameRunning() const { return state_.gameOn(); }
 
 void OptionsFlow::Open() {
   clockWasRunning_ = clock_.isRunning();
@@ -50,7 +47,7 @@ void OptionsFlow::Open() {
   topBar_.StopSlideIn();
   clock_.Stop();
   topBar_.StartSlideOut();
-  for (int grid = 0; grid < kGridCount; ++grid) controls_.setVisible(ctl::PicMis(grid), false);
+  state_.setBoardShown(false);
   notice_.ShowPause(window_.clientWidth(), window_.clientHeight());
 }
 
@@ -128,9 +125,7 @@ void OptionsFlow::Resume(bool restartPending) {
   topBar_.StartSlideIn();
   topBar_.StopSlideOut();
   notice_.Hide();
-  if (!restartPending)
-    for (int grid = 0; grid < kGridCount; ++grid)
-      if (cursors_.isTracking(grid)) controls_.setVisible(ctl::PicMis(grid), true);
+  if (!restartPending) state_.setBoardShown(true);
   // A clock that was not running (a won game, the beginner) stays stopped; a
   // game that goes on keeps its own time limit, whatever difficulty was saved.
   const bool timed = !restartPending || settings_.ReadNumber(SettingKey::Difficulty) > 1;

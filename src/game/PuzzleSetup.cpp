@@ -33,7 +33,7 @@ bool NeverRevealed(int grid, int cell) {
 }
 }  // namespace
 
-PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice,
+PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, GameState& state, StartNotice& notice,
                          Cursors& cursors, ColourHint& hint, RandomSource& random, const SettingsStore& settings,
                          GameClock& clock, PuzzleSetupHooks hooks)
     : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), hint_(hint),
@@ -199,14 +199,14 @@ std::vector<int> PuzzleSetup::CombinationCells(RandomSource& random, int grid, i
 }
 
 void PuzzleSetup::OpenGame() {
-  for (int i = 0; i < ctl::kStartEntryCount; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  state_.LeaveStartScreen();
   notice_.Hide();
   controls_.setVisible(ctl::Command(1), true);
   controls_.setEnabled(ctl::Command(1), true);
   controls_.setVisible(ctl::kImgcol, true);
   controls_.setVisible(ctl::kImgcle, true);
 
-  ShowLayout(board_, controls_, cursors_);
+  ShowLayout(board_, state_, cursors_);
   clock_.ResetBar();
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
   if (settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();

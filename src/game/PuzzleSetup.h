@@ -56,7 +56,7 @@ struct PuzzleSetupHooks {
 
 class PuzzleSetup {
  public:
-  PuzzleSetup(Board& board, Controls& controls, const GameState& state, StartNotice& notice, Cursors& cursors,
+  PuzzleSetup(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
               ColourHint& hint, RandomSource& random, const SettingsStore& settings, GameClock& clock,
               PuzzleSetupHooks hooks);
 
@@ -100,7 +100,7 @@ class PuzzleSetup {
 
   Board& board_;
   Controls& controls_;
-  const GameState& state_;
+  GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;
   ColourHint& hint_;

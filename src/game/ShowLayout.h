@@ -1,14 +1,16 @@
 #pragma once
 // ShowOrder2Layout / ShowOrder3Layout, and the single grid's counterpart:
 // paint the shared corners, start the cursor glide of each grid in play and
-// show its container. A game start and solve mode share it.
+// draw the game. A game start and solve mode share it.
 
 namespace varelo {
 
 class Board;
-class Controls;
 class Cursors;
+class GameState;
 
-void ShowLayout(Board& board, Controls& controls, Cursors& cursors);
+void ShowLayout(Board& board, GameState& state, Cursors& cursors);
+// The game's grids leave play: no glide follows the pointer, nothing drawn.
+void LeaveLayout(GameState& state, Cursors& cursors);
 
 }  // namespace varelo

@@ -31,7 +31,7 @@ void TimeBar::Restart() {
   busy_ = false;
   controls_.setWidth(kBar, stripWidth());
   controls_.setColour(kBar, colours::kTimeBar);
-  controls_.setColour(kStrip, colours::kBlack);
+  SetWarningLit(false);
   SetLeft(0);
 }
 
@@ -49,9 +49,11 @@ void TimeBar::FitToStrip() {
   SetLeft(-static_cast<double>(stripWidth()) * (clock.limitSeconds - clock.remainingSeconds) / clock.limitSeconds);
 }
 
-void TimeBar::FlashStrip() {
-  const bool red = controls_.colour(kStrip) == colours::kTimeWarning;
-  controls_.setColour(kStrip, red ? colours::kBlack : colours::kTimeWarning);
+void TimeBar::FlashStrip() { SetWarningLit(!warningLit_); }
+
+void TimeBar::SetWarningLit(bool lit) {
+  warningLit_ = lit;
+  controls_.setColour(kStrip, lit ? colours::kTimeWarning : colours::kBlack);
 }
 
 void TimeBar::StartBusy() {

@@ -49,6 +49,7 @@ class TimeBar : public QObject {
 
  private:
   void SetLeft(double left);
+  void SetWarningLit(bool lit);
   int stripWidth() const;
 
   Controls& controls_;
@@ -56,6 +57,7 @@ class TimeBar : public QObject {
   int fittedWidth_ = -1;
   double left_ = 0;  // fractions add up over a long game
   bool busy_ = false;
+  bool warningLit_ = false;  // the strip shows red
 };
 
 }  // namespace varelo

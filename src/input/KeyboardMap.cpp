@@ -2,7 +2,6 @@
 
 #include "input/CellEditor.h"
 #include "input/MouseInput.h"
-#include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/Prompter.h"
 #include "model/Texts.h"
@@ -17,9 +16,9 @@ constexpr int kCtrlAlt = kCtrl | kAlt;
 constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
 }  // namespace
 
-KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, Controls& controls,
+KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels,
                          SettingsStore& settings, Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
-    : cursors_(cursors), editor_(editor), levels_(levels), controls_(controls), settings_(settings),
+    : cursors_(cursors), editor_(editor), levels_(levels), settings_(settings),
       prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
 
 void KeyboardMap::KeyDown(int key, int modifiers) {
@@ -79,11 +78,11 @@ void KeyboardMap::EditOrStepLevel(int key, int modifiers) {
   if (key > keys::kKeypad0 && key <= keys::kKeypad0 + 9) return editor_.EnterDigit(key - keys::kKeypad0);
   if (key != keys::kLeft && key != keys::kRight) return;
 
-  // Each step re-reads the arrow's visibility, so a Shift run stops at the
-  // first or the highest opened level.
-  const QString arrow = key == keys::kLeft ? ctl::kImgLa : ctl::kImgRa;
+  // Each step asks again whether the arrow is offered, so a Shift run stops
+  // at the first or the highest opened level.
+  const int delta = key == keys::kLeft ? -1 : 1;
   const int times = modifiers == kShiftOnly ? kShiftRepeat : 1;
-  for (int i = 0; i < times && controls_.isVisible(arrow); ++i)
+  for (int i = 0; i < times && levels_.CanStepLevel(delta); ++i)
     key == keys::kLeft ? levels_.PreviousLevel() : levels_.NextLevel();
 }
 

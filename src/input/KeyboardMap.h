@@ -12,7 +12,6 @@
 namespace varelo {
 
 class CellEditor;
-class Controls;
 class Cursors;
 class MouseInput;
 class Prompter;
@@ -31,7 +30,7 @@ struct KeyboardHooks {
 class KeyboardMap {
  public:
   // Left and Right on the start screen step the level through `levels`.
-  KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, Controls& controls, SettingsStore& settings,
+  KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, SettingsStore& settings,
               Prompter& prompter, WindowPort& window, KeyboardHooks hooks);
 
   // `modifiers`: Shift 1, Ctrl 2, Alt 4.
@@ -46,7 +45,6 @@ class KeyboardMap {
   Cursors& cursors_;
   CellEditor& editor_;
   MouseInput& levels_;
-  Controls& controls_;
   SettingsStore& settings_;
   Prompter& prompter_;
   WindowPort& window_;

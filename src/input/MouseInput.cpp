@@ -1,14 +1,12 @@
 #include "input/MouseInput.h"
 
-#include "model/Controls.h"
+#include "core/Colour.h"
 #include "model/GameState.h"
 #include "settings/SettingsStore.h"
 
 namespace varelo {
 
 namespace {
-const QString kHintLine = ctl::kLbltishi;
-
 // red, orange, yellow, green, cyan, blue, magenta, and back to red.
 Rgb NextHintColour(Rgb colour) {
   const auto& cycle = colours::kHintLineCycle;
@@ -18,9 +16,8 @@ Rgb NextHintColour(Rgb colour) {
 }
 }  // namespace
 
-MouseInput::MouseInput(Controls& controls, GameState& state, SettingsStore& settings,
-                       std::function<void()> updateLevelArrows)
-    : controls_(controls), state_(state), settings_(settings), updateLevelArrows_(std::move(updateLevelArrows)) {}
+MouseInput::MouseInput(GameState& state, SettingsStore& settings, std::function<void()> updateLevelArrows)
+    : state_(state), settings_(settings), updateLevelArrows_(std::move(updateLevelArrows)) {}
 
 // The arrows test no bounds: the start screen only shows an arrow where a
 // lower or higher opened level exists.
@@ -30,9 +27,14 @@ void MouseInput::StepLevel(int delta) {
   if (updateLevelArrows_) updateLevelArrows_();
 }
 
+bool MouseInput::CanStepLevel(int delta) const {
+  const LevelArrows& arrows = state_.levelArrows();
+  return delta < 0 ? arrows.left : arrows.right;
+}
+
 void MouseInput::CycleHintColour() {
-  const Rgb next = NextHintColour(controls_.colour(kHintLine));
-  controls_.setColour(kHintLine, next);
+  const Rgb next = NextHintColour(state_.hintLineColour());
+  state_.setHintLineColour(next);
   settings_.Write(SettingKey::HintLineColour, static_cast<long long>(next.ToValue()));
 }
 

@@ -7,7 +7,6 @@
 
 namespace varelo {
 
-class Controls;
 class GameState;
 class SettingsStore;
 
@@ -15,16 +14,17 @@ class MouseInput {
  public:
   // `updateLevelArrows` lets the start screen show or hide the arrows for the
   // level now named.
-  MouseInput(Controls& controls, GameState& state, SettingsStore& settings, std::function<void()> updateLevelArrows);
+  MouseInput(GameState& state, SettingsStore& settings, std::function<void()> updateLevelArrows);
 
   void PreviousLevel() { StepLevel(-1); }
   void NextLevel() { StepLevel(+1); }
   void CycleHintColour();
+  // Whether the start screen offers a lower (delta < 0) or a higher level.
+  bool CanStepLevel(int delta) const;
 
  private:
   void StepLevel(int delta);
 
-  Controls& controls_;
   GameState& state_;
   SettingsStore& settings_;
   std::function<void()> updateLevelArrows_;

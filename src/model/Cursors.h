@@ -1,6 +1,6 @@
 #pragma once
 // The cursor frame of each grid view: the current cell the keys act on, the
-// frame's place and outline, the pending glide directions, and whether the
+// frame's place and whether it glides, the pending glide directions, and whether the
 // grid is tracked (its glide follows the pointer). The glide moves these; editing reads them to
 // decide which grid a digit key goes to; the views draw the frame from them.
 
@@ -16,12 +16,12 @@ struct CursorState {
   int currentCell = 1;  // 1..81, the cell under the frame
   int frameLeft = 0;    // twips, in the grid container
   int frameTop = 0;
-  int outline = 3;  // pixels: 3 at rest, 1 while gliding
+  bool gliding = false;  // the frame is between cells; the view draws it thinner
   bool frameShown = true;
   int vertical = 0;    // 0 none, 1 up, 3 down
   int horizontal = 0;  // 0 none, 2 left, 4 right
 
-  bool atRest() const { return outline == 3; }
+  bool atRest() const { return !gliding; }
   bool operator==(const CursorState&) const = default;
 };
 

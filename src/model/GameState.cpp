@@ -1,5 +1,9 @@
 #include "model/GameState.h"
 
+#include <algorithm>
+
+#include "core/CellMath.h"
+#include "core/Layout.h"
 #include "model/Controls.h"
 #include "model/Texts.h"
 
@@ -23,6 +27,7 @@ QString SeparatorText(ClockSign separator) {
 }  // namespace
 
 GameState::GameState(Controls& controls, QObject* parent) : QObject(parent), controls_(controls) {
+  session_.clock = ClockFace{std::nullopt, ClockSign::Blank};
   ShowMode();
   ShowClock();
   ShowSolvePhase();
@@ -31,7 +36,7 @@ GameState::GameState(Controls& controls, QObject* parent) : QObject(parent), con
 }
 
 std::optional<int> GameState::missionLevel() const {
-  return mode_ == GameMode::Mission ? std::optional<int>(level_) : std::nullopt;
+  return session_.mode == GameMode::Mission ? std::optional<int>(session_.level) : std::nullopt;
 }
 
 void GameState::EnterMission(int level) { EnterMode(GameMode::Mission, 0, level); }
@@ -40,21 +45,20 @@ void GameState::StartCombination(int order) { EnterMode(GameMode::Combination, o
 void GameState::EnterSolve(int order) { EnterMode(GameMode::Solve, order, 0); }
 
 void GameState::EnterMode(GameMode mode, int order, int level) {
-  mode_ = mode;
-  order_ = order;
-  level_ = level;
+  session_.mode = mode;
+  session_.order = order;
+  session_.level = level;
   ShowMode();
-  emit modeChanged();
 }
 
 void GameState::ShowMode() {
   QString mode;
   QString level;
-  switch (mode_) {
+  switch (session_.mode) {
     case GameMode::None: break;
     case GameMode::Mission:
       mode = texts::kModeMission;
-      level = texts::kLevelPrefix + QString::number(level_);
+      level = texts::kLevelPrefix + QString::number(session_.level);
       break;
     case GameMode::Random:
       mode = texts::kModeRandom;
@@ -62,11 +66,11 @@ void GameState::ShowMode() {
       break;
     case GameMode::Combination:
       mode = texts::kCombination;
-      level = OrderName(order_);
+      level = OrderName(session_.order);
       break;
     case GameMode::Solve:
       mode = texts::kSolveSudoku;
-      level = OrderName(order_);
+      level = OrderName(session_.order);
       break;
   }
   controls_.setText(ctl::LblTop(0), mode);
@@ -75,47 +79,47 @@ void GameState::ShowMode() {
 
 void GameState::setDifficulty(int nd) {
   if (nd < 1 || nd > 4) return;
-  difficulty_ = nd;
+  session_.difficulty = nd;
   ShowDifficulty();
 }
 
 void GameState::ShowDifficulty() {
-  controls_.setText(ctl::LblTop(3), difficulty_ ? texts::kDifficulties[*difficulty_ - 1] : QString());
+  controls_.setText(ctl::LblTop(3), session_.difficulty ? texts::kDifficulties[*session_.difficulty - 1] : QString());
 }
 
 void GameState::setClock(const ClockFace& face) {
-  clock_ = face;
+  session_.clock = face;
   ShowClock();
 }
 
 void GameState::setClockSeconds(int seconds) {
-  clock_.seconds = seconds;
+  session_.clock.seconds = seconds;
   ShowClock();
 }
 
 // Shown for one half second, hidden for the next; the beginner's "∞" gives
 // way to the colon as any hidden separator does.
 void GameState::BlinkSeparator() {
-  clock_.separator = clock_.separator == ClockSign::Colon ? ClockSign::Blank : ClockSign::Colon;
+  ClockSign& separator = session_.clock.separator;
+  separator = separator == ClockSign::Colon ? ClockSign::Blank : ClockSign::Colon;
   ShowClock();
 }
 
 void GameState::ShowClock() {
-  const auto& seconds = clock_.seconds;
+  const auto& seconds = session_.clock.seconds;
   controls_.setText(ctl::LblTime(0), seconds ? TwoDigits(*seconds / 60) : QString());
-  controls_.setText(ctl::LblTime(1), SeparatorText(clock_.separator));
+  controls_.setText(ctl::LblTime(1), SeparatorText(session_.clock.separator));
   controls_.setText(ctl::LblTime(2), seconds ? TwoDigits(*seconds % 60) : QString());
 }
 
 void GameState::setSolvePhase(SolvePhase phase) {
-  if (phase == solvePhase_) return;
-  solvePhase_ = phase;
+  if (phase == session_.solvePhase) return;
+  session_.solvePhase = phase;
   ShowSolvePhase();
-  emit solvePhaseChanged(phase);
 }
 
 void GameState::ShowSolvePhase() {
-  switch (solvePhase_) {
+  switch (session_.solvePhase) {
     case SolvePhase::Ready: return controls_.setText(ctl::Command(2), texts::kSolve);
     case SolvePhase::Running: return controls_.setText(ctl::Command(2), texts::kCancel);
     case SolvePhase::SolutionShown: return controls_.setText(ctl::Command(2), texts::kNextSolution);
@@ -123,26 +127,82 @@ void GameState::ShowSolvePhase() {
 }
 
 void GameState::setTool(EntryKind tool) {
-  if (tool == tool_) return;
-  tool_ = tool;
+  if (tool == session_.tool) return;
+  session_.tool = tool;
   ShowTool();
-  emit toolChanged(tool);
 }
 
 void GameState::ShowTool() {
-  const bool pen = tool_ != EntryKind::Pencil;
+  const bool pen = session_.tool != EntryKind::Pencil;
   controls_.setText(ctl::kImgcol, pen ? ctl::kImgBluePen : ctl::kImgGrayPen);
   controls_.setToolTip(ctl::kImgcol, pen ? texts::kPen : texts::kPencil);
 }
 
 void GameState::setResumeLevel(std::optional<int> level) {
-  resumeLevel_ = level;
+  session_.resumeLevel = level;
   ShowResumeLevel();
-  emit resumeLevelChanged();
 }
 
 void GameState::ShowResumeLevel() {
-  controls_.setText(ctl::LblBegin(7), resumeLevel_ ? texts::LevelCaption(*resumeLevel_) : texts::kMissionMode);
+  const auto& level = session_.resumeLevel;
+  controls_.setText(ctl::LblBegin(7), level ? texts::LevelCaption(*level) : texts::kMissionMode);
+}
+
+void GameState::setGameOn(bool on) {
+  session_.gameOn = on;
+  if (!on) session_.boardShown = false;
+  ShowBoard();
+}
+
+void GameState::setBoardShown(bool shown) {
+  session_.boardShown = shown && session_.gameOn;
+  ShowBoard();
+}
+
+// Only the grids of the order in play are ever drawn.
+void GameState::ShowBoard() {
+  const auto grids = GridsInPlay(session_.order);
+  for (int grid = 0; grid < kGridCount; ++grid) {
+    const bool inPlay = std::find(grids.begin(), grids.end(), grid) != grids.end();
+    controls_.setVisible(ctl::PicMis(grid), session_.boardShown && inPlay);
+  }
+}
+
+void GameState::LeaveStartScreen() {
+  session_.startScreenShown = false;
+  for (int i = 0; i <= ctl::kLastMainEntry; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  OpenStartGroup(StartGroup::None);
+}
+
+void GameState::OpenStartGroup(StartGroup group) {
+  session_.startGroup = group;
+  ShowStartGroup();
+  if (group != StartGroup::Mission) setLevelArrows({});
+}
+
+void GameState::ShowStartGroup() {
+  const StartGroup group = session_.startGroup;
+  auto show = [this](int from, int to, bool shown) {
+    for (int i = from; i <= to; ++i) controls_.setVisible(ctl::LblBegin(i), shown);
+  };
+  show(7, 8, group == StartGroup::Mission);
+  show(9, 11, group == StartGroup::Combination);
+  show(12, 15, group == StartGroup::Solve);
+}
+
+void GameState::setLevelArrows(LevelArrows arrows) {
+  session_.levelArrows = arrows;
+  ShowLevelArrows();
+}
+
+void GameState::ShowLevelArrows() {
+  controls_.setVisible(ctl::kImgLa, session_.levelArrows.left);
+  controls_.setVisible(ctl::kImgRa, session_.levelArrows.right);
+}
+
+void GameState::setHintLineColour(Rgb colour) {
+  session_.hintLineColour = colour;
+  controls_.setColour(ctl::kLbltishi, colour);
 }
 
 }  // namespace varelo

@@ -1,44 +1,20 @@
 #pragma once
-// What the game is doing: the mode with its level or order, the difficulty,
-// the clock, the phase of a solve run, the writing tool and the level the
-// start screen offers to resume. Each fact has its setter here and nowhere
-// else, and each writes its captions through one function of this class
-// (the top bar, the clock, Command2, Imgcol's picture, LblBegin(7)); the
-// rules read the facts, never a caption.
+// The owner of the game's Session: each fact has its setter here and
+// nowhere else, and each writes what shows it through one function of this
+// class (the top bar, the clock, Command2, Imgcol's picture, the grids'
+// containers, the start screen's entries and arrows, the hint line's ink);
+// the rules read the facts, never a caption.
 
 #include <QObject>
 
 #include <optional>
 
 #include "core/EntryKind.h"
+#include "model/Session.h"
 
 namespace varelo {
 
 class Controls;
-
-enum class GameMode {
-  None,         // the start screen, before any game
-  Mission,      // a level of the bank
-  Random,       // a random single grid
-  Combination,  // two or three chained grids
-  Solve,        // the player's puzzle for the solver
-};
-
-// Command2 of solve mode names what a click does next.
-enum class SolvePhase {
-  Ready,          // "求解": start a run
-  Running,        // "取消": cancel it
-  SolutionShown,  // "求下一种解": look for the next solution
-};
-
-// The clock's face: digits while a limit counts down, "∞" for the
-// beginner, nothing in solve mode. The separator blinks once a second.
-enum class ClockSign { Colon, Blank, Infinity };
-
-struct ClockFace {
-  std::optional<int> seconds;  // none: no digits shown
-  ClockSign separator = ClockSign::Blank;
-};
 
 class GameState : public QObject {
   Q_OBJECT
@@ -47,8 +23,10 @@ class GameState : public QObject {
   explicit GameState(Controls& controls, QObject* parent = nullptr);
 
   // The mode the top bar names. `order` is the board's: 0 for a single grid.
-  GameMode mode() const { return mode_; }
-  int order() const { return order_; }
+  const Session& session() const { return session_; }
+
+  GameMode mode() const { return session_.mode; }
+  int order() const { return session_.order; }
   std::optional<int> missionLevel() const;
   void EnterMission(int level);
   void EnterRandom();
@@ -56,32 +34,46 @@ class GameState : public QObject {
   void EnterSolve(int order);
 
   // The difficulty the top bar names (1..4), none before the first one.
-  std::optional<int> difficulty() const { return difficulty_; }
+  std::optional<int> difficulty() const { return session_.difficulty; }
   void setDifficulty(int nd);
 
-  const ClockFace& clock() const { return clock_; }
+  const ClockFace& clock() const { return session_.clock; }
   void setClock(const ClockFace& face);
   // The seconds the clock shows; 0 when it shows no digits.
-  int clockSeconds() const { return clock_.seconds.value_or(0); }
+  int clockSeconds() const { return session_.clock.seconds.value_or(0); }
   void setClockSeconds(int seconds);
   void BlinkSeparator();
 
-  SolvePhase solvePhase() const { return solvePhase_; }
+  SolvePhase solvePhase() const { return session_.solvePhase; }
   void setSolvePhase(SolvePhase phase);
 
-  EntryKind tool() const { return tool_; }
+  EntryKind tool() const { return session_.tool; }
   void setTool(EntryKind tool);
 
   // The level the start screen's mission entry resumes; none on the first
   // run, when the entry reads "任务模式".
-  std::optional<int> resumeLevel() const { return resumeLevel_; }
+  std::optional<int> resumeLevel() const { return session_.resumeLevel; }
   void setResumeLevel(std::optional<int> level);
 
- signals:
-  void modeChanged();
-  void solvePhaseChanged(SolvePhase phase);
-  void toolChanged(EntryKind tool);
-  void resumeLevelChanged();
+  // A game's grids come into play (on) or leave it; a game that leaves is
+  // no longer drawn either.
+  bool gameOn() const { return session_.gameOn; }
+  void setGameOn(bool on);
+  // The grids of the game in play are drawn, or hidden for a pause or while
+  // a new puzzle loads.
+  bool boardShown() const { return session_.boardShown; }
+  void setBoardShown(bool shown);
+
+  // The start screen gives way to a game: every entry and arrow hidden.
+  void LeaveStartScreen();
+  StartGroup startGroup() const { return session_.startGroup; }
+  // Opens the sub-entries of one main entry and closes the others'.
+  void OpenStartGroup(StartGroup group);
+  const LevelArrows& levelArrows() const { return session_.levelArrows; }
+  void setLevelArrows(LevelArrows arrows);
+
+  Rgb hintLineColour() const { return session_.hintLineColour; }
+  void setHintLineColour(Rgb colour);
 
  private:
   void EnterMode(GameMode mode, int order, int level);
@@ -91,16 +83,12 @@ class GameState : public QObject {
   void ShowSolvePhase();
   void ShowTool();
   void ShowResumeLevel();
+  void ShowBoard();
+  void ShowStartGroup();
+  void ShowLevelArrows();
 
   Controls& controls_;
-  GameMode mode_ = GameMode::None;
-  int order_ = 0;
-  int level_ = 0;
-  std::optional<int> difficulty_;
-  ClockFace clock_{std::nullopt, ClockSign::Blank};
-  SolvePhase solvePhase_ = SolvePhase::Ready;
-  EntryKind tool_ = EntryKind::Pen;
-  std::optional<int> resumeLevel_;
+  Session session_;
 };
 
 }  // namespace varelo

@@ -11,6 +11,7 @@
 #include "core/Board.h"
 #include "look/QtColour.h"
 #include "model/Controls.h"
+#include "viewmodel/CursorGlide.h"
 #include "model/Cursors.h"
 #include "model/Twips.h"
 #include "viewmodel/BoardFit.h"
@@ -227,7 +228,7 @@ void GridView::PaintFrame(QPainter& painter) const {
                       ToWidget(QPointF(cursor.frameLeft + size, cursor.frameTop + size)));
   const QRectF square(QPointF(qRound(placed.left()), qRound(placed.top())),
                       QSizeF(qRound(placed.width()), qRound(placed.height())));
-  const qreal outline = cursor.outline * scale_;
+  const qreal outline = CursorGlide::OutlinePixels(cursor) * scale_;
   const qreal half = outline / 2.0;
   painter.save();
   painter.resetTransform();

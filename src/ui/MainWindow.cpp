@@ -241,7 +241,7 @@ void MainWindow::BuildSideControls() {
     binder_->Bind(box, box, metrics::kIconSize, metrics::kIconSize);
   };
   addPicture(ctl::kImgcol,
-             [](const ControlState& s) { return s.text == ctl::kImgGrayPen ? pictures::kPencil : pictures::kPen; });
+             [this](const ControlState&) { return game_.state().tool() == EntryKind::Pencil ? pictures::kPencil : pictures::kPen; });
   addPicture(ctl::kImgcle, [](const ControlState&) { return pictures::kEraser; });
   addPicture(ctl::kImgpt, [](const ControlState&) { return pictures::kPointer; });
 
@@ -258,11 +258,12 @@ void MainWindow::BuildSideControls() {
 // and the conflict crosses.
 void MainWindow::ConnectGame() {
   game_.OnHover(ctl::kLblBegin, [this](int entry) {
-    startscreen::Hover(game_.controls(), settings_, entry, game_.state().resumeLevel());
+    const bool noticeShown = game_.notice().kind() != StartNotice::Kind::None;
+    startscreen::Hover(game_.controls(), game_.state(), settings_, entry, noticeShown);
   });
   GameLinks& links = game_.links();
   links.updateLevelArrows = [this] {
-    startscreen::UpdateLevelArrows(game_.controls(), settings_, game_.state().resumeLevel());
+    startscreen::UpdateLevelArrows(game_.state(), settings_);
   };
   links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
   links.finishGlides = [this] { glide_->FinishGlides(); };

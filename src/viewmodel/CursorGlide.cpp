@@ -33,7 +33,7 @@ CursorState RestingOn(CursorState state, const GridGeometry& geometry, int cell)
   state.currentCell = cell;
   state.frameLeft = geometry.square(cell).left;
   state.frameTop = geometry.square(cell).top;
-  state.outline = CursorGlide::kRestOutline;
+  state.gliding = false;
   state.vertical = 0;
   state.horizontal = 0;
   return state;
@@ -223,7 +223,7 @@ void CursorGlide::Step(int grid, bool vertical) {
   if (direction == 0) {
     if (frame != place(cell)) {
       frame = place(cell);
-      state.outline = kRestOutline;
+      state.gliding = false;
     }
   } else {
     const bool backwards = direction == kUp || direction == kLeft;
@@ -232,15 +232,15 @@ void CursorGlide::Step(int grid, bool vertical) {
     const int target = cell + (backwards ? -1 : 1) * (vertical ? 9 : 1);
     if (atEdge) {
       frame = place(cell);
-      state.outline = kRestOutline;
+      state.gliding = false;
       direction = 0;
     } else if (backwards ? frame > place(target) : frame < place(target)) {
-      state.outline = kGlideOutline;
+      state.gliding = true;
       frame += (backwards ? -1 : 1) * cursors_.step();
     } else if (!ContinuesPast(vertical)) {
       frame = place(target);
       state.currentCell = target;
-      state.outline = kRestOutline;
+      state.gliding = false;
       direction = 0;
     } else {
       state.currentCell = target;

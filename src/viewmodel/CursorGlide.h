@@ -45,8 +45,8 @@ class CursorGlide : public QObject {
 
  public:
   static constexpr int kTickMs = 10;
-  static constexpr int kRestOutline = 3;
-  static constexpr int kGlideOutline = 1;
+  // The frame's outline in pixels: thinner while it glides.
+  static constexpr int OutlinePixels(const CursorState& cursor) { return cursor.gliding ? 1 : 3; }
 
   CursorGlide(Cursors& cursors, const Board& board, const std::array<GridGeometry, kGridCount>& geometries,
               const PointerSource& pointer, const GridPlacement& placement, QObject* parent = nullptr);

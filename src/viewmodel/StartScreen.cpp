@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Controls.h"
+#include "model/GameState.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 
@@ -25,53 +26,25 @@ int ParentOf(int entry) {
   return -1;
 }
 
-void SetVisible(Controls& controls, int from, int to, bool visible) {
-  for (int i = from; i <= to; ++i) controls.setVisible(ctl::LblBegin(i), visible);
-}
-
-void SetArrows(Controls& controls, bool left, bool right) {
-  controls.setVisible(kLeftArrow, left);
-  controls.setVisible(kRightArrow, right);
-}
-
-void Highlight(Controls& controls, int entry) {
+void Highlight(Controls& controls, int entry, bool noticeShown) {
   const int parent = ParentOf(entry);
   for (int i = 0; i < ctl::kStartEntryCount; ++i)
-    if (i != parent) controls.setColour(ctl::LblBegin(i), colours::kEntry);
+    if (i != parent && !(noticeShown && i == kNoticeEntry)) controls.setColour(ctl::LblBegin(i), colours::kEntry);
   controls.setColour(ctl::LblBegin(entry), colours::kEntryLit);
 }
 
-void OpenGroup(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel) {
-  const auto hidden = [&controls](int i) { return !controls.isVisible(ctl::LblBegin(i)); };
+void OpenGroup(GameState& state, const SettingsStore& settings, int entry) {
   switch (entry) {
     case 0:
-      if (hidden(7)) {
-        SetVisible(controls, 9, 15, false);
-        SetVisible(controls, 7, 8, true);
-      }
-      UpdateLevelArrows(controls, settings, resumeLevel);
+      if (state.startGroup() != StartGroup::Mission) state.OpenStartGroup(StartGroup::Mission);
+      UpdateLevelArrows(state, settings);
       break;
-    case 1:
-      if (hidden(9)) {
-        SetVisible(controls, 7, 15, false);
-        SetArrows(controls, false, false);
-        SetVisible(controls, 9, 11, true);
-      }
-      break;
-    case 2:
-      if (hidden(12)) {
-        SetVisible(controls, 7, 11, false);
-        SetVisible(controls, 12, 15, true);
-        SetArrows(controls, false, false);
-      }
-      break;
+    case 1: state.OpenStartGroup(StartGroup::Combination); break;
+    case 2: state.OpenStartGroup(StartGroup::Solve); break;
     case 3:
     case 4:
     case 5:
-    case 6:
-      SetVisible(controls, 7, 15, false);
-      SetArrows(controls, false, false);
-      break;
+    case 6: state.OpenStartGroup(StartGroup::None); break;
     default: break;
   }
 }
@@ -103,30 +76,30 @@ void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeSh
   controls.setTop(kRightArrow, top + 200);
 }
 
-void Hover(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel) {
+void Hover(Controls& controls, GameState& state, const SettingsStore& settings, int entry, bool noticeShown) {
   if (entry < 0 || entry >= ctl::kStartEntryCount) return;
-  const Rgb colour = controls.colour(ctl::LblBegin(entry));
-  // Another colour means the entry serves as a notice ("Pause"), not as a menu.
-  if (colour != colours::kEntry && colour != colours::kEntryLit) return;
-  if (colour == colours::kEntry) Highlight(controls, entry);
-  OpenGroup(controls, settings, entry, resumeLevel);
+  // The entry serves as a notice ("Pause"), not as a menu.
+  if (noticeShown && entry == kNoticeEntry) return;
+  Highlight(controls, entry, noticeShown);
+  OpenGroup(state, settings, entry);
 }
 
-void UpdateLevelArrows(Controls& controls, const SettingsStore& settings, std::optional<int> resumeLevel) {
+void UpdateLevelArrows(GameState& state, const SettingsStore& settings) {
+  const std::optional<int> resumeLevel = state.resumeLevel();
   if (!resumeLevel) return;
   const double level = *resumeLevel;
   // No arrow past the bank's last level, whatever a spoilt acs says: that
   // caption would start level 1 and store it over the player's level.
   const double opened = std::min(settings.ReadNumber(SettingKey::LevelsOpened), double{kLastLevel});
   if (level < opened) {
-    SetArrows(controls, level > 1, true);
+    state.setLevelArrows({level > 1, true});
   } else if (level == opened) {
     if (level > 1)
-      SetArrows(controls, true, false);
+      state.setLevelArrows({true, false});
     else if (level == 1)
-      SetArrows(controls, false, false);
+      state.setLevelArrows({false, false});
     else
-      SetArrows(controls, false, true);
+      state.setLevelArrows({false, true});
   }
 }
 

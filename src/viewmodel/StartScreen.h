@@ -12,6 +12,7 @@
 namespace varelo {
 
 class Controls;
+class GameState;
 class SettingsStore;
 
 namespace startscreen {
@@ -26,13 +27,14 @@ inline constexpr int kArrowSize = 120;
 void LayOut(Controls& controls, int windowWidth, int windowHeight, bool noticeShown = false);
 
 // The pointer moves over entry i: highlight it (keeping its parent lit) and
-// open the sub-entries of a main entry. `resumeLevel` is the level the
-// mission entry names, none on the first run.
-void Hover(Controls& controls, const SettingsStore& settings, int entry, std::optional<int> resumeLevel);
+// open the sub-entries of a main entry. Entry 2 does nothing while it serves
+// as a notice (`noticeShown`).
+void Hover(Controls& controls, GameState& state, const SettingsStore& settings, int entry, bool noticeShown);
 
 // Shows the arrows beside the mission entry when a lower or a higher opened
-// level than `resumeLevel` can be chosen; leaves them alone on the first run.
-void UpdateLevelArrows(Controls& controls, const SettingsStore& settings, std::optional<int> resumeLevel);
+// level than the one it names can be chosen; leaves them alone on the first
+// run.
+void UpdateLevelArrows(GameState& state, const SettingsStore& settings);
 
 }  // namespace startscreen
 }  // namespace varelo

@@ -80,11 +80,11 @@ TEST_F(EditingTest, KeysReachOnlyAnEditableCellUnderAFrameAtRest) {
 
   CursorState gliding = cursors.state(0);
   gliding.currentCell = 2;
-  gliding.outline = 1;
+  gliding.gliding = true;
   cursors.setState(0, gliding);
   editor.EnterDigit(5);
   EXPECT_EQ(board.digit(0, 2), 0) << "the frame is still gliding";
-  gliding.outline = 3;
+  gliding.gliding = false;
   gliding.horizontal = 4;
   cursors.setState(0, gliding);
   editor.EnterDigit(5);

@@ -112,8 +112,7 @@ TEST(Keyboard, LeftAndRightStepTheStartScreenLevel) {
   // start screen shows both while the level is within 1..20.
   h.game.links().updateLevelArrows = [&h] {
     const int level = h.game.state().resumeLevel().value_or(0);
-    h.controls().setVisible(QStringLiteral("ImgLa"), level > 1);
-    h.controls().setVisible(QStringLiteral("ImgRa"), level < 20);
+    h.game.state().setLevelArrows({level > 1, level < 20});
   };
   h.game.state().setResumeLevel(9);
   h.game.links().updateLevelArrows();
@@ -139,7 +138,7 @@ TEST(Keyboard, TheHintLineCyclesSevenColoursAndRemembersThem) {
   for (int i = 0; i < 6; ++i) h.game.Click(QStringLiteral("Lbltishi"));
   EXPECT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), yellow);
   // Any colour outside the cycle goes to red.
-  h.controls().setColour(QStringLiteral("Lbltishi"), Rgb{1, 2, 3});
+  h.game.state().setHintLineColour(Rgb{1, 2, 3});
   h.game.Click(QStringLiteral("Lbltishi"));
   EXPECT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), (Rgb{255, 0, 0}));
 }

@@ -63,12 +63,12 @@ TEST_F(CursorGlideTest, FrameGlidesCellByCellToThePointerAndRests) {
   bool sawThinOutline = false;
   for (int tick = 0; tick < 200; ++tick) {
     Tick(0);
-    sawThinOutline |= State(0).outline == 1;
+    sawThinOutline |= CursorGlide::OutlinePixels(State(0)) == 1;
     if (State(0).currentCell != cellsVisited.back()) cellsVisited.push_back(State(0).currentCell);
   }
   const CursorState& rest = State(0);
   EXPECT_EQ(rest.currentCell, 50);
-  EXPECT_EQ(rest.outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(rest), 3);
   EXPECT_EQ(rest.vertical, 0);
   EXPECT_EQ(rest.horizontal, 0);
   EXPECT_EQ(rest.frameLeft, geometries[0].square(50).left);
@@ -110,7 +110,7 @@ TEST_F(CursorGlideTest, ArrowStepsStopAtTheEdge) {
   Tick(0);
   EXPECT_EQ(State(0).currentCell, 1);
   EXPECT_EQ(State(0).vertical, 0);
-  EXPECT_EQ(State(0).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(0)), 3);
 
   CursorState down = State(0);
   down.vertical = 3;
@@ -118,7 +118,7 @@ TEST_F(CursorGlideTest, ArrowStepsStopAtTheEdge) {
   for (int i = 0; i < 15; ++i) Tick(0);
   EXPECT_EQ(State(0).currentCell, 10);
   EXPECT_EQ(State(0).frameTop, geometries[0].square(10).top);
-  EXPECT_EQ(State(0).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(0)), 3);
 }
 
 TEST_F(CursorGlideTest, FurtherGridFrameHidesOutsideAndReappearsUnderThePointer) {
@@ -138,7 +138,7 @@ TEST_F(CursorGlideTest, FurtherGridFrameHidesOutsideAndReappearsUnderThePointer)
   EXPECT_EQ(State(1).currentCell, 77);
   EXPECT_EQ(State(1).frameLeft, geometries[1].square(77).left);
   EXPECT_EQ(State(1).frameTop, geometries[1].square(77).top);
-  EXPECT_EQ(State(1).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(1)), 3);
 }
 
 TEST_F(CursorGlideTest, SharedCornerTakesTheFrameAtOnce) {
@@ -147,7 +147,7 @@ TEST_F(CursorGlideTest, SharedCornerTakesTheFrameAtOnce) {
   glide.VerticalTick(1);
   EXPECT_EQ(State(1).currentCell, 81);
   EXPECT_EQ(State(1).frameTop, geometries[1].square(81).top);
-  EXPECT_EQ(State(1).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(1)), 3);
 
   // In order 3 grid 2's corner with grid 3 does the same.
   board.setComboOrder(3);
@@ -169,7 +169,7 @@ TEST_F(CursorGlideTest, APendingGlideDoesNotCarryTheFrameOffTheCorner) {
   for (int i = 0; i < 5; ++i) Tick(2);
   EXPECT_EQ(State(2).currentCell, 9);
   EXPECT_EQ(State(2).frameTop, geometries[2].square(9).top);
-  EXPECT_EQ(State(2).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(2)), 3);
   EXPECT_EQ(State(2).vertical, 0);
 }
 
@@ -180,7 +180,7 @@ TEST_F(CursorGlideTest, FurtherGridGlidesSnapUnlessThePointerIsOverTheMainGrid) 
   for (int i = 0; i < 30; ++i) Tick(1);
   EXPECT_EQ(State(1).currentCell, 3);
   EXPECT_EQ(State(1).frameLeft, geometries[1].square(3).left);
-  EXPECT_EQ(State(1).outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(State(1)), 3);
 }
 
 TEST_F(CursorGlideTest, TimersRunWhileTheGridIsTracked) {

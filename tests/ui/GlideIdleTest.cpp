@@ -30,7 +30,7 @@ QString Describe(const CursorState& c) {
       .arg(c.currentCell)
       .arg(c.frameLeft)
       .arg(c.frameTop)
-      .arg(c.outline)
+      .arg(CursorGlide::OutlinePixels(c))
       .arg(c.vertical)
       .arg(c.horizontal)
       .arg(c.frameShown ? QStringLiteral("shown") : QStringLiteral("hidden"));

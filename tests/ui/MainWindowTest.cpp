@@ -182,12 +182,12 @@ TEST_F(WindowTest, TrackingGlidesFromCellOneToCellFiftyAndRestsWithAThickFrame) 
   for (int tick = 0; tick < 200; ++tick) {
     w.glide().VerticalTick(0);
     w.glide().HorizontalTick(0);
-    glided |= w.game().cursors().state(0).outline == 1;
+    glided |= CursorGlide::OutlinePixels(w.game().cursors().state(0)) == 1;
   }
   const CursorState& state = w.game().cursors().state(0);
   EXPECT_TRUE(glided);
   EXPECT_EQ(state.currentCell, 50);
-  EXPECT_EQ(state.outline, 3);
+  EXPECT_EQ(CursorGlide::OutlinePixels(state), 3);
 
   // The drawn frame is exactly three pixels wide on the square's left edge.
   const QImage image = w.gridView(0)->grab().toImage();

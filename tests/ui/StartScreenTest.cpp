@@ -23,7 +23,7 @@ class StartScreenTest : public ::testing::Test {
   void ShowLevel(int level, int opened) {
     settings.store().Write(SettingKey::LevelsOpened, opened);
     state.setResumeLevel(level);
-    UpdateLevelArrows(controls, settings.store(), state.resumeLevel());
+    UpdateLevelArrows(state, settings.store());
   }
 
   Controls controls;
@@ -53,35 +53,35 @@ TEST_F(StartScreenTest, EntriesMoveProportionallyWithTheWindow) {
 
 TEST_F(StartScreenTest, HoveringAMainEntryOpensItsGroupAndKeepsTheParentLit) {
   LayOut(controls, 11600, 8700);
-  Hover(controls, settings.store(), 0, state.resumeLevel());
+  Hover(controls, state, settings.store(), 0, false);
   EXPECT_TRUE(Shown(7));
   EXPECT_TRUE(Shown(8));
   EXPECT_FALSE(Shown(9));
   EXPECT_EQ(Colour(0), colours::kEntryLit);
 
-  Hover(controls, settings.store(), 8, state.resumeLevel());
+  Hover(controls, state, settings.store(), 8, false);
   EXPECT_EQ(Colour(8), colours::kEntryLit);
   EXPECT_EQ(Colour(0), colours::kEntryLit);  // the parent of "随机模式" stays lit
   EXPECT_EQ(Colour(7), colours::kEntry);
 
-  Hover(controls, settings.store(), 1, state.resumeLevel());
+  Hover(controls, state, settings.store(), 1, false);
   EXPECT_EQ(Colour(0), colours::kEntry);
   EXPECT_EQ(Colour(8), colours::kEntry);
   EXPECT_FALSE(Shown(7));
   for (int i : {9, 10, 11}) EXPECT_TRUE(Shown(i)) << i;
 
-  Hover(controls, settings.store(), 3, state.resumeLevel());
+  Hover(controls, state, settings.store(), 3, false);
   for (int i = 7; i <= 15; ++i) EXPECT_FALSE(Shown(i)) << i;
   EXPECT_EQ(Colour(3), colours::kEntryLit);
 
-  Hover(controls, settings.store(), 2, state.resumeLevel());
+  Hover(controls, state, settings.store(), 2, false);
   for (int i = 12; i <= 15; ++i) EXPECT_TRUE(Shown(i)) << i;
   EXPECT_FALSE(Shown(9));
 }
 
 TEST_F(StartScreenTest, AnEntryServingAsANoticeIgnoresTheHover) {
   controls.setColour(ctl::LblBegin(2), Rgb{0, 255, 0});
-  Hover(controls, settings.store(), 2, state.resumeLevel());
+  Hover(controls, state, settings.store(), 2, /*noticeShown=*/true);
   EXPECT_EQ(Colour(2), (Rgb{0, 255, 0}));
   EXPECT_FALSE(Shown(12));
 }
@@ -105,7 +105,7 @@ TEST_F(StartScreenTest, LevelArrowsShowWhereAnotherOpenedLevelLies) {
 TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
   settings.store().Write(SettingKey::LevelsOpened, 40);
   ASSERT_EQ(controls.text(ctl::LblBegin(7)), texts::kMissionMode);
-  Hover(controls, settings.store(), 0, state.resumeLevel());
+  Hover(controls, state, settings.store(), 0, false);
   EXPECT_TRUE(Shown(7));
   EXPECT_FALSE(LeftArrow());
   EXPECT_FALSE(RightArrow());
@@ -114,10 +114,10 @@ TEST_F(StartScreenTest, OnTheFirstRunTheArrowsNeverAppear) {
 TEST_F(StartScreenTest, HoveringStartGameUpdatesTheArrows) {
   settings.store().Write(SettingKey::LevelsOpened, 12);
   state.setResumeLevel(12);
-  Hover(controls, settings.store(), 0, state.resumeLevel());
+  Hover(controls, state, settings.store(), 0, false);
   EXPECT_TRUE(LeftArrow());
   EXPECT_FALSE(RightArrow());
-  Hover(controls, settings.store(), 1, state.resumeLevel());
+  Hover(controls, state, settings.store(), 1, false);
   EXPECT_FALSE(LeftArrow());
 }
 
