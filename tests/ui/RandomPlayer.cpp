@@ -210,14 +210,16 @@ QString RandomPlayer::Summary() const {
 
 QString RandomPlayer::Screen() {
   QStringList parts{QStringLiteral("order %1 solve %2").arg(board().comboOrder()).arg(board().inSolveMode())};
-  for (int grid = 0; grid < kGridCount; ++grid) {
+  // Grids out of play are not drawn; their leftovers are no part of the screen.
+  for (int grid : GridsInPlay(board().comboOrder())) {
     QString cells = QStringLiteral("g%1%2:").arg(grid).arg(board().gridEditable(grid) ? u'e' : u'-');
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       const CellState& c = board().cell(grid, n);
       cells += QStringLiteral("%1").arg(c.background.ToValue(), 0, 16);
+      const QChar kind = board().isFixed(grid, n) ? u'f' : c.kind == EntryKind::Pencil ? u'p' : u'-';
       if (c.digit != 0)
-        cells += QStringLiteral("=%1%2%3/%4").arg(c.digit).arg(int(c.kind)).arg(c.digitShown ? u's' : u'h').arg(
-            c.ink.ToValue(), 0, 16);
+        cells += QStringLiteral("=%1%2%3/%4").arg(c.digit).arg(kind).arg(c.digitShown ? u's' : u'h').arg(
+            board().ink(grid, n).ToValue(), 0, 16);
       cells += u',';
     }
     parts << cells;
