@@ -54,7 +54,7 @@ void Scribble(Board& board) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       board.setDigit(grid, n, 7);
       board.setKind(grid, n, EntryKind::Fixed);
-      board.setInk(grid, n, colours::kRed);
+      board.setClash(grid, n, true);
     }
   }
 }
@@ -70,7 +70,7 @@ void CheckLoadedBoard(const Board& board, const FileGrids& file, int order) {
         continue;
       }
       Check(cell.digit == LoadedDigit(file, order, grid, n), "a loaded cell holds the wrong digit");
-      Check(cell.kind == EntryKind::Pen && cell.ink == colours::kBlack,
+      Check(cell.kind == EntryKind::Pen && !cell.clash,
             "a loaded cell keeps the look it had before the load");
     }
   }

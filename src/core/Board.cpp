@@ -33,9 +33,9 @@ void Board::setKind(int grid, int n, EntryKind kind) {
   update(grid, n, next);
 }
 
-void Board::setInk(int grid, int n, Rgb ink) {
+void Board::setClash(int grid, int n, bool clash) {
   CellState next = cell(grid, n);
-  next.ink = ink;
+  next.clash = clash;
   update(grid, n, next);
 }
 
@@ -71,7 +71,13 @@ void Board::setComboOrder(int order) {
   emit comboOrderChanged(order);
 }
 
-void Board::setInSolveMode(bool on) { inSolveMode_ = on; }
+// Every digit's ink may change with the mode.
+void Board::setInSolveMode(bool on) {
+  if (on == inSolveMode_) return;
+  inSolveMode_ = on;
+  for (int grid = 0; grid < kGridCount; ++grid)
+    for (int n = 1; n <= kCellsPerGrid; ++n) emit cellChanged(grid, n);
+}
 
 void Board::setGridEditable(int grid, bool editable) {
   Q_ASSERT(cells::IsGrid(grid));

@@ -18,7 +18,7 @@ namespace varelo {
 struct CellState {
   int digit = 0;  // 0 = empty, else 1..9
   EntryKind kind = EntryKind::Pen;
-  Rgb ink = colours::kBlack;
+  bool clash = false;  // the digit breaks a rule and shows red
   Rgb background = colours::kCheckerOdd;
   bool digitShown = true;  // a combination solve run hides intermediate digits
 
@@ -41,12 +41,15 @@ class Board : public QObject {
   int digit(int grid, int n) const { return cell(grid, n).digit; }
   EntryKind kind(int grid, int n) const { return cell(grid, n).kind; }
   bool isFixed(int grid, int n) const { return kind(grid, n) == EntryKind::Fixed; }
-  Rgb ink(int grid, int n) const { return cell(grid, n).ink; }
+  // The digit's ink follows from who wrote it, the mode and a clash.
+  Rgb ink(int grid, int n) const { return InkOf(cell(grid, n)); }
+  Rgb InkOf(const CellState& cell) const { return cell.clash ? colours::kRed : NormalInk(cell.kind, inSolveMode_); }
+  bool clashes(int grid, int n) const { return cell(grid, n).clash; }
   Rgb background(int grid, int n) const { return cell(grid, n).background; }
 
   void setDigit(int grid, int n, int digit);
   void setKind(int grid, int n, EntryKind kind);
-  void setInk(int grid, int n, Rgb ink);
+  void setClash(int grid, int n, bool clash);
   void setBackground(int grid, int n, Rgb background);
   void setDigitShown(int grid, int n, bool shown);
   void setCell(int grid, int n, const CellState& state);

@@ -113,12 +113,11 @@ void GameFlow::StartRandom() {
   EnterPlayingMode(0);
 }
 
-// Grid 2's cell 9 is a shared corner only in order 3; grid 2's cell 1 is
-// written in black whoever wrote it last.
+// Grid 2's cell 9 is a shared corner only in order 3.
 void GameFlow::PrepareCombinationGrids(int order) {
   for (int grid : GridsInPlay(order)) board_.clearGridEntries(grid);
   if (order == 2) board_.setBackground(2, 9, colours::kCheckerOdd);
-  board_.setInk(2, 1, colours::kBlack);
+  board_.setClash(2, 1, false);
 }
 
 void GameFlow::StartCombination(int order) {
@@ -171,10 +170,9 @@ void GameFlow::EnterSolveMode(int order) {
     board_.clearGridEntries(0);
   else
     PrepareCombinationGrids(order);
-  // The play set-up left its blue in empty cells; what the player types here
-  // is black, in whichever record of a corner it lands.
+  // No clash of the game left behind shows here.
   for (int grid : GridsInPlay(order))
-    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setInk(grid, n, NormalInk(EntryKind::Pen, true));
+    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setClash(grid, n, false);
 
   state_.EnterSolve(order);
   ShowHintCaptionOf(GameMode::Solve);

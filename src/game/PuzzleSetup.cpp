@@ -78,13 +78,13 @@ void PuzzleSetup::NewPuzzle() {
 void PuzzleSetup::Reveal(int grid, int cell, int digit) {
   board_.setDigit(grid, cell, digit);
   board_.setKind(grid, cell, EntryKind::Fixed);
-  board_.setInk(grid, cell, colours::kBlack);
+  board_.setClash(grid, cell, false);
 }
 
 void PuzzleSetup::ClearGrid(int grid) {
   for (int n = 1; n <= kCellsPerGrid; ++n) {
     board_.clearEntry(grid, n);
-    board_.setInk(grid, n, colours::kBlue);
+    board_.setClash(grid, n, false);
   }
 }
 

@@ -165,7 +165,7 @@ void SolveController::ResetPuzzle() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       board_.clearEntry(grid, n);
-      board_.setInk(grid, n, colours::kBlack);
+      board_.setClash(grid, n, false);
     }
   }
   gameState_.setSolvePhase(SolvePhase::Ready);
@@ -179,13 +179,9 @@ void SolveController::ResetPuzzle() {
 void SolveController::ClearResults() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
-      // The solver's digits are its Fixed entries, drawn in blue. Blue ink
-      // alone does not make one: a typed digit copied into a shared corner's
-      // other record keeps that record's old blue ink, and is the puzzle.
-      if (board_.ink(grid, n) != colours::kBlue) continue;
-      if (board_.digit(grid, n) != 0 && !board_.isFixed(grid, n)) continue;
+      // The solver's digits are its Fixed entries; a clash shows on none.
+      if (!board_.isFixed(grid, n) || board_.clashes(grid, n)) continue;
       board_.clearEntry(grid, n);
-      board_.setInk(grid, n, colours::kBlack);
     }
     board_.setGridEditable(grid, true);
   }

@@ -35,13 +35,13 @@ bool CellEditor::CheckEntry(int grid, int cell) {
 // the entry's own checks see only its own grid's row, column and box, and a
 // corner digit must obey both grids. A copy that clashes is crossed there and
 // withdrawn, with the entry, by that grid's erase timer. The copy takes the
-// entry's kind and ink too: the corner is one cell, whichever grid draws it.
+// entry's kind and clash too: the corner is one cell, whichever grid draws it.
 bool CellEditor::CopyToPartner(int grid, int cell) {
   const auto partner = board_.partner({grid, cell});
   if (!partner || board_.isFixed(partner->grid, partner->cell)) return true;
   board_.setDigit(partner->grid, partner->cell, board_.digit(grid, cell));
   board_.setKind(partner->grid, partner->cell, board_.kind(grid, cell));
-  board_.setInk(partner->grid, partner->cell, board_.ink(grid, cell));
+  board_.setClash(partner->grid, partner->cell, board_.clashes(grid, cell));
   if (CheckEntry(partner->grid, partner->cell)) return true;
   conflicts_.ShowConflictCross(partner->grid, partner->cell);
   return false;
@@ -58,7 +58,7 @@ void CellEditor::EnterDigit(int digit) {
   state_.setSolvePhase(SolvePhase::Ready);
   const EntryKind tool = state_.tool();
   board_.setKind(*grid, cell, tool);
-  board_.setInk(*grid, cell, NormalInk(tool, board_.inSolveMode()));
+  board_.setClash(*grid, cell, false);
   if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell);
 
   if (!CheckEntry(*grid, cell)) {

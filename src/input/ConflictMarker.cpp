@@ -25,10 +25,10 @@ ConflictMarker::ConflictMarker(Board& board, ColourHint& hint, QObject* parent)
 }
 
 void ConflictMarker::MarkClash(int grid, int cell) {
-  board_.setInk(grid, cell, colours::kRed);
+  board_.setClash(grid, cell, true);
   // The corner's other record is what the player sees when the later grid
   // draws the corner: it turns red with it.
-  if (const auto partner = board_.partner({grid, cell})) board_.setInk(partner->grid, partner->cell, colours::kRed);
+  if (const auto partner = board_.partner({grid, cell})) board_.setClash(partner->grid, partner->cell, true);
   eraseTimers_[grid]->start();
   board_.setGridEditable(grid, false);
   // A grid already locked by a conflict can take a second wrong digit
@@ -85,14 +85,10 @@ void ConflictMarker::EraseTick(int grid) {
   const std::vector<int> pending = std::exchange(pendingErase_[grid], {});
   for (int cell : pending) Withdraw(grid, cell);
 
-  const bool solveMode = board_.inSolveMode();
-  auto restore = [this, solveMode](int g, int n) {
-    if (board_.ink(g, n) == colours::kRed) board_.setInk(g, n, NormalInk(board_.kind(g, n), solveMode));
-  };
   for (int n = 1; n <= kCellsPerGrid; ++n) {
-    if (board_.ink(grid, n) != colours::kRed) continue;
-    restore(grid, n);
-    if (const auto partner = board_.partner({grid, n})) restore(partner->grid, partner->cell);
+    if (!board_.clashes(grid, n)) continue;
+    board_.setClash(grid, n, false);
+    if (const auto partner = board_.partner({grid, n})) board_.setClash(partner->grid, partner->cell, false);
   }
 
   if (grid == 0) hint_.RefreshHints();
@@ -102,9 +98,7 @@ void ConflictMarker::EraseTick(int grid) {
 void ConflictMarker::ClearStandingClashes() {
   if (anyEraseTimerRunning()) return;
   for (int grid = 0; grid < kGridCount; ++grid)
-    for (int n = 1; n <= kCellsPerGrid; ++n)
-      if (board_.ink(grid, n) == colours::kRed)
-        board_.setInk(grid, n, NormalInk(board_.kind(grid, n), board_.inSolveMode()));
+    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setClash(grid, n, false);
 }
 
 void ConflictMarker::MarkStandingClashes() {
@@ -119,14 +113,8 @@ void ConflictMarker::MarkStandingClashes() {
       if (const auto partner = board_.partner({grid, n})) clashing.insert({partner->grid, partner->cell});
     }
   }
-  for (int grid : GridsInPlay(board_.comboOrder())) {
-    for (int n = 1; n <= kCellsPerGrid; ++n) {
-      if (clashing.contains({grid, n}))
-        board_.setInk(grid, n, colours::kRed);
-      else if (board_.ink(grid, n) == colours::kRed)
-        board_.setInk(grid, n, NormalInk(board_.kind(grid, n), true));
-    }
-  }
+  for (int grid : GridsInPlay(board_.comboOrder()))
+    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setClash(grid, n, clashing.contains({grid, n}));
 }
 
 }  // namespace varelo

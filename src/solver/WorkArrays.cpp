@@ -39,7 +39,7 @@ void ShowSolution(Board& board, int grid, const SearchState& state) {
     CellState cell = board.cell(grid, n);
     cell.digit = state.SolutionDigits[n - 1];
     cell.kind = EntryKind::Fixed;
-    cell.ink = colours::kBlue;
+    cell.clash = false;
     board.setCell(grid, n, cell);
   }
 }

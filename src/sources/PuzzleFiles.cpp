@@ -38,7 +38,7 @@ void ResetGrids(Board& board) {
   for (int grid : GridsInPlay(board.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       board.clearEntry(grid, n);
-      board.setInk(grid, n, colours::kBlack);
+      board.setClash(grid, n, false);
     }
   }
 }

@@ -213,7 +213,7 @@ void GridView::PaintDigits(QPainter& painter) const {
     const TwipRect& label = geometry_.label(n);
     const QPointF baseline(label.left / double(kTwipsPerPixel),
                            label.top / double(kTwipsPerPixel) + kDesignAscent * pixelSize);
-    painter.setPen(ToQColor(cell.ink));
+    painter.setPen(ToQColor(board_.InkOf(cell)));
     painter.drawText(baseline, QString::number(cell.digit));
   }
 }

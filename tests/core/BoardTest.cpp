@@ -125,7 +125,7 @@ TEST(Board, NotifiesEachRealChangeOfACellOnce) {
   QSignalSpy spy(&board, &Board::cellChanged);
   board.setDigit(2, 17, 5);
   board.setDigit(2, 17, 5);  // unchanged: no notification
-  board.setInk(2, 17, colours::kBlue);
+  board.setClash(2, 17, true);
   board.setKind(2, 17, EntryKind::Pencil);
   board.setBackground(0, 3, colours::kWhite);
   ASSERT_EQ(spy.count(), 4);
@@ -133,11 +133,11 @@ TEST(Board, NotifiesEachRealChangeOfACellOnce) {
   EXPECT_EQ(spy.at(0).at(1).toInt(), 17);
   EXPECT_EQ(spy.at(3).at(0).toInt(), 0);
 
-  // Clearing keeps the ink and background, empties digit and kind.
+  // Clearing keeps the clash's red and the background, empties digit and kind.
   board.clearEntry(2, 17);
   EXPECT_EQ(board.digit(2, 17), 0);
   EXPECT_EQ(board.kind(2, 17), EntryKind::Pen);
-  EXPECT_EQ(board.ink(2, 17), colours::kBlue);
+  EXPECT_EQ(board.ink(2, 17), colours::kRed);
   EXPECT_EQ(spy.count(), 5);
 }
 

@@ -43,7 +43,6 @@ class EditingTest : public ::testing::Test {
   void Given(int grid, int cell, int digit) {
     board.setDigit(grid, cell, digit);
     board.setKind(grid, cell, EntryKind::Fixed);
-    board.setInk(grid, cell, colours::kBlack);
   }
   void Type(int grid, int cell, int digit) {
     Focus(grid, cell);
@@ -193,9 +192,8 @@ TEST_F(EditingTest, APencilClashIsWithdrawnAndOtherInksComeBack) {
 TEST_F(EditingTest, InSolveModeRedDigitsGoBackToBlackOrBlue) {
   board.setInSolveMode(true);
   Type(0, 8, 3);  // typed: black
-  Given(0, 61, 3);
-  board.setInk(0, 61, colours::kBlue);  // the solver's digit
-  Type(0, 62, 3);                       // r7c8: the solver's 3 in its row and box, the typed 3 in its column
+  Given(0, 61, 3);  // the solver's digit
+  Type(0, 62, 3);   // r7c8: the solver's 3 in its row and box, the typed 3 in its column
   EXPECT_EQ(board.ink(0, 61), colours::kRed);
   EXPECT_EQ(board.ink(0, 8), colours::kRed);
   conflicts.EraseTick(0);

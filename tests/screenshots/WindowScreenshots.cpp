@@ -35,7 +35,6 @@ void PlaceGivens(Board& board, int grid, int percent, int offset) {
     if ((n * 37 + offset * 11 + n * n) % 100 >= percent) continue;
     board.setDigit(grid, n, kSolution[n - 1] - '0');
     board.setKind(grid, n, EntryKind::Fixed);
-    board.setInk(grid, n, colours::kBlack);
   }
 }
 
@@ -46,7 +45,7 @@ TEST_F(WindowTest, ScreenshotOfASingleGridWithColourHints) {
   for (int n : {3, 14, 25}) {
     if (board.digit(0, n) != 0) continue;
     board.setDigit(0, n, kSolution[n - 1] - '0');
-    board.setInk(0, n, colours::kBlue);
+    board.setKind(0, n, EntryKind::Pen);
   }
   board.setGridEditable(0, true);
   w.game().hint().RefreshHints();

@@ -104,7 +104,6 @@ Ending LiteralSearch::Finish(LoopEnd end) {
       if (board_.digit(source, n) != 0) continue;
       board_.setDigit(source, n, state.SolutionDigits[n - 1]);
       board_.setKind(source, n, EntryKind::Fixed);
-      board_.setInk(source, n, colours::kBlue);
     }
     if (order >= 2 && state.WorkGrid == 1) {
       state.SharedDigit12 = state.SolutionDigits[80];

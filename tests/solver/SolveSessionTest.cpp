@@ -45,11 +45,11 @@ TEST_F(SolveSessionTest, SolutionFillsOnlyTheEmptyCellsInBlue) {
     if (puzzle[n - 1] != 0) {
       EXPECT_EQ(cell.digit, puzzle[n - 1]);
       EXPECT_EQ(cell.kind, EntryKind::Pen) << "the typed digit stays the player's";
-      EXPECT_EQ(cell.ink, colours::kBlack);
+      EXPECT_EQ(board.InkOf(cell), colours::kBlack);
     } else {
       EXPECT_NE(cell.digit, 0);
       EXPECT_EQ(cell.kind, EntryKind::Fixed);
-      EXPECT_EQ(cell.ink, colours::kBlue);
+      EXPECT_EQ(board.InkOf(cell), colours::kBlue);
     }
   }
   EXPECT_EQ(state.SolutionCount, 1);

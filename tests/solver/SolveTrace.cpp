@@ -21,7 +21,6 @@ void TypePuzzle(Board& board, const TypedPuzzle& puzzle) {
     if (digit == 0) return;
     board.setDigit(grid, n, digit);
     board.setKind(grid, n, EntryKind::Pen);
-    board.setInk(grid, n, colours::kBlack);
   };
   if (puzzle.order == 0) {
     for (int n = 1; n <= 81; ++n) type(0, n, puzzle.grids[0][n - 1]);

@@ -184,9 +184,10 @@ TEST_F(SolveFolderFixture, SavedOrderThreeGamesReadBackUnchanged) {
 }
 
 TEST_F(SolveFolderFixture, LoadingResetsTheGridsFirst) {
+  board.setInSolveMode(true);  // files are read in solve mode
   board.setDigit(0, 5, 7);
   board.setKind(0, 5, EntryKind::Fixed);
-  board.setInk(0, 5, colours::kBlue);
+  board.setClash(0, 5, true);
   Put("sk1.txt", "0000 8");
   ASSERT_TRUE(files.Load(QStringLiteral("sk1.txt"), board).ok);
   EXPECT_EQ(board.digit(0, 5), 8);

@@ -118,7 +118,7 @@ QStringList PlayInvariants::Corners() const {
     return QStringLiteral("%1 (kind %2, ink %3)")
         .arg(c.digit)
         .arg(int(c.kind))
-        .arg(c.ink.ToValue(), 6, 16, QLatin1Char('0'));
+        .arg(board.InkOf(c).ToValue(), 6, 16, QLatin1Char(u'0'));
   };
   auto same = [&](int g1, int n1, int g2, int n2) {
     if (shown(g1, n1) != shown(g2, n2))

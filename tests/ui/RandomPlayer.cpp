@@ -251,7 +251,7 @@ QString RandomPlayer::Corners() {
         .arg(n)
         .arg(c.digit)
         .arg(QChar(u"012"[int(c.kind)]))
-        .arg(c.ink.ToValue(), 0, 16);
+        .arg(board().InkOf(c).ToValue(), 0, 16);
   };
   QString text = QStringLiteral(" | ") + record(1, 81) + u' ' + record(2, 1);
   if (order == 3) text += u' ' + record(2, 9) + u' ' + record(3, 73);

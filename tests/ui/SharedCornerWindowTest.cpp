@@ -38,7 +38,7 @@ class SharedCornerWindowTest : public testing::SolveWindowTest {
     const CellState& second = board().cell(b);
     EXPECT_EQ(first.digit, second.digit) << when;
     EXPECT_EQ(first.kind, second.kind) << when;
-    EXPECT_EQ(first.ink, second.ink) << when;
+    EXPECT_EQ(board().InkOf(first), board().InkOf(second)) << when;
   }
 };
 
