@@ -28,7 +28,7 @@ struct HalfFilled {
     for (int n = 1; n <= 81; ++n) {
       if (random.Next() < 0.5) continue;
       board.setDigit(0, n, kSolution[n - 1] - '0');
-      board.setKind(0, n, EntryKind::Fixed);
+      board.setKind(0, n, EntryKind::Given);
     }
   }
   Board board;

@@ -53,7 +53,7 @@ void Scribble(Board& board) {
   for (int grid = 0; grid < kGridCount; ++grid) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       board.setDigit(grid, n, 7);
-      board.setKind(grid, n, EntryKind::Fixed);
+      board.setKind(grid, n, EntryKind::Given);
       board.setClash(grid, n, true);
     }
   }
@@ -66,7 +66,7 @@ void CheckLoadedBoard(const Board& board, const FileGrids& file, int order) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       const CellState& cell = board.cell(grid, n);
       if (!played) {
-        Check(cell.digit == 7 && cell.kind == EntryKind::Fixed, "a grid not in play was touched");
+        Check(cell.digit == 7 && cell.kind == EntryKind::Given, "a grid not in play was touched");
         continue;
       }
       Check(cell.digit == LoadedDigit(file, order, grid, n), "a loaded cell holds the wrong digit");

@@ -40,7 +40,7 @@ class Board : public QObject {
   const CellState& cell(CellRef ref) const { return cell(ref.grid, ref.cell); }
   int digit(int grid, int n) const { return cell(grid, n).digit; }
   EntryKind kind(int grid, int n) const { return cell(grid, n).kind; }
-  bool isFixed(int grid, int n) const { return kind(grid, n) == EntryKind::Fixed; }
+  bool isFixed(int grid, int n) const { return IsFixed(kind(grid, n)); }
   // The digit's ink follows from who wrote it, the mode and a clash.
   Rgb ink(int grid, int n) const { return InkOf(cell(grid, n)); }
   Rgb InkOf(const CellState& cell) const { return cell.clash ? colours::kRed : NormalInk(cell.kind, inSolveMode_); }

@@ -7,15 +7,20 @@ namespace varelo {
 
 enum class EntryKind : unsigned char {
   Pen,     // also every empty cell
-  Fixed,   // a given in play, a solver digit in solve mode
-  Pencil,
+  Given,   // a given of the puzzle in play
+  Pencil,  // a tentative digit
+  Solver,  // the solver's digit in solve mode
 };
+
+// Givens and the solver's digits are not the player's to change.
+constexpr bool IsFixed(EntryKind kind) { return kind == EntryKind::Given || kind == EntryKind::Solver; }
 
 // The ink a digit of this kind normally has; a clash paints it red for a while.
 constexpr Rgb NormalInk(EntryKind kind, bool inSolveMode) {
-  if (inSolveMode) return kind == EntryKind::Fixed ? colours::kBlue : colours::kBlack;
+  if (inSolveMode) return IsFixed(kind) ? colours::kBlue : colours::kBlack;
   switch (kind) {
-    case EntryKind::Fixed: return colours::kBlack;
+    case EntryKind::Given: return colours::kBlack;
+    case EntryKind::Solver: return colours::kBlue;
     case EntryKind::Pencil: return colours::kPencilGrey;
     case EntryKind::Pen: break;
   }

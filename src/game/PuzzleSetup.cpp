@@ -77,7 +77,7 @@ void PuzzleSetup::NewPuzzle() {
 
 void PuzzleSetup::Reveal(int grid, int cell, int digit) {
   board_.setDigit(grid, cell, digit);
-  board_.setKind(grid, cell, EntryKind::Fixed);
+  board_.setKind(grid, cell, EntryKind::Given);
   board_.setClash(grid, cell, false);
 }
 

@@ -179,8 +179,8 @@ void SolveController::ResetPuzzle() {
 void SolveController::ClearResults() {
   for (int grid : GridsInPlay(board_.comboOrder())) {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
-      // The solver's digits are its Fixed entries; a clash shows on none.
-      if (!board_.isFixed(grid, n) || board_.clashes(grid, n)) continue;
+      // A clash shows on none of the solver's digits.
+      if (board_.kind(grid, n) != EntryKind::Solver || board_.clashes(grid, n)) continue;
       board_.clearEntry(grid, n);
     }
     board_.setGridEditable(grid, true);

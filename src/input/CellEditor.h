@@ -23,7 +23,7 @@ class CellEditor {
 
   // The grid a digit or erase key acts on: the first of grids 0..4 whose
   // frame is shown (grids 1..4), at rest and not gliding, on a cell that is
-  // not Fixed, in a grid that takes input.
+  // not a given or a solver digit, in a grid that takes input.
   std::optional<int> FindInputGrid() const;
 
   void EnterDigit(int digit);

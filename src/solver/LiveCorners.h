@@ -16,7 +16,7 @@ struct LiveCorners {
   fast::DigitMask grid2To3 = fast::kAllDigits;  // grid 2 cell 9 = grid 3 cell 73
 };
 
-// `playerDigitsOnly`: ignore the solver's own entries (kind Fixed), as a
+// `playerDigitsOnly`: ignore the solver's own entries (kind Solver), as a
 // grid reloaded after a fall-back does; otherwise every digit is a given, as
 // in a fresh load.
 LiveCorners FindLiveCorners(const Board& board, bool playerDigitsOnly);

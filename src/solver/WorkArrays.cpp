@@ -38,7 +38,7 @@ void ShowSolution(Board& board, int grid, const SearchState& state) {
     if (board.digit(grid, n) != 0) continue;
     CellState cell = board.cell(grid, n);
     cell.digit = state.SolutionDigits[n - 1];
-    cell.kind = EntryKind::Fixed;
+    cell.kind = EntryKind::Solver;
     cell.clash = false;
     board.setCell(grid, n, cell);
   }

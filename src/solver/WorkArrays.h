@@ -24,10 +24,10 @@ void LoadWorkArrays(const Board& board, int grid, SearchState& state);
 bool PlaceCarriedCorner(SearchState& state, int position, int digit);
 
 // Writes the work digits into the empty cells of the grid as the solver's
-// entries: kind Fixed, blue ink.
+// entries: kind Solver, blue ink.
 void ShowSolution(Board& board, int grid, const SearchState& state);
 
-// Empties the cells the solver wrote into the grid (kind Fixed): the
+// Empties the cells the solver wrote into the grid (kind Solver): the
 // next-solution command does it to the last grid before it resumes.
 void ClearSolverDigits(Board& board, int grid);
 

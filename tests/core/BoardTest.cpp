@@ -95,10 +95,10 @@ TEST(Layout, GridsInPlayPerOrder) {
 }
 
 TEST(EntryKinds, NormalInks) {
-  EXPECT_EQ(NormalInk(EntryKind::Fixed, false), colours::kBlack);
+  EXPECT_EQ(NormalInk(EntryKind::Given, false), colours::kBlack);
   EXPECT_EQ(NormalInk(EntryKind::Pen, false), colours::kBlue);
   EXPECT_EQ(NormalInk(EntryKind::Pencil, false), colours::kPencilGrey);
-  EXPECT_EQ(NormalInk(EntryKind::Fixed, true), colours::kBlue);  // the solver's digits
+  EXPECT_EQ(NormalInk(EntryKind::Solver, true), colours::kBlue);  // the solver's digits
   EXPECT_EQ(NormalInk(EntryKind::Pen, true), colours::kBlack);   // the typed puzzle
   EXPECT_EQ(Rgb::FromValue(65535), (Rgb{255, 255, 0}));
   EXPECT_EQ((Rgb{0, 255, 0}).ToValue(), 65280u);

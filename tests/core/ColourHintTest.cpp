@@ -22,7 +22,7 @@ class ColourHintTest : public ::testing::Test {
   void LoadSolutionExcept(std::initializer_list<int> emptyCells) {
     for (int n = 1; n <= 81; ++n) {
       board.setDigit(0, n, kSolution[n - 1] - '0');
-      board.setKind(0, n, EntryKind::Fixed);
+      board.setKind(0, n, EntryKind::Given);
     }
     for (int n : emptyCells) board.clearEntry(0, n);
   }
@@ -85,7 +85,7 @@ TEST_F(ColourHintTest, FilledCellsAreWhiteAndCountsGiveBlackAndWhite) {
   // the two candidates 8 and 9.
   for (int n = 1; n <= 7; ++n) {
     board.setDigit(0, n, n);
-    board.setKind(0, n, n == 2 ? EntryKind::Pen : n == 3 ? EntryKind::Pencil : EntryKind::Fixed);
+    board.setKind(0, n, n == 2 ? EntryKind::Pen : n == 3 ? EntryKind::Pencil : EntryKind::Given);
   }
   hint.RefreshHints();
   for (int n = 1; n <= 7; ++n) EXPECT_EQ(board.background(0, n), colours::kWhite) << n;

@@ -42,7 +42,7 @@ class EditingTest : public ::testing::Test {
   }
   void Given(int grid, int cell, int digit) {
     board.setDigit(grid, cell, digit);
-    board.setKind(grid, cell, EntryKind::Fixed);
+    board.setKind(grid, cell, EntryKind::Given);
   }
   void Type(int grid, int cell, int digit) {
     Focus(grid, cell);

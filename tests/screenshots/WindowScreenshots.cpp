@@ -34,7 +34,7 @@ void PlaceGivens(Board& board, int grid, int percent, int offset) {
   for (int n = 1; n <= 81; ++n) {
     if ((n * 37 + offset * 11 + n * n) % 100 >= percent) continue;
     board.setDigit(grid, n, kSolution[n - 1] - '0');
-    board.setKind(grid, n, EntryKind::Fixed);
+    board.setKind(grid, n, EntryKind::Given);
   }
 }
 

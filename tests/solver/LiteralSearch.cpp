@@ -103,7 +103,7 @@ Ending LiteralSearch::Finish(LoopEnd end) {
     for (int n = 1; n <= 81; ++n) {
       if (board_.digit(source, n) != 0) continue;
       board_.setDigit(source, n, state.SolutionDigits[n - 1]);
-      board_.setKind(source, n, EntryKind::Fixed);
+      board_.setKind(source, n, EntryKind::Solver);
     }
     if (order >= 2 && state.WorkGrid == 1) {
       state.SharedDigit12 = state.SolutionDigits[80];
@@ -222,7 +222,7 @@ void LiteralSearch::FallBack(int grid) {
   state.WorkGrid = grid;
   for (int n = 1; n <= 81; ++n) {
     state.SolutionDigits[n - 1] = static_cast<unsigned char>(board_.digit(grid, n));
-    if (board_.kind(grid, n) == EntryKind::Fixed) {
+    if (board_.isFixed(grid, n)) {
       state.DigitFromSource[n - 1] = false;
       board_.setDigit(grid, n, 0);
       board_.setKind(grid, n, EntryKind::Pen);

@@ -48,7 +48,7 @@ TEST_F(SolveSessionTest, SolutionFillsOnlyTheEmptyCellsInBlue) {
       EXPECT_EQ(board.InkOf(cell), colours::kBlack);
     } else {
       EXPECT_NE(cell.digit, 0);
-      EXPECT_EQ(cell.kind, EntryKind::Fixed);
+      EXPECT_EQ(cell.kind, EntryKind::Solver);
       EXPECT_EQ(board.InkOf(cell), colours::kBlue);
     }
   }
@@ -114,7 +114,7 @@ TEST(WorkArrays, FallBackFreesTheSolverDigitsButKeepsTheCarriedCorner) {
       ParseGrid("439275618187649235265831947523164879971328456648597123712953864896412573354786291");
   for (int n = 1; n <= 81; ++n) {
     board.setDigit(2, n, solution[n - 1]);
-    board.setKind(2, n, n % 3 == 0 ? EntryKind::Pen : EntryKind::Fixed);
+    board.setKind(2, n, n % 3 == 0 ? EntryKind::Pen : EntryKind::Solver);
   }
   FallBackTo(board, 2, state);
 

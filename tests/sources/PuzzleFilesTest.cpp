@@ -186,7 +186,7 @@ TEST_F(SolveFolderFixture, SavedOrderThreeGamesReadBackUnchanged) {
 TEST_F(SolveFolderFixture, LoadingResetsTheGridsFirst) {
   board.setInSolveMode(true);  // files are read in solve mode
   board.setDigit(0, 5, 7);
-  board.setKind(0, 5, EntryKind::Fixed);
+  board.setKind(0, 5, EntryKind::Solver);
   board.setClash(0, 5, true);
   Put("sk1.txt", "0000 8");
   ASSERT_TRUE(files.Load(QStringLiteral("sk1.txt"), board).ok);

@@ -141,7 +141,7 @@ QStringList PlayInvariants::Givens() const {
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       const CellState& was = before_[grid * kCellsPerGrid + n - 1];
       const CellState& now = board.cell(grid, n);
-      const bool wasFixed = was.kind == EntryKind::Fixed, isFixed = now.kind == EntryKind::Fixed;
+      const bool wasFixed = IsFixed(was.kind), isFixed = IsFixed(now.kind);
       if ((wasFixed || isFixed) && (wasFixed != isFixed || was.digit != now.digit))
         problems << Where(grid, n) + QStringLiteral(": fixed %1 became %2 %3")
                                          .arg(wasFixed ? QString::number(was.digit) : QStringLiteral("-"))

@@ -36,7 +36,7 @@ class RandomPlayFindingsTest : public SolveWindowTest {
   }
   void Given(int grid, int cell, int digit) {
     board().setDigit(grid, cell, digit);
-    board().setKind(grid, cell, EntryKind::Fixed);
+    board().setKind(grid, cell, EntryKind::Given);
   }
   void Digit(int digit) { Key(static_cast<Qt::Key>(Qt::Key_0 + digit)); }
   void ClickPicture(const QString& picture) {

@@ -250,7 +250,7 @@ QString RandomPlayer::Corners() {
         .arg(grid)
         .arg(n)
         .arg(c.digit)
-        .arg(QChar(u"012"[int(c.kind)]))
+        .arg(QChar(u"0123"[int(c.kind)]))
         .arg(board().InkOf(c).ToValue(), 0, 16);
   };
   QString text = QStringLiteral(" | ") + record(1, 81) + u' ' + record(2, 1);

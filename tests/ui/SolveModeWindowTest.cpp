@@ -252,7 +252,7 @@ TEST_F(SolveWindowTest, OrderThreeHidesItsIntermediateGridsAndShowsTheSolution) 
     for (int n = 1; n <= 81; ++n) {
       const CellState& cell = board().cell(grid, n);
       ASSERT_NE(cell.digit, 0) << grid << "/" << n << ": written by the run";
-      EXPECT_EQ(cell.digitShown, cell.kind != EntryKind::Fixed) << grid << "/" << n;
+      EXPECT_EQ(cell.digitShown, cell.kind != EntryKind::Solver) << grid << "/" << n;
     }
   }
   const int hiddenCell = kRectA.row1 * 9 + kRectA.column1 + 1;
