@@ -54,7 +54,7 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
   editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, state_);
   setup_ = std::make_unique<PuzzleSetup>(
       board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
-      PuzzleSetupHooks{Through(links_.randomFill), Through(links_.levelEntry), Through(links_.slideTopBarIn)});
+      PuzzleSetupHooks{Through(links_.randomFill), Through(links_.slideTopBarIn)});
   bank_ = new LevelBank(settings_, this);
   completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
                                *setup_, Through(links_.levelEntry), bank_->menu(), this);

@@ -23,6 +23,9 @@
 namespace varelo {
 namespace {
 
+// Level 51 of the fake bank: a stored puzzle.
+constexpr char kLevel51[] = "001000009500003800060002100000070084000401000240030000005600030007200005800000700";
+
 using testing::kSolution;
 
 GridDigits ParseGrid(const char* text) {
@@ -58,11 +61,6 @@ class PuzzleSetupTest : public ::testing::Test {
       }
       return filled;
     };
-    hooks.levelEntry = [](int level) {
-      return level == 51
-                 ? QStringLiteral("001000009500003800060002100000070084000401000240030000005600030007200005800000700")
-                 : QString();
-    };
     hooks.slideTopBarIn = [this] { ++slides; };
     return hooks;
   }
@@ -81,7 +79,8 @@ class PuzzleSetupTest : public ::testing::Test {
   void StartMission(int level) {
     state.EnterMission(level);
     board.setComboOrder(0);
-    setup.solutionDigits() = ParseGrid(kSolution);
+    // The game copies the bank's entry: a solution, or from level 51 a puzzle.
+    setup.solutionDigits() = ParseGrid(level > 50 ? kLevel51 : kSolution);
     setup.NewPuzzle();
   }
   void StartCombination(int order, const char* givensSetting) {
@@ -154,8 +153,7 @@ TEST_F(PuzzleSetupTest, MissionLevelsShowTheirCountAndTheSameGivensEveryTime) {
 
 TEST_F(PuzzleSetupTest, StoredLevelsPlaceExactlyTheirDigits) {
   StartMission(51);
-  const QString entry =
-      QStringLiteral("001000009500003800060002100000070084000401000240030000005600030007200005800000700");
+  const QString entry = QString::fromLatin1(kLevel51);
   for (int n = 1; n <= 81; ++n) {
     const int digit = entry[n - 1].digitValue();
     EXPECT_EQ(board.digit(0, n), digit) << n;
@@ -168,19 +166,19 @@ TEST_F(PuzzleSetupTest, TheMissionSequenceEscapesCyclesAndTheEdge) {
   // 0.5 is a fixed point of x -> 1 - 2x^2 (cell 41 for ever); 1 maps to -1,
   // another fixed point, which names no cell.
   for (float seed : {0.5f, 1.0f, -1.0f, 0.0f}) {
-    const auto cells = PuzzleSetup::MissionCells(seed, 40, {});
+    const auto cells = MissionCells(seed, 40, {});
     EXPECT_EQ(cells.size(), 40u) << seed;
     EXPECT_EQ(std::set<int>(cells.begin(), cells.end()).size(), 40u) << seed;
     for (int cell : cells) {
       EXPECT_GE(cell, 1);
       EXPECT_LE(cell, 81);
     }
-    EXPECT_EQ(PuzzleSetup::MissionCells(seed, 40, {}), cells) << "reproducible";
+    EXPECT_EQ(MissionCells(seed, 40, {}), cells) << "reproducible";
   }
   std::array<bool, 81> nearlyFull{};
   nearlyFull.fill(true);
   nearlyFull[16] = false;
-  EXPECT_EQ(PuzzleSetup::MissionCells(0.5f, 3, nearlyFull), std::vector<int>{17});
+  EXPECT_EQ(MissionCells(0.5f, 3, nearlyFull), std::vector<int>{17});
 }
 
 TEST_F(PuzzleSetupTest, CombinationsCarryTheirCornersAndNeverRevealThem) {

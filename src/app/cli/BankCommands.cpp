@@ -4,7 +4,7 @@
 
 #include "core/CellMath.h"
 #include "core/RandomSource.h"
-#include "game/PuzzleSetup.h"
+#include "game/PuzzleGenerator.h"
 #include "solver/RandomFill.h"
 #include "sources/LevelBank.h"
 #include "sources/LevelBankData.h"
@@ -12,7 +12,7 @@
 
 namespace varelo::cli {
 
-// Generation calls the game's own set-up steps with the options as their
+// Generation calls the game's own generator with the options as its
 // inputs: no settings store, no test file, no solve folder, so the tool
 // reads and writes no file of the game's or the player's.
 
@@ -29,47 +29,43 @@ int NoSuchLevel(int level, std::ostream& err) {
   return 2;
 }
 
-Givens Reveal(const GridDigits& solution, const std::vector<int>& cells) {
+Givens Reveal(const GridPuzzle& grid) {
   Givens givens(kCellsPerGrid, '0');
-  for (int cell : cells) givens[cell - 1] = static_cast<char>('0' + solution[cell - 1]);
+  for (int cell : grid.givenCells) givens[cell - 1] = static_cast<char>('0' + grid.solution[cell - 1]);
   return givens;
 }
 
-// A random solution for grid `grid` of the chain, no test file in its place.
-GridDigits Fill(RandomSource& random, int order, int grid, int shared12, int shared23) {
-  return RandomFill(random, RandomFillRequest{order, order == 0, QString()}, FillTarget{grid, shared12, shared23})
-      .digits;
+// The game's own generator, its random solutions made without a test file.
+std::string Generated(const PuzzleRequest& request) {
+  RandomSource random;
+  const GridFill fill = [&random](const FillRequest& ask) {
+    const RandomFillRequest without{ask.comboOrder, ask.randomMode, QString()};
+    const FillTarget target{ask.workGrid, ask.sharedDigit12, ask.sharedDigit23};
+    return FilledGrid{RandomFill(random, without, target).digits, {}, false};
+  };
+  std::string line;
+  for (const GridPuzzle& grid : Generate(request, random, fill).grids) {
+    if (!line.empty()) line += ' ';
+    line += Reveal(grid);
+  }
+  return line;
 }
 
-Givens LevelGivens(int level) {
-  if (level > LevelBank::kCompleteGridCount) return Givens(Entry(level));  // stored puzzles come out unchanged
-  GridDigits solution{};
+std::string LevelGivens(int level) {
+  if (level > LevelBank::kCompleteGridCount) return std::string(Entry(level));  // stored puzzles come out unchanged
+  PuzzleRequest request;
+  request.level = level;
   const std::string_view entry = Entry(level);
-  for (int p = 0; p < kCellsPerGrid; ++p) solution[p] = static_cast<unsigned char>(entry[p] - '0');
-  // The game re-seeds with -N, so level N shows the same givens every time.
-  RandomSource random;
-  random.Reseed(-level);
-  return Reveal(solution, PuzzleSetup::MissionCells(random.NextSingle(), PuzzleSetup::MissionGivens(level), {}));
+  for (int p = 0; p < kCellsPerGrid; ++p) request.levelDigits[p] = static_cast<unsigned char>(entry[p] - '0');
+  return Generated(request);
 }
 
 std::string RandomGivens(int order, int givens) {
-  RandomSource random;
-  if (order == 1) {
-    std::array<bool, 81> allowed;
-    allowed.fill(true);
-    return Reveal(Fill(random, 0, 1, 0, 0), PuzzleSetup::RandomCells(random, givens, allowed));
-  }
-  // Grid by grid, each carrying the corner digits of the one before.
-  std::string line;
-  int shared12 = 0, shared23 = 0;
-  for (int grid = 1; grid <= order; ++grid) {
-    const GridDigits solution = Fill(random, order, grid, shared12, shared23);
-    if (grid == 1) shared12 = solution[80];
-    if (grid == 2) shared23 = solution[8];
-    if (grid > 1) line += ' ';
-    line += Reveal(solution, PuzzleSetup::CombinationCells(random, grid, givens));
-  }
-  return line;
+  PuzzleRequest request;
+  request.order = order == 1 ? 0 : order;
+  request.randomMode = order == 1;
+  request.givens = givens;
+  return Generated(request);
 }
 
 }  // namespace
