@@ -217,9 +217,9 @@ QString RandomPlayer::Screen() {
       const CellState& c = board().cell(grid, n);
       cells += QStringLiteral("%1").arg(c.background.ToValue(), 0, 16);
       const QChar kind = board().isFixed(grid, n) ? u'f' : c.kind == EntryKind::Pencil ? u'p' : u'-';
-      if (c.digit != 0)
-        cells += QStringLiteral("=%1%2%3/%4").arg(c.digit).arg(kind).arg(c.digitShown ? u's' : u'h').arg(
-            board().ink(grid, n).ToValue(), 0, 16);
+      // A digit the solver hides while it runs is not drawn.
+      if (c.digit != 0 && c.digitShown)
+        cells += QStringLiteral("=%1%2/%3").arg(c.digit).arg(kind).arg(board().ink(grid, n).ToValue(), 0, 16);
       cells += u',';
     }
     parts << cells;
