@@ -13,11 +13,17 @@ int Board::Index(int grid, int n) {
   return grid * kCellsPerGrid + (n - 1);
 }
 
+int Board::StoredIndex(int grid, int n) const {
+  const CellRef stored = StoredCell(comboOrder_, {grid, n});
+  return Index(stored.grid, stored.cell);
+}
+
 void Board::update(int grid, int n, const CellState& next) {
-  CellState& current = grids_[Index(grid, n)];
+  CellState& current = grids_[StoredIndex(grid, n)];
   if (current == next) return;
   current = next;
   emit cellChanged(grid, n);
+  if (const auto other = partner({grid, n})) emit cellChanged(other->grid, other->cell);
 }
 
 void Board::setDigit(int grid, int n, int digit) {

@@ -1,7 +1,9 @@
 #pragma once
 // The board: five grids of 81 cells and the board-wide values that say which
-// grids are in play and how they are linked. Views observe it through
-// cellChanged(); every rule of the game reads and writes cells through it.
+// grids are in play and how they are linked. A shared corner of a
+// combination is one cell with a name in each of its grids: writing it under
+// either name changes both. Views observe it through cellChanged(), raised
+// under both names; every rule of the game reads and writes cells through it.
 
 #include <QObject>
 
@@ -36,7 +38,7 @@ class Board : public QObject {
 
   explicit Board(QObject* parent = nullptr);
 
-  const CellState& cell(int grid, int n) const { return grids_[Index(grid, n)]; }
+  const CellState& cell(int grid, int n) const { return grids_[StoredIndex(grid, n)]; }
   const CellState& cell(CellRef ref) const { return cell(ref.grid, ref.cell); }
   int digit(int grid, int n) const { return cell(grid, n).digit; }
   EntryKind kind(int grid, int n) const { return cell(grid, n).kind; }
@@ -65,7 +67,7 @@ class Board : public QObject {
   bool gridEditable(int grid) const { return editable_[grid]; }
   void setGridEditable(int grid, bool editable);
 
-  // The other record of a shared corner under the current ComboOrder.
+  // The other name of a shared corner under the current ComboOrder.
   std::optional<CellRef> partner(CellRef ref) const { return SharedPartner(comboOrder_, ref); }
 
   int candidateCache(int n) const { return candidateCache_[n - 1]; }
@@ -84,6 +86,7 @@ class Board : public QObject {
 
  private:
   static int Index(int grid, int n);
+  int StoredIndex(int grid, int n) const;
   void update(int grid, int n, const CellState& next);
 
   std::array<CellState, kGridCount * kCellsPerGrid> grids_{};

@@ -24,4 +24,9 @@ std::optional<CellRef> SharedPartner(int comboOrder, CellRef ref) {
   return std::nullopt;
 }
 
+CellRef StoredCell(int comboOrder, CellRef ref) {
+  const auto partner = SharedPartner(comboOrder, ref);
+  return partner && partner->grid < ref.grid ? *partner : ref;
+}
+
 }  // namespace varelo

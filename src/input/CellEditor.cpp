@@ -31,17 +31,13 @@ bool CellEditor::CheckEntry(int grid, int cell) {
   return checks_.CheckCell(cell, MarkingMode(grid));
 }
 
-// The copy is checked in the grid it is copied into, whichever way it goes:
-// the entry's own checks see only its own grid's row, column and box, and a
-// corner digit must obey both grids. A copy that clashes is crossed there and
-// withdrawn, with the entry, by that grid's erase timer. The copy takes the
-// entry's kind and clash too: the corner is one cell, whichever grid draws it.
-bool CellEditor::CopyToPartner(int grid, int cell) {
+// A corner digit must obey both of its grids, and the entry's own checks see
+// only its own grid's row, column and box: it is checked under its other
+// name too. A clash there is crossed in that grid and withdrawn, with the
+// entry, by that grid's erase timer.
+bool CellEditor::CheckInPartnerGrid(int grid, int cell) {
   const auto partner = board_.partner({grid, cell});
-  if (!partner || board_.isFixed(partner->grid, partner->cell)) return true;
-  board_.setDigit(partner->grid, partner->cell, board_.digit(grid, cell));
-  board_.setKind(partner->grid, partner->cell, board_.kind(grid, cell));
-  board_.setClash(partner->grid, partner->cell, board_.clashes(grid, cell));
+  if (!partner) return true;
   if (CheckEntry(partner->grid, partner->cell)) return true;
   conflicts_.ShowConflictCross(partner->grid, partner->cell);
   return false;
@@ -59,7 +55,7 @@ void CellEditor::EnterDigit(int digit) {
   const EntryKind tool = state_.tool();
   board_.setKind(*grid, cell, tool);
   board_.setClash(*grid, cell, false);
-  if (*grid >= 1 && *grid <= 3) CopyToPartner(*grid, cell);
+  CheckInPartnerGrid(*grid, cell);
 
   if (!CheckEntry(*grid, cell)) {
     conflicts_.ShowConflictCross(*grid, cell);
@@ -78,8 +74,6 @@ void CellEditor::EraseDigit() {
   if (!grid) return;
   const int cell = cursors_.state(*grid).currentCell;
   board_.clearEntry(*grid, cell);
-  // Both records of a corner are emptied together, whatever they hold.
-  if (const auto partner = SharedPartner(3, {*grid, cell})) board_.clearEntry(partner->grid, partner->cell);
   state_.setSolvePhase(SolvePhase::Ready);
   if (*grid == 0) hint_.RefreshHints();
   conflicts_.MarkStandingClashes();
@@ -98,11 +92,6 @@ void CellEditor::ErasePencilEntries() {
     for (int grid = 0; grid < kGridCount; ++grid) {
       if (board_.kind(grid, n) != EntryKind::Pencil || !board_.gridEditable(grid)) continue;
       board_.clearEntry(grid, n);
-      // A copy into a corner's other record keeps that record's kind, so a
-      // pencil corner may be a pen digit there: both records go together,
-      // or the two grids would show different digits in the one cell.
-      if (const auto partner = board_.partner({grid, n}); partner && !board_.isFixed(partner->grid, partner->cell))
-        board_.clearEntry(partner->grid, partner->cell);
     }
   }
   hint_.RefreshHints();

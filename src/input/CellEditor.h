@@ -36,9 +36,9 @@ class CellEditor {
   void SetPen();  // every game start and restart writes with the pen
 
  private:
-  // Copies an entry into the other record of a shared corner; returns false
-  // when the copy was checked in the partner grid and clashed there.
-  bool CopyToPartner(int grid, int cell);
+  // Checks an entry in a shared corner under its other name; false when it
+  // clashes in that grid.
+  bool CheckInPartnerGrid(int grid, int cell);
   bool CheckEntry(int grid, int cell);
 
   Board& board_;

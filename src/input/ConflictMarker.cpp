@@ -26,9 +26,6 @@ ConflictMarker::ConflictMarker(Board& board, ColourHint& hint, QObject* parent)
 
 void ConflictMarker::MarkClash(int grid, int cell) {
   board_.setClash(grid, cell, true);
-  // The corner's other record is what the player sees when the later grid
-  // draws the corner: it turns red with it.
-  if (const auto partner = board_.partner({grid, cell})) board_.setClash(partner->grid, partner->cell, true);
   eraseTimers_[grid]->start();
   board_.setGridEditable(grid, false);
   // A grid already locked by a conflict can take a second wrong digit
@@ -71,10 +68,8 @@ bool ConflictMarker::GridInLayout(int grid) const {
 void ConflictMarker::Withdraw(int grid, int cell) {
   if (!cells::IsCell(cell) || board_.isFixed(grid, cell)) return;
   board_.setDigit(grid, cell, 0);
-  if (const auto partner = board_.partner({grid, cell})) {
-    if (!board_.isFixed(partner->grid, partner->cell)) board_.setDigit(partner->grid, partner->cell, 0);
-    HideCross(partner->grid);
-  }
+  // Both grids of a corner drew the cross.
+  if (const auto partner = board_.partner({grid, cell})) HideCross(partner->grid);
 }
 
 void ConflictMarker::EraseTick(int grid) {
@@ -85,11 +80,7 @@ void ConflictMarker::EraseTick(int grid) {
   const std::vector<int> pending = std::exchange(pendingErase_[grid], {});
   for (int cell : pending) Withdraw(grid, cell);
 
-  for (int n = 1; n <= kCellsPerGrid; ++n) {
-    if (!board_.clashes(grid, n)) continue;
-    board_.setClash(grid, n, false);
-    if (const auto partner = board_.partner({grid, n})) board_.setClash(partner->grid, partner->cell, false);
-  }
+  for (int n = 1; n <= kCellsPerGrid; ++n) board_.setClash(grid, n, false);
 
   if (grid == 0) hint_.RefreshHints();
   MarkStandingClashes();
@@ -103,7 +94,7 @@ void ConflictMarker::ClearStandingClashes() {
 
 void ConflictMarker::MarkStandingClashes() {
   if (!board_.inSolveMode() || anyEraseTimerRunning()) return;
-  // Both records of a corner show the clash one of its grids has.
+  // A corner clashes under both of its names when one of its grids says so.
   std::set<std::pair<int, int>> clashing;
   for (int grid : GridsInPlay(board_.comboOrder())) {
     const GridDigits digits = board_.digitsOf(grid);

@@ -44,9 +44,16 @@ void ShowSolution(Board& board, int grid, const SearchState& state) {
   }
 }
 
+namespace {
+// The corner a grid shares with the grid before it holds that grid's
+// solution digit: clearing this grid's digits leaves it.
+void ClearSolverDigit(Board& board, int grid, int n) {
+  if (board.isFixed(grid, n) && !IsEarlierGridsCorner(board.comboOrder(), {grid, n})) board.clearEntry(grid, n);
+}
+}  // namespace
+
 void ClearSolverDigits(Board& board, int grid) {
-  for (int n = 1; n <= kCellsPerGrid; ++n)
-    if (board.isFixed(grid, n)) board.clearEntry(grid, n);
+  for (int n = 1; n <= kCellsPerGrid; ++n) ClearSolverDigit(board, grid, n);
 }
 
 void FallBackTo(Board& board, int grid, SearchState& state) {
@@ -55,11 +62,10 @@ void FallBackTo(Board& board, int grid, SearchState& state) {
     state.SolutionDigits[n - 1] = static_cast<unsigned char>(board.digit(grid, n));
     const bool solverDigit = board.isFixed(grid, n);
     state.DigitFromSource[n - 1] = !solverDigit;
-    if (solverDigit) board.clearEntry(grid, n);
+    ClearSolverDigit(board, grid, n);
   }
   if (grid == 2 && board.comboOrder() >= 2) {
-    // The work arrays keep the corner; the board cell was cleared with the
-    // other solver digits and gets it back when grid 2 is shown again.
+    // The work arrays keep the corner grid 1 settled, as the board does.
     state.SolutionDigits[0] = static_cast<unsigned char>(state.SharedDigit12);
     state.DigitFromSource[0] = true;
   }

@@ -43,11 +43,6 @@ void ResetGrids(Board& board) {
   }
 }
 
-// A shared corner is written in both of its records.
-void WriteDigit(Board& board, int grid, int n, int digit) {
-  board.setDigit(grid, n, digit);
-  if (const auto partner = board.partner({grid, n})) board.setDigit(partner->grid, partner->cell, digit);
-}
 
 // A name in use, by anything: a link to nothing counts too.
 bool Taken(const QString& path) {
@@ -114,7 +109,7 @@ FileOutcome PuzzleFiles::Load(const QString& fileName, Board& board, const std::
     ResetGrids(board);
   const auto grids = GridsInPlay(board.comboOrder());
   for (int n = 1; n <= kCellsPerGrid; ++n)
-    for (std::size_t i = 0; i < grids.size(); ++i) WriteDigit(board, grids[i], n, (*digits)[i][n - 1]);
+    for (std::size_t i = 0; i < grids.size(); ++i) board.setDigit(grids[i], n, (*digits)[i][n - 1]);
   return {};
 }
 

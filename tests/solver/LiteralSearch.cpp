@@ -224,6 +224,8 @@ void LiteralSearch::FallBack(int grid) {
     state.SolutionDigits[n - 1] = static_cast<unsigned char>(board_.digit(grid, n));
     if (board_.isFixed(grid, n)) {
       state.DigitFromSource[n - 1] = false;
+      // The corner shared with the grid before stays that grid's digit.
+      if (IsEarlierGridsCorner(board_.comboOrder(), {grid, n})) continue;
       board_.setDigit(grid, n, 0);
       board_.setKind(grid, n, EntryKind::Pen);
     } else {

@@ -38,7 +38,7 @@ void TypePuzzle(Board& board, const TypedPuzzle& puzzle) {
 void EmptyLastGrid(Board& board) {
   const int last = board.comboOrder() == 0 ? 0 : board.comboOrder();
   for (int n = 1; n <= 81; ++n)
-    if (board.isFixed(last, n)) board.clearEntry(last, n);
+    if (board.isFixed(last, n) && !IsEarlierGridsCorner(board.comboOrder(), {last, n})) board.clearEntry(last, n);
 }
 
 namespace {

@@ -132,8 +132,7 @@ QStringList PlayInvariants::Corners() const {
 
 // A given (or a solver digit) of the grids in play neither changes nor
 // appears. A grid out of play keeps what its last mode left until a mode
-// that uses it clears it; erasing grid 2's cell 9 in order 2 also empties
-// grid 3's cell 73 there, as corners are erased without looking at the order.
+// that uses it clears it.
 QStringList PlayInvariants::Givens() const {
   QStringList problems;
   const Board& board = window_.game().board();
