@@ -11,6 +11,9 @@
 namespace varelo {
 
 void SetUpApplication(QApplication& app) {
+  // The desktop entry's name: on Wayland the window's app id, so a dock
+  // links the window to the entry (on X11 the entry names the window's class).
+  QGuiApplication::setDesktopFileName(QStringLiteral(VARELO_APP_ID));
   InstallFontSubstitutions();
   QFont font(QStringLiteral("宋体"));
   font.setPointSize(9);
