@@ -3,7 +3,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +195,58 @@ TEST_F(OptionsFlowTest, AWonCombinationStaysStoppedAndSolveModeIsNeverRestarted)
   EXPECT_FALSE(RestartTimer()->isActive());
   EXPECT_EQ(h.board().digit(0, 1), 5) << "the typed puzzle stays";
   EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(0)));
+}
+
+// Every mode: the grids in play are drawn while the game runs, none while
+// Options pauses it, and the same grids again after Cancel.
+TEST_F(OptionsFlowTest, APauseHidesExactlyTheGridsInPlayOfEveryMode) {
+  struct Case {
+    const char* mode;
+    std::function<void(GameFlow&)> start;
+    std::set<int> grids;
+  };
+  const Case cases[] = {
+      {"mission", [](GameFlow& f) { f.StartMission(3); }, {0}},
+      {"random", [](GameFlow& f) { f.StartRandom(); }, {0}},
+      {"order 2", [](GameFlow& f) { f.StartCombination(2); }, {1, 2}},
+      {"order 3", [](GameFlow& f) { f.StartCombination(3); }, {1, 2, 3}},
+      {"solve 1", [](GameFlow& f) { f.EnterSolveMode(0); }, {0}},
+      {"solve 3", [](GameFlow& f) { f.EnterSolveMode(3); }, {1, 2, 3}},
+  };
+  auto drawn = [this] {
+    std::set<int> grids;
+    for (int grid = 0; grid < kGridCount; ++grid)
+      if (h.controls().isVisible(ctl::PicMis(grid))) grids.insert(grid);
+    return grids;
+  };
+  for (const Case& c : cases) {
+    c.start(h.game.flow());
+    EXPECT_EQ(drawn(), c.grids) << c.mode;
+    options.Open();
+    options.Load();
+    EXPECT_TRUE(h.game.state().session().paused()) << c.mode;
+    EXPECT_EQ(drawn(), std::set<int>{}) << c.mode;
+    options.Cancel();
+    EXPECT_FALSE(h.game.state().session().paused()) << c.mode;
+    EXPECT_EQ(drawn(), c.grids) << c.mode;
+  }
+}
+
+// The last digit typed while Options pauses the game wins nothing; the
+// first check after the pause does.
+TEST_F(OptionsFlowTest, APausedGameIsNotWonBehindTheDialog) {
+  h.game.Click(QStringLiteral("LblBegin(7)"));
+  const GridDigits solution = testing::RelabelledGrid(40, 2);
+  int last = 81;
+  while (h.board().digit(0, last) != 0) --last;
+  for (int n = 1; n < last; ++n)
+    if (h.board().digit(0, n) == 0) h.TypeDigit(0, n, solution[n - 1]);
+  options.Open();
+  h.TypeDigit(0, last, solution[last - 1]);
+  EXPECT_TRUE(h.prompter.texts().isEmpty());
+  options.Cancel();
+  h.Key(48 + solution[last - 1]);
+  EXPECT_EQ(h.prompter.texts(), QStringList{QStringLiteral("你赢了！")});
 }
 
 }  // namespace
