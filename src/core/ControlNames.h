@@ -93,7 +93,6 @@ inline QString Lblts(int i) { return Indexed(kLblts, i); }
 inline QString LblTime(int i) { return Indexed(kLblTime, i); }
 // The start screen's entries: seven main entries and their sub-entries.
 inline constexpr int kStartEntryCount = 16;
-inline constexpr int kLastMainEntry = 6;
 inline QString LblBegin(int i) { return Indexed(kLblBegin, i); }
 
 // Numbered controls: "Command1".."Command5", and the grid containers

@@ -52,9 +52,9 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       checks_(board_), hint_(board_, checks_, random_, settings_), conflicts_(new ConflictMarker(board_, hint_, this)),
       timeBar_(new TimeBar(controls_, this)), clock_(new GameClock(state_, *timeBar_, window_, prompter_, this)) {
   editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, state_);
-  setup_ = std::make_unique<PuzzleSetup>(
-      board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
-      PuzzleSetupHooks{Through(links_.randomFill), Through(links_.slideTopBarIn)});
+  setup_ =
+      std::make_unique<PuzzleSetup>(board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
+                                    PuzzleSetupHooks{Through(links_.randomFill), Through(links_.slideTopBarIn)});
   bank_ = new LevelBank(settings_, this);
   completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
                                *setup_, Through(links_.levelEntry), bank_->menu(), this);
@@ -131,12 +131,12 @@ void Game::RegisterHandlers() {
   on(ctl::kGuanyu, [this] { window_.openAbout(); });
   OnClick(ctl::kMnuLevels, [this](int index) { flow_->StartMission(index + 1); });
   OnClick(ctl::kLblBegin, [this](int index) {
-    switch (index) {
-      case 3: return window_.openOptions();
-      case 4: return window_.openRules();
-      case 5: return window_.openAbout();
-      case 6: return window_.requestClose();
-      default: return flow_->StartScreenEntry(index);
+    switch (const StartEntry entry = StartEntryAt(index)) {
+      case StartEntry::Options: return window_.openOptions();
+      case StartEntry::Help: return window_.openRules();
+      case StartEntry::About: return window_.openAbout();
+      case StartEntry::Exit: return window_.requestClose();
+      default: return flow_->StartScreenEntry(entry);
     }
   });
 }

@@ -204,17 +204,22 @@ void GameFlow::StartFromStartScreen(int order) {
   setup_.NewPuzzle();
 }
 
-void GameFlow::StartScreenEntry(int index) {
-  const bool playing = index >= 7 && index <= 10;
-  const bool solving = index >= 12 && index <= 14;
-  if (!playing && !solving) return;
-  if (solving) return EnterSolveMode(index == 12 ? 0 : index == 13 ? 2 : 3);
-
+void GameFlow::StartScreenEntry(StartEntry entry) {
+  switch (entry) {
+    case StartEntry::Solve1: return EnterSolveMode(0);
+    case StartEntry::Solve2: return EnterSolveMode(2);
+    case StartEntry::Solve3: return EnterSolveMode(3);
+    case StartEntry::Mission:
+    case StartEntry::Random:
+    case StartEntry::Order2:
+    case StartEntry::Order3: break;
+    default: return;
+  }
   state_.LeaveStartScreen();
   ShowLoading();
 
-  switch (index) {
-    case 7: {
+  switch (entry) {
+    case StartEntry::Mission: {
       // After the first run the entry names the level to resume.
       int level = state_.resumeLevel().value_or(kFirstLevel);
       if (level < kFirstLevel || level > kLastLevel) level = kFirstLevel;
@@ -224,12 +229,12 @@ void GameFlow::StartScreenEntry(int index) {
       ShowHintCaptionOf(GameMode::Mission);
       return StartFromStartScreen(0);
     }
-    case 8:
+    case StartEntry::Random:
       state_.EnterRandom();
       ShowHintCaptionOf(GameMode::Random);
       return StartFromStartScreen(0);
     default: {
-      const int order = index == 9 ? 2 : 3;
+      const int order = entry == StartEntry::Order2 ? 2 : 3;
       state_.StartCombination(order);
       ShowHintCaptionOf(GameMode::Combination);
       return StartFromStartScreen(order);

@@ -9,6 +9,7 @@
 
 #include "game/PuzzleSetup.h"
 #include "model/GameState.h"
+#include "model/StartEntries.h"
 
 class QTimer;
 
@@ -46,8 +47,9 @@ class GameFlow : public QObject {
   void StartCombination(int order);
   void EnterSolveMode(int order);
 
-  // Start-screen entries 7..10 and 12..14.
-  void StartScreenEntry(int index);
+  // The start screen's game entries (Mission, Random, Order2, Order3,
+  // Solve1..Solve3); the others start nothing.
+  void StartScreenEntry(StartEntry entry);
 
   // Restart of the current playing game (ignored while a conflict shows).
   void Restart();

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "model/Controls.h"
+#include "model/StartEntries.h"
 #include "model/Texts.h"
 
 namespace varelo {
 
 namespace {
-const QString kEntry = ctl::LblBegin(2);
+const QString kEntry = ctl::LblBegin(IndexOf(StartEntry::SolveSudoku));
 }  // namespace
 
 void StartNotice::Show(Kind kind) {

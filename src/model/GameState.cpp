@@ -5,6 +5,7 @@
 #include "core/CellMath.h"
 #include "core/Layout.h"
 #include "model/Controls.h"
+#include "model/StartEntries.h"
 #include "model/Texts.h"
 
 namespace varelo {
@@ -145,7 +146,8 @@ void GameState::setResumeLevel(std::optional<int> level) {
 
 void GameState::ShowResumeLevel() {
   const auto& level = session_.resumeLevel;
-  controls_.setText(ctl::LblBegin(7), level ? texts::LevelCaption(*level) : texts::kMissionMode);
+  controls_.setText(ctl::LblBegin(IndexOf(StartEntry::Mission)),
+                    level ? texts::LevelCaption(*level) : texts::kMissionMode);
 }
 
 void GameState::setGameOn(bool on) {
@@ -170,7 +172,7 @@ void GameState::ShowBoard() {
 
 void GameState::LeaveStartScreen() {
   session_.startScreenShown = false;
-  for (int i = 0; i <= ctl::kLastMainEntry; ++i) controls_.setVisible(ctl::LblBegin(i), false);
+  for (int i = 0; i <= IndexOf(StartEntry::Exit); ++i) controls_.setVisible(ctl::LblBegin(i), false);
   OpenStartGroup(StartGroup::None);
 }
 
@@ -185,9 +187,9 @@ void GameState::ShowStartGroup() {
   auto show = [this](int from, int to, bool shown) {
     for (int i = from; i <= to; ++i) controls_.setVisible(ctl::LblBegin(i), shown);
   };
-  show(7, 8, group == StartGroup::Mission);
-  show(9, 11, group == StartGroup::Combination);
-  show(12, 15, group == StartGroup::Solve);
+  show(IndexOf(StartEntry::Mission), IndexOf(StartEntry::Random), group == StartGroup::Mission);
+  show(IndexOf(StartEntry::Order2), IndexOf(StartEntry::CombinationEnd), group == StartGroup::Combination);
+  show(IndexOf(StartEntry::Solve1), IndexOf(StartEntry::SolveEnd), group == StartGroup::Solve);
 }
 
 void GameState::setLevelArrows(LevelArrows arrows) {

@@ -5,6 +5,7 @@
 
 #include "model/Controls.h"
 #include "model/GameState.h"
+#include "model/StartEntries.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 
@@ -12,7 +13,7 @@ namespace varelo::startscreen {
 
 namespace {
 
-constexpr int kNoticeEntry = 2;  // "Loading..." and "Pause" borrow it
+constexpr int kNoticeEntry = IndexOf(StartEntry::SolveSudoku);  // "Loading..." and "Pause" borrow it
 const QString kLeftArrow = ctl::kImgLa;
 const QString kRightArrow = ctl::kImgRa;
 
@@ -20,9 +21,12 @@ int Round(double twips) { return static_cast<int>(std::lround(twips)); }
 
 // The main entry whose sub-entries contain `entry`, or -1.
 int ParentOf(int entry) {
-  if (entry >= 7 && entry <= 8) return 0;
-  if (entry >= 9 && entry <= 11) return 1;
-  if (entry >= 12 && entry <= 15) return 2;
+  if (entry >= IndexOf(StartEntry::Mission) && entry <= IndexOf(StartEntry::Random))
+    return IndexOf(StartEntry::StartGame);
+  if (entry >= IndexOf(StartEntry::Order2) && entry <= IndexOf(StartEntry::CombinationEnd))
+    return IndexOf(StartEntry::Combination);
+  if (entry >= IndexOf(StartEntry::Solve1) && entry <= IndexOf(StartEntry::SolveEnd))
+    return IndexOf(StartEntry::SolveSudoku);
   return -1;
 }
 
@@ -34,17 +38,17 @@ void Highlight(Controls& controls, int entry, bool noticeShown) {
 }
 
 void OpenGroup(GameState& state, const SettingsStore& settings, int entry) {
-  switch (entry) {
-    case 0:
+  switch (StartEntryAt(entry)) {
+    case StartEntry::StartGame:
       if (state.startGroup() != StartGroup::Mission) state.OpenStartGroup(StartGroup::Mission);
       UpdateLevelArrows(state, settings);
       break;
-    case 1: state.OpenStartGroup(StartGroup::Combination); break;
-    case 2: state.OpenStartGroup(StartGroup::Solve); break;
-    case 3:
-    case 4:
-    case 5:
-    case 6: state.OpenStartGroup(StartGroup::None); break;
+    case StartEntry::Combination: state.OpenStartGroup(StartGroup::Combination); break;
+    case StartEntry::SolveSudoku: state.OpenStartGroup(StartGroup::Solve); break;
+    case StartEntry::Options:
+    case StartEntry::Help:
+    case StartEntry::About:
+    case StartEntry::Exit: state.OpenStartGroup(StartGroup::None); break;
     default: break;
   }
 }
