@@ -62,7 +62,7 @@ void Completion::UpdateSolveButton() {
   const bool next = board_.inSolveMode() && state_.solvePhase() == SolvePhase::SolutionShown;
   const bool enabled =
       (filled >= 9 * count && filled < kCellsPerGrid * count) || (filled == kCellsPerGrid * count && next);
-  controls_.setEnabled(ctl::Command(2), enabled);
+  state_.setSolveOffered(enabled);
 }
 
 bool Completion::GridsComplete(int order) const {

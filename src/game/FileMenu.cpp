@@ -9,8 +9,6 @@
 namespace varelo {
 
 namespace {
-const QString kSubmenu = ctl::kWenjian;
-const QString kSeparator = ctl::kMnucav6;
 const QString kNone = QStringLiteral("mnufil(0)");
 }  // namespace
 
@@ -26,15 +24,11 @@ void FileMenu::SetItems(const QStringList& items) {
 }
 
 void FileMenu::BuildFileMenu() {
-  controls_.setVisible(kSubmenu, true);
-  controls_.setVisible(kSeparator, true);
   SetItems(files_.ListFiles());
   controls_.setVisible(kNone, items_.isEmpty());
 }
 
 void FileMenu::HideFileMenu() {
-  controls_.setVisible(kSubmenu, false);
-  controls_.setVisible(kSeparator, false);
   controls_.setVisible(kNone, true);
   SetItems({});
 }

@@ -52,18 +52,16 @@ Game::Game(SettingsStore& settings, Prompter& prompter, WindowPort& window, AppP
       checks_(board_), hint_(board_, checks_, random_, settings_), conflicts_(new ConflictMarker(board_, hint_, this)),
       timeBar_(new TimeBar(controls_, this)), clock_(new GameClock(state_, *timeBar_, window_, prompter_, this)) {
   editor_ = std::make_unique<CellEditor>(board_, cursors_, checks_, *conflicts_, hint_, state_);
-  setup_ =
-      std::make_unique<PuzzleSetup>(board_, controls_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
-                                    PuzzleSetupHooks{Through(links_.randomFill), Through(links_.slideTopBarIn)});
+  setup_ = std::make_unique<PuzzleSetup>(board_, state_, notice_, cursors_, hint_, random_, settings_, *clock_,
+                                         PuzzleSetupHooks{Through(links_.randomFill), Through(links_.slideTopBarIn)});
   bank_ = new LevelBank(settings_, this);
   completion_ = new Completion(board_, controls_, state_, notice_, cursors_, prompter_, settings_, *clock_, *editor_,
                                *setup_, Through(links_.levelEntry), bank_->menu(), this);
-  solver_ =
-      new SolveController(board_, controls_, state_, prompter_, window_, *timeBar_, *completion_, *conflicts_, this);
+  solver_ = new SolveController(board_, state_, prompter_, window_, *timeBar_, *completion_, *conflicts_, this);
   files_ = new FileMenu(board_, controls_, prompter_, FilesInUse(paths_), *solver_, *completion_, *conflicts_, this);
-  flow_ = new GameFlow(board_, controls_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_, *setup_,
-                       *completion_, *files_, GameFlowHooks{Through(links_.levelEntry), Through(links_.slideTopBarIn)},
-                       this);
+  flow_ =
+      new GameFlow(board_, state_, notice_, cursors_, settings_, *clock_, *editor_, *conflicts_, *setup_, *completion_,
+                   *files_, GameFlowHooks{Through(links_.levelEntry), Through(links_.slideTopBarIn)}, this);
   mouse_ = std::make_unique<MouseInput>(state_, settings_, Through(links_.updateLevelArrows));
   keyboard_ =
       std::make_unique<KeyboardMap>(cursors_, *editor_, *mouse_, settings_, prompter_, window_,

@@ -129,7 +129,7 @@ class Game : public QObject {
   Board board_;
   Controls controls_;
   GameState state_{controls_};
-  StartNotice notice_{controls_};
+  StartNotice notice_{controls_, state_};
   Cursors cursors_;
   RandomSource random_;
   RuleChecks checks_;

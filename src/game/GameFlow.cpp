@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "core/Board.h"
+#include "core/ControlNames.h"
 #include "game/Completion.h"
 #include "game/FileMenu.h"
 #include "game/GameClock.h"
@@ -12,21 +13,19 @@
 #include "game/TimeTable.h"
 #include "input/CellEditor.h"
 #include "input/ConflictMarker.h"
-#include "model/Controls.h"
 #include "model/Cursors.h"
-#include "model/Texts.h"
 #include "settings/SettingsStore.h"
 #include "sources/MissionProgress.h"
 #include "sources/PuzzleString.h"
 
 namespace varelo {
 
-GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
-                   SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts,
-                   PuzzleSetup& setup, Completion& completion, FileMenu& files, GameFlowHooks hooks, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors),
-      settings_(settings), clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup),
-      completion_(completion), files_(files), hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
+GameFlow::GameFlow(Board& board, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+                   GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
+                   Completion& completion, FileMenu& files, GameFlowHooks hooks, QObject* parent)
+    : QObject(parent), board_(board), state_(state), notice_(notice), cursors_(cursors), settings_(settings),
+      clock_(clock), editor_(editor), conflicts_(conflicts), setup_(setup), completion_(completion), files_(files),
+      hooks_(std::move(hooks)), restartTimer_(new QTimer(this)) {
   restartTimer_->setObjectName(ctl::kTimer10);
   restartTimer_->setInterval(1);
   restartTimer_->setSingleShot(true);
@@ -34,18 +33,12 @@ GameFlow::GameFlow(Board& board, Controls& controls, GameState& state, StartNoti
   clock_.setTimeUpAction([this] { RestartNow(); });
 }
 
-void GameFlow::ShowHintCaption() {
-  const bool on = settings_.ReadNumber(SettingKey::ColourHint) != 0;
-  controls_.setText(ctl::LblTop(2), on ? texts::kHintOn : texts::kHintOff);
-}
+void GameFlow::ShowHintCaption() { state_.setColourHint(settings_.ReadNumber(SettingKey::ColourHint) != 0); }
 
 // The single-grid games show whether the colour hint is on; the hint does
 // not serve the combination and solve modes.
 void GameFlow::ShowHintCaptionOf(GameMode mode) {
-  if (mode == GameMode::Mission || mode == GameMode::Random)
-    ShowHintCaption();
-  else
-    controls_.setText(ctl::LblTop(2), texts::kHintUnavailable);
+  if (mode == GameMode::Mission || mode == GameMode::Random) ShowHintCaption();
 }
 
 void GameFlow::SetClock(int order) { ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), order); }
@@ -68,12 +61,9 @@ void GameFlow::LeaveCurrentGame(bool playing) {
 
   clock_.ResetBar();
   editor_.SetPen();
-  controls_.setVisible(ctl::kLbltishi, false);
-  controls_.setText(ctl::kLbltishi, QString());
+  state_.setHintLine(QString());
 
   if (!playing) return;
-  controls_.setVisible(ctl::Command(1), true);
-  for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), false);
   board_.setInSolveMode(false);
   files_.HideFileMenu();
 }
@@ -89,8 +79,6 @@ void GameFlow::TakeInputIn(int order) {
 void GameFlow::EnterPlayingMode(int order) {
   board_.setComboOrder(order);
   TakeInputIn(order);
-  controls_.setVisible(ctl::kImgcol, true);
-  controls_.setVisible(ctl::kImgcle, true);
   SetClock(order);
   Restart();
 }
@@ -132,7 +120,7 @@ void GameFlow::Restart() {
   if (conflicts_.anyEraseTimerRunning()) return;
   state_.setBoardShown(false);
   editor_.SetPen();
-  controls_.setEnabled(ctl::Command(1), false);
+  state_.setRestarting(true);
   completion_.StopPointer();
   clock_.Stop();
   ShowLoading();
@@ -182,14 +170,9 @@ void GameFlow::EnterSolveMode(int order) {
   clock_.setTimeLimitSeconds(0);
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
 
-  controls_.setVisible(ctl::kImgcol, false);
-  controls_.setVisible(ctl::kImgcle, false);
-  controls_.setVisible(ctl::Command(1), false);
-  for (int i = 2; i <= 5; ++i) controls_.setVisible(ctl::Command(i), true);
   state_.setSolvePhase(SolvePhase::Ready);
-  controls_.setEnabled(ctl::Command(2), false);
-  controls_.setEnabled(ctl::Command(3), true);
-  controls_.setEnabled(ctl::Command(4), false);
+  state_.setSolveOffered(false);
+  state_.setResultsShown(false);
 
   board_.setInSolveMode(true);
   files_.BuildFileMenu();

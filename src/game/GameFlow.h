@@ -19,7 +19,6 @@ class Board;
 class CellEditor;
 class Completion;
 class ConflictMarker;
-class Controls;
 class GameState;
 class StartNotice;
 class Cursors;
@@ -37,9 +36,9 @@ class GameFlow : public QObject {
   Q_OBJECT
 
  public:
-  GameFlow(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
-           SettingsStore& settings, GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup,
-           Completion& completion, FileMenu& files, GameFlowHooks hooks, QObject* parent = nullptr);
+  GameFlow(Board& board, GameState& state, StartNotice& notice, Cursors& cursors, SettingsStore& settings,
+           GameClock& clock, CellEditor& editor, ConflictMarker& conflicts, PuzzleSetup& setup, Completion& completion,
+           FileMenu& files, GameFlowHooks hooks, QObject* parent = nullptr);
 
   // The games the menus start. `order` is the board's: 0 for a single grid.
   void StartMission(int level);
@@ -73,7 +72,6 @@ class GameFlow : public QObject {
   void StartFromStartScreen(int order);
 
   Board& board_;
-  Controls& controls_;
   GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;

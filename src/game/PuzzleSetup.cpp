@@ -6,7 +6,6 @@
 #include "game/GameClock.h"
 #include "game/ShowLayout.h"
 #include "game/StartNotice.h"
-#include "model/Controls.h"
 #include "model/Cursors.h"
 #include "model/GameState.h"
 #include "settings/SettingsStore.h"
@@ -17,11 +16,10 @@ namespace {
 constexpr int kDefaultGivens = 35;
 }  // namespace
 
-PuzzleSetup::PuzzleSetup(Board& board, Controls& controls, GameState& state, StartNotice& notice,
-                         Cursors& cursors, ColourHint& hint, RandomSource& random, const SettingsStore& settings,
-                         GameClock& clock, PuzzleSetupHooks hooks)
-    : board_(board), controls_(controls), state_(state), notice_(notice), cursors_(cursors), hint_(hint),
-      random_(random), settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
+PuzzleSetup::PuzzleSetup(Board& board, GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
+                         RandomSource& random, const SettingsStore& settings, GameClock& clock, PuzzleSetupHooks hooks)
+    : board_(board), state_(state), notice_(notice), cursors_(cursors), hint_(hint), random_(random),
+      settings_(settings), clock_(clock), hooks_(std::move(hooks)) {}
 
 int PuzzleSetup::GivensFromSetting(const QString& text) {
   bool whole = false;
@@ -67,10 +65,7 @@ void PuzzleSetup::ClearGrid(int grid) {
 void PuzzleSetup::OpenGame() {
   state_.LeaveStartScreen();
   notice_.Hide();
-  controls_.setVisible(ctl::Command(1), true);
-  controls_.setEnabled(ctl::Command(1), true);
-  controls_.setVisible(ctl::kImgcol, true);
-  controls_.setVisible(ctl::kImgcle, true);
+  state_.setRestarting(false);
 
   ShowLayout(board_, state_, cursors_);
   clock_.ResetBar();

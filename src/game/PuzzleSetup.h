@@ -16,7 +16,6 @@ namespace varelo {
 
 class Board;
 class ColourHint;
-class Controls;
 class GameState;
 class StartNotice;
 class Cursors;
@@ -35,9 +34,8 @@ struct PuzzleSetupHooks {
 
 class PuzzleSetup {
  public:
-  PuzzleSetup(Board& board, Controls& controls, GameState& state, StartNotice& notice, Cursors& cursors,
-              ColourHint& hint, RandomSource& random, const SettingsStore& settings, GameClock& clock,
-              PuzzleSetupHooks hooks);
+  PuzzleSetup(Board& board, GameState& state, StartNotice& notice, Cursors& cursors, ColourHint& hint,
+              RandomSource& random, const SettingsStore& settings, GameClock& clock, PuzzleSetupHooks hooks);
 
   // The solution of the first grid in mission mode, copied from the bank by
   // the caller before NewPuzzle (the level lookup).
@@ -59,7 +57,6 @@ class PuzzleSetup {
   void OpenGame();
 
   Board& board_;
-  Controls& controls_;
   GameState& state_;
   StartNotice& notice_;
   Cursors& cursors_;

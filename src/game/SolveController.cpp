@@ -3,11 +3,11 @@
 #include <QTimer>
 
 #include "core/Board.h"
+#include "core/ControlNames.h"
 #include "core/Layout.h"
 #include "game/Completion.h"
 #include "game/TimeBar.h"
 #include "input/ConflictMarker.h"
-#include "model/Controls.h"
 #include "model/GameState.h"
 #include "model/Prompter.h"
 #include "model/WindowPort.h"
@@ -17,7 +17,6 @@ namespace varelo {
 
 namespace {
 
-const QString kHintLine = ctl::kLbltishi;
 const QString kSolving = QStringLiteral("求解中，请稍后……");
 const QString kCancelled = QStringLiteral("求解已取消。");
 const QString kNoSolution = QStringLiteral("此数独无解！");
@@ -45,11 +44,10 @@ QTimer* NamedTimer(QObject* parent, QLatin1String name, int interval, bool singl
 
 }  // namespace
 
-SolveController::SolveController(Board& board, Controls& controls, GameState& state, Prompter& prompter,
-                                 WindowPort& window, TimeBar& bar, Completion& completion,
-                                 const ConflictMarker& conflicts, QObject* parent)
-    : QObject(parent), board_(board), controls_(controls), gameState_(state), prompter_(prompter), window_(window),
-      bar_(bar), completion_(completion), conflicts_(conflicts), session_(board_, state_),
+SolveController::SolveController(Board& board, GameState& state, Prompter& prompter, WindowPort& window, TimeBar& bar,
+                                 Completion& completion, const ConflictMarker& conflicts, QObject* parent)
+    : QObject(parent), board_(board), gameState_(state), prompter_(prompter), window_(window), bar_(bar),
+      completion_(completion), conflicts_(conflicts), session_(board_, state_),
       hintTimer_(NamedTimer(this, ctl::kTimer6, kHintMs, true)),
       watchdog_(NamedTimer(this, ctl::kTimer7, kWatchdogMs, false)),
       busyBarTimer_(NamedTimer(this, ctl::kTimer15, kBusyBarMs, false)) {
@@ -76,8 +74,7 @@ void SolveController::CancelSolve() {
 
 void SolveController::Solve() {
   gameState_.setSolvePhase(SolvePhase::Running);
-  controls_.setEnabled(ctl::Command(3), false);
-  controls_.setEnabled(ctl::Command(4), false);
+  gameState_.setResultsShown(false);
   ClearResults();  // no solver digit of an earlier run stays
   hintTimer_->stop();
   BeginRun();
@@ -88,8 +85,7 @@ void SolveController::Solve() {
 void SolveController::NextSolution() {
   ClearSolverDigits(board_, LastSolveGrid(board_.comboOrder()));
   gameState_.setSolvePhase(SolvePhase::Running);
-  controls_.setEnabled(ctl::Command(3), false);
-  controls_.setEnabled(ctl::Command(4), false);
+  gameState_.setResultsShown(false);
   BeginRun();
   session_.StartResume();
   runner_.run(session_);
@@ -99,11 +95,9 @@ void SolveController::NextSolution() {
 // bar, the menus, and the grids locked. The first slice runs at the next
 // turn of the event loop.
 void SolveController::BeginRun() {
-  controls_.setText(kHintLine, kSolving);
-  controls_.setVisible(kHintLine, true);
+  gameState_.setHintLine(kSolving);
   watchdog_->start();
   StartBusyBar();
-  ToggleSolveUi(true);
   HideComboWork();
   LockAllGrids();
 }
@@ -113,12 +107,10 @@ void SolveController::Cancel() {
   state_.SolutionCount = 0;
   runner_.stop();
   gameState_.setSolvePhase(SolvePhase::Ready);
-  controls_.setEnabled(ctl::Command(3), true);
   ShowTimedHint(kCancelled);
   watchdog_->stop();
   ClearResults();
   StopBusyBar();
-  ToggleSolveUi(false);
   ShowComboDigits();
   state_.WorkGrid = 1;
   SetSolveGridsEditable(true);
@@ -137,10 +129,10 @@ void SolveController::OnRunFinished(RunOutcome outcome) {
 void SolveController::ShowSolved() {
   HideHint();
   gameState_.setSolvePhase(SolvePhase::SolutionShown);
-  for (int i = 2; i <= 4; ++i) controls_.setEnabled(ctl::Command(i), true);
+  gameState_.setSolveOffered(true);
+  gameState_.setResultsShown(true);
   watchdog_->stop();
   StopBusyBar();
-  ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
 }
@@ -151,10 +143,7 @@ void SolveController::EndOfSearch(RunOutcome outcome) {
   StopBusyBar();
   HideHint();
   gameState_.setSolvePhase(SolvePhase::Ready);
-  controls_.setEnabled(ctl::Command(2), true);
-  controls_.setEnabled(ctl::Command(3), true);
   ClearResults();
-  ToggleSolveUi(false);
   ShowComboDigits();
   SetSolveGridsEditable(true);
   // Last: the window behind the message shows the run as ended.
@@ -169,9 +158,8 @@ void SolveController::ResetPuzzle() {
     }
   }
   gameState_.setSolvePhase(SolvePhase::Ready);
-  controls_.setEnabled(ctl::Command(2), false);
-  controls_.setEnabled(ctl::Command(3), true);
-  controls_.setEnabled(ctl::Command(4), false);
+  gameState_.setSolveOffered(false);
+  gameState_.setResultsShown(false);
   state_.SolutionCount = 0;
   SetSolveGridsEditable(true);
 }
@@ -185,7 +173,7 @@ void SolveController::ClearResults() {
     }
     board_.setGridEditable(grid, true);
   }
-  controls_.setEnabled(ctl::Command(4), false);
+  gameState_.setResultsShown(false);
   completion_.AfterEntryCheck();
   // A combination starts afresh after its results are cleared; a single
   // grid continues after the cleared solution.
@@ -194,8 +182,7 @@ void SolveController::ClearResults() {
 }
 
 void SolveController::ShowTimedHint(const QString& text) {
-  controls_.setText(kHintLine, text);
-  controls_.setVisible(kHintLine, true);
+  gameState_.setHintLine(text);
   hintTimer_->start();
 }
 
@@ -204,10 +191,7 @@ void SolveController::EndTimedHint() {
   HideHint();
 }
 
-void SolveController::HideHint() {
-  controls_.setVisible(kHintLine, false);
-  controls_.setText(kHintLine, QString());
-}
+void SolveController::HideHint() { gameState_.setHintLine(QString()); }
 
 void SolveController::AskToGoOn() {
   watchdog_->stop();
@@ -240,16 +224,6 @@ void SolveController::StepBusyBar() { bar_.StepBusy(); }
 void SolveController::StopBusyBar() {
   busyBarTimer_->stop();
   bar_.StopBusy();
-}
-
-void SolveController::ToggleSolveUi(bool solving) {
-  controls_.setVisible(ctl::kQxqj, solving);
-  controls_.setVisible(ctl::kMnucav5, solving);
-  for (const QString& name :
-       {QString(ctl::kCssd), QString(ctl::kZhsd), QString(ctl::kQjsd), QString(ctl::kXuanxiang), ctl::Command(5)})
-    controls_.setEnabled(name, !solving);
-  controls_.setVisible(ctl::kWenjian, !solving);
-  controls_.setVisible(ctl::kMnucav6, !solving);
 }
 
 // A combination run writes its intermediate grids 1 and 2 out of sight.

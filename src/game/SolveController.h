@@ -21,7 +21,6 @@ namespace varelo {
 class Board;
 class Completion;
 class ConflictMarker;
-class Controls;
 class GameState;
 class Prompter;
 class TimeBar;
@@ -33,8 +32,8 @@ class SolveController : public QObject {
  public:
   // `completion` checks the grids after a reset or a clear; while
   // `conflicts` shows an erase cross, solve clicks are ignored.
-  SolveController(Board& board, Controls& controls, GameState& state, Prompter& prompter, WindowPort& window,
-                  TimeBar& bar, Completion& completion, const ConflictMarker& conflicts, QObject* parent = nullptr);
+  SolveController(Board& board, GameState& state, Prompter& prompter, WindowPort& window, TimeBar& bar,
+                  Completion& completion, const ConflictMarker& conflicts, QObject* parent = nullptr);
 
   SearchState& search() { return state_; }
   SolveRunner& runner() { return runner_; }
@@ -72,7 +71,6 @@ class SolveController : public QObject {
   void ShowSolved();
   void EndOfSearch(RunOutcome outcome);
 
-  void ToggleSolveUi(bool solving);
   void HideComboWork();
   void ShowComboDigits();
   void StartBusyBar();
@@ -82,7 +80,6 @@ class SolveController : public QObject {
   void LockAllGrids();
 
   Board& board_;
-  Controls& controls_;
   GameState& gameState_;  // the phase Command2 names
   Prompter& prompter_;
   WindowPort& window_;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "model/Controls.h"
+#include "model/GameState.h"
 #include "model/StartEntries.h"
-#include "model/Texts.h"
 
 namespace varelo {
 
@@ -12,11 +12,11 @@ namespace {
 const QString kEntry = ctl::LblBegin(IndexOf(StartEntry::SolveSudoku));
 }  // namespace
 
+StartNotice::Kind StartNotice::kind() const { return state_.notice(); }
+
 void StartNotice::Show(Kind kind) {
-  kind_ = kind;
-  controls_.setText(kEntry, kind == Kind::Pause ? texts::kPause : texts::kLoading);
   controls_.setColour(kEntry, colours::kNotice);
-  controls_.setVisible(kEntry, true);
+  state_.setNotice(kind);
 }
 
 void StartNotice::ShowLoading() { Show(Kind::Loading); }
@@ -32,16 +32,15 @@ void StartNotice::KeepPauseAbove(int top, int noticeHeight) {
 }
 
 void StartNotice::Hide() {
-  kind_ = Kind::None;
   lowestTop_ = kNoLimit;
-  controls_.setVisible(kEntry, false);
+  state_.setNotice(Kind::None);
   controls_.setColour(kEntry, colours::kEntry);
 }
 
 void StartNotice::FollowResize(int clientWidth, int clientHeight) {
   clientWidth_ = clientWidth;
   clientHeight_ = clientHeight;
-  if (kind_ != Kind::Pause) return;
+  if (kind() != Kind::Pause) return;
   controls_.setLeft(kEntry, clientWidth / 2 - controls_.width(kEntry) / 2);
   const int third = static_cast<int>(clientHeight * 0.35);
   controls_.setTop(kEntry, std::max(0, std::min(third, lowestTop_)));

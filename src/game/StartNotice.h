@@ -1,18 +1,22 @@
 #pragma once
 // The notice that borrows the start screen's third entry: "Loading..." while
-// a game is set up and "Pause" while the Options dialog holds a game. This
-// object alone shows, places and gives the entry back, so a resize of the
-// window, which lays the start screen out afresh, leaves a notice alone.
+// a game is set up and "Pause" while the Options dialog holds a game. The
+// session says which notice shows (the start screen draws its caption);
+// this object alone colours, places and gives the entry back, so a resize
+// of the window, which lays the start screen out afresh, leaves it alone.
+
+#include "model/Session.h"
 
 namespace varelo {
 
 class Controls;
+class GameState;
 
 class StartNotice {
  public:
-  enum class Kind { None, Loading, Pause };
+  using Kind = Notice;
 
-  explicit StartNotice(Controls& controls) : controls_(controls) {}
+  StartNotice(Controls& controls, GameState& state) : controls_(controls), state_(state) {}
 
   // In the entry's own place.
   void ShowLoading();
@@ -26,7 +30,7 @@ class StartNotice {
   // The entry goes back to the start screen: hidden, in its normal colour.
   void Hide();
 
-  Kind kind() const { return kind_; }
+  Kind kind() const;
   // After a resize: the pause notice stays centred.
   void FollowResize(int clientWidth, int clientHeight);
 
@@ -37,7 +41,7 @@ class StartNotice {
   void Show(Kind kind);
 
   Controls& controls_;
-  Kind kind_ = Kind::None;
+  GameState& state_;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
   int lowestTop_ = kNoLimit;

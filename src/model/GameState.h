@@ -1,9 +1,8 @@
 #pragma once
 // The owner of the game's Session: each fact has its setter here and
-// nowhere else, and each writes what shows it through one function of this
-// class (the top bar, the clock, Command2, Imgcol's picture, the grids'
-// containers, the start screen's entries and arrows, the hint line's ink);
-// the rules read the facts, never a caption.
+// nowhere else, and after each change the window's areas are drawn afresh
+// from the whole value (model/Screen); the rules read the facts, never a
+// caption.
 
 #include <QObject>
 
@@ -74,18 +73,25 @@ class GameState : public QObject {
 
   Rgb hintLineColour() const { return session_.hintLineColour; }
   void setHintLineColour(Rgb colour);
+  // An empty message hides the line.
+  void setHintLine(const QString& message);
+
+  Notice notice() const { return session_.notice; }
+  void setNotice(Notice notice);
+
+  // Read from the options when a single-grid game begins.
+  void setColourHint(bool on);
+  bool restarting() const { return session_.restarting; }
+  void setRestarting(bool restarting);
+
+  bool solveOffered() const { return session_.solveOffered; }
+  void setSolveOffered(bool offered);
+  bool resultsShown() const { return session_.resultsShown; }
+  void setResultsShown(bool shown);
 
  private:
   void EnterMode(GameMode mode, int order, int level);
-  void ShowMode();
-  void ShowDifficulty();
-  void ShowClock();
-  void ShowSolvePhase();
-  void ShowTool();
-  void ShowResumeLevel();
-  void ShowBoard();
-  void ShowStartGroup();
-  void ShowLevelArrows();
+  void Draw();
 
   Controls& controls_;
   Session session_;

@@ -2,7 +2,10 @@
 // The facts the rules decide by, as one value: which game is on and whether
 // it is drawn, its clock and time limit, the solve run's phase, the writing
 // tool, and what the start screen offers. GameState owns the one Session and
-// changes it through its setters; the rules ask it, never a caption.
+// changes it through its setters; the rules ask it, never a caption, and the
+// window's captions, visibility and inks are drawn from it (model/Screen).
+
+#include <QString>
 
 #include <optional>
 
@@ -52,6 +55,9 @@ struct LevelArrows {
   bool operator==(const LevelArrows&) const = default;
 };
 
+// What the start screen's third entry says while it stands in for a notice.
+enum class Notice { None, Loading, Pause };
+
 struct Session {
   GameMode mode = GameMode::None;
   int order = 0;  // the board's: 0 for a single grid
@@ -72,7 +78,22 @@ struct Session {
   // The level the mission entry resumes; none on the first run.
   std::optional<int> resumeLevel;
 
-  Rgb hintLineColour;
+  Notice notice = Notice::None;
+
+  // The colour hint as it was when this single-grid game began; the top bar
+  // names it, and the combination and solve modes have none.
+  bool colourHint = false;
+  // A restart was asked for and its puzzle is not open yet.
+  bool restarting = false;
+
+  // Solve mode: the typed puzzle can go to the solver (or a shown solution
+  // to the next one), and the solver's digits stand for 清除结果 to take back.
+  bool solveOffered = false;
+  bool resultsShown = false;
+
+  // The message of the line above the grids; none hides the line.
+  QString hintLine;
+  Rgb hintLineColour = colours::kFieldName;
 
   bool paused() const { return gameOn && !boardShown; }
   bool operator==(const Session&) const = default;

@@ -41,7 +41,7 @@ class PuzzleSetupTest : public ::testing::Test {
   PuzzleSetupTest()
       : checks(board), hint(board, checks, random, settings.store()), state(controls), bar(controls),
         clock(state, bar, window, prompter),
-        setup(board, controls, state, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
+        setup(board, state, notice, cursors, hint, random, settings.store(), clock, Hooks()) {}
 
   PuzzleSetupHooks Hooks() {
     PuzzleSetupHooks hooks;
@@ -98,7 +98,6 @@ class PuzzleSetupTest : public ::testing::Test {
 
   Board board;
   Controls controls;
-  StartNotice notice{controls};
   Cursors cursors;
   RandomSource random;
   testing::TempSettings settings;
@@ -107,6 +106,7 @@ class PuzzleSetupTest : public ::testing::Test {
   RuleChecks checks;
   ColourHint hint;
   GameState state;
+  StartNotice notice{controls, state};
   TimeBar bar;
   GameClock clock;
   PuzzleSetup setup;
