@@ -15,7 +15,7 @@ ColourHint::ColourHint(Board& board, RuleChecks& checks, RandomSource& random, c
 
 bool ColourHint::HintShown() const {
   if (board_.inSolveMode() || board_.comboOrder() > 0) return false;
-  return settings_.ReadNumber(SettingKey::ColourHint) != 0;
+  return settings_.preferences().colourHint;
 }
 
 void ColourHint::RefreshHints() {

@@ -115,7 +115,7 @@ void Completion::StartNextSingleGame() {
     setup_.solutionDigits() = PuzzleStringDigits(levelEntry_(level));
     state_.EnterMission(level);
   }
-  ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), 0);
+  ShowDifficulty(state_, settings_.preferences().difficulty, 0);
   clock_.setTimeLimitSeconds(state_.clockSeconds());
   setup_.NewPuzzle();
 }

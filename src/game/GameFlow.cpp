@@ -33,7 +33,7 @@ GameFlow::GameFlow(Board& board, GameState& state, StartNotice& notice, Cursors&
   clock_.setTimeUpAction([this] { RestartNow(); });
 }
 
-void GameFlow::ShowHintCaption() { state_.setColourHint(settings_.ReadNumber(SettingKey::ColourHint) != 0); }
+void GameFlow::ShowHintCaption() { state_.setColourHint(settings_.preferences().colourHint); }
 
 // The single-grid games show whether the colour hint is on; the hint does
 // not serve the combination and solve modes.
@@ -41,7 +41,7 @@ void GameFlow::ShowHintCaptionOf(GameMode mode) {
   if (mode == GameMode::Mission || mode == GameMode::Random) ShowHintCaption();
 }
 
-void GameFlow::SetClock(int order) { ShowDifficulty(state_, settings_.ReadInt(SettingKey::Difficulty), order); }
+void GameFlow::SetClock(int order) { ShowDifficulty(state_, settings_.preferences().difficulty, order); }
 
 void GameFlow::ShowLoading() { notice_.ShowLoading(); }
 
@@ -164,7 +164,7 @@ void GameFlow::EnterSolveMode(int order) {
 
   state_.EnterSolve(order);
   ShowHintCaptionOf(GameMode::Solve);
-  state_.setDifficulty(settings_.ReadInt(SettingKey::Difficulty));
+  state_.setDifficulty(settings_.preferences().difficulty);
   state_.setClock(ClockFace{});
   clock_.Stop();
   clock_.setTimeLimitSeconds(0);

@@ -116,7 +116,7 @@ void OptionsFlow::Cancel() {
   if (GameOnScreen()) {
     topBar_.StartSlideIn();
     topBar_.StopSlideOut();
-    if (clockWasRunning_ && settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
+    if (clockWasRunning_ && settings_.preferences().timed) clock_.Start();
   }
   if (GameRunning()) Resume(false);
 }
@@ -128,7 +128,7 @@ void OptionsFlow::Resume(bool restartPending) {
   if (!restartPending) state_.setBoardShown(true);
   // A clock that was not running (a won game, the beginner) stays stopped; a
   // game that goes on keeps its own time limit, whatever difficulty was saved.
-  const bool timed = !restartPending || settings_.ReadNumber(SettingKey::Difficulty) > 1;
+  const bool timed = !restartPending || settings_.preferences().timed;
   if (clockWasRunning_ && timed && !board_.inSolveMode()) clock_.Start();
 }
 

@@ -33,7 +33,7 @@ void PuzzleSetup::NewPuzzle() {
   request.randomMode = state_.mode() == GameMode::Random;
   request.level = state_.missionLevel();
   request.levelDigits = solution_;
-  request.givens = GivensFromSetting(settings_.Read(SettingKey::Givens));
+  request.givens = GivensFromSetting(settings_.preferences().givens);
   const Puzzle puzzle = Generate(request, random_, hooks_.randomFill);
   solution_ = puzzle.grids.front().solution;
   shared12_ = puzzle.sharedDigit12;
@@ -70,7 +70,7 @@ void PuzzleSetup::OpenGame() {
   ShowLayout(board_, state_, cursors_);
   clock_.ResetBar();
   if (hooks_.slideTopBarIn) hooks_.slideTopBarIn();
-  if (settings_.ReadNumber(SettingKey::Difficulty) > 1) clock_.Start();
+  if (settings_.preferences().timed) clock_.Start();
 }
 
 }  // namespace varelo

@@ -16,10 +16,10 @@ constexpr int kCtrlAlt = kCtrl | kAlt;
 constexpr int kShiftRepeat = 35;  // Shift+Left/Right steps up to 35 levels
 }  // namespace
 
-KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels,
-                         SettingsStore& settings, Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
-    : cursors_(cursors), editor_(editor), levels_(levels), settings_(settings),
-      prompter_(prompter), window_(window), hooks_(std::move(hooks)) {}
+KeyboardMap::KeyboardMap(Cursors& cursors, CellEditor& editor, MouseInput& levels, SettingsStore& settings,
+                         Prompter& prompter, WindowPort& window, KeyboardHooks hooks)
+    : cursors_(cursors), editor_(editor), levels_(levels), settings_(settings), prompter_(prompter), window_(window),
+      hooks_(std::move(hooks)) {}
 
 void KeyboardMap::KeyDown(int key, int modifiers) {
   if (key >= keys::kLeft && key <= keys::kDown) StepMainCursor(key);
@@ -47,7 +47,7 @@ void KeyboardMap::StepMainCursor(int key) {
 }
 
 void KeyboardMap::BossKey() {
-  if (settings_.ReadNumber(SettingKey::BossKey) > 0) return window_.hideToTray();
+  if (settings_.preferences().bossKey) return window_.hideToTray();
   const Prompt question{texts::kQuitQuestion, Prompt::Icon::Question, Prompt::Buttons::OkCancel};
   if (prompter_.Ask(question) == Answer::Ok) window_.quitNow();
 }

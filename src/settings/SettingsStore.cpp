@@ -90,6 +90,7 @@ SettingsStore::SettingsStore(const QString& applicationName)
     : path_(UserFileName(applicationName.isEmpty() ? ExecutableBaseName() : applicationName)) {
   Open();
   if (!CanWriteSettingsFile(path_)) NotifyUnsaved();
+  preferences_ = Preferences::ReadFrom(*this);
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -163,6 +164,11 @@ QString SettingsStore::Read(const QString& section, const QString& key, const QS
 }
 
 void SettingsStore::Write(const QString& section, const QString& key, const QString& value) {
+  Store(section, key, value);
+  preferences_ = Preferences::ReadFrom(*this);
+}
+
+void SettingsStore::Store(const QString& section, const QString& key, const QString& value) {
   if (value.size() > kMaxValueLength) return;
   if (!repaired_.isEmpty() && !Rewrite()) {
     repaired_.clear();
@@ -193,6 +199,7 @@ void SettingsStore::Write(SettingKey key, long long value) { Write(key, QString:
 
 void SettingsStore::Refresh() {
   if (settings_) settings_->sync();
+  preferences_ = Preferences::ReadFrom(*this);
 }
 
 QString SettingsStore::fileName() const { return path_; }

@@ -2,7 +2,8 @@
 // The per-user settings store: string values addressed by section and key,
 // in an INI file named after the executable (renaming it starts afresh).
 // Every read goes to the store at the moment of use and every write reaches
-// the file at once, so a crash right after a write loses nothing.
+// the file at once, so a crash right after a write loses nothing; the
+// options the rules use are kept parsed (Preferences) beside it.
 //
 // A file the store cannot trust is never lost: something that is no regular
 // file, or one too large to be settings, is moved aside; a file Qt would
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "settings/Preferences.h"
 #include "settings/SettingKeys.h"
 
 class QSettings;
@@ -50,6 +52,9 @@ class SettingsStore {
   // what this process last read or wrote).
   void Refresh();
 
+  // The options, parsed when the store opened and after each write since.
+  const Preferences& preferences() const { return preferences_; }
+
   // The file behind the store, for messages and tests.
   QString fileName() const;
 
@@ -60,6 +65,7 @@ class SettingsStore {
 
  private:
   void Open();
+  void Store(const QString& section, const QString& key, const QString& value);
   void Recover(const QByteArray& bytes, const QByteArray& repaired);
   static QHash<QString, QString> ValuesOf(const QByteArray& text);
   bool Rewrite();
@@ -73,6 +79,7 @@ class SettingsStore {
   QStringList pending_;
   std::function<void(const QString&)> tell_;
   bool unsavedTold_ = false;
+  Preferences preferences_;
 };
 
 // The executable's base name, the store's default application name.

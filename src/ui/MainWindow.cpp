@@ -240,8 +240,9 @@ void MainWindow::BuildSideControls() {
     connect(box, &PictureBox::clicked, this, [this, n = box->objectName()] { game_.Click(n); });
     binder_->Bind(box, box, metrics::kIconSize, metrics::kIconSize);
   };
-  addPicture(ctl::kImgcol,
-             [this](const ControlState&) { return game_.state().tool() == EntryKind::Pencil ? pictures::kPencil : pictures::kPen; });
+  addPicture(ctl::kImgcol, [this](const ControlState&) {
+    return game_.state().tool() == EntryKind::Pencil ? pictures::kPencil : pictures::kPen;
+  });
   addPicture(ctl::kImgcle, [](const ControlState&) { return pictures::kEraser; });
   addPicture(ctl::kImgpt, [](const ControlState&) { return pictures::kPointer; });
 
@@ -262,9 +263,7 @@ void MainWindow::ConnectGame() {
     startscreen::Hover(game_.controls(), game_.state(), settings_, entry, noticeShown);
   });
   GameLinks& links = game_.links();
-  links.updateLevelArrows = [this] {
-    startscreen::UpdateLevelArrows(game_.state(), settings_);
-  };
+  links.updateLevelArrows = [this] { startscreen::UpdateLevelArrows(game_.state(), settings_); };
   links.pointerOverMainGrid = [this] { return pointerOverMainGrid(); };
   links.finishGlides = [this] { glide_->FinishGlides(); };
   // The level and file menus mirror the game's lists.
@@ -292,7 +291,7 @@ void MainWindow::BuildTray() {
 }
 
 void MainWindow::LoadBackground() {
-  const QString path = settings_.Read(SettingKey::Background);
+  const QString path = settings_.preferences().background;
   const LoadedPicture loaded = LoadPicture(path);
   canvas_->setPlayerPicture(loaded.image);
   if (loaded.error == PictureError::None) return;

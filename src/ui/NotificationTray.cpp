@@ -33,7 +33,7 @@ void NotificationTray::Hide() {
   UseHideIcon();
   icon_ = new QSystemTrayIcon(window_.windowIcon(), this);
   icon_->setObjectName(ctl::kTrayIcon);
-  icon_->setToolTip(settings_.Read(SettingKey::TrayTip));
+  icon_->setToolTip(settings_.preferences().trayTip);
   connect(icon_, &QSystemTrayIcon::activated, this, &NotificationTray::OnActivated);
   icon_->show();
   window_.hide();
@@ -64,7 +64,7 @@ void NotificationTray::Restore() {
 
 void NotificationTray::Quit() {
   const Prompt question{texts::kQuitQuestion, Prompt::Icon::Question, Prompt::Buttons::YesNo,
-                        settings_.Read(SettingKey::TrayTip)};
+                        settings_.preferences().trayTip};
   if (prompter_.Ask(question) != Answer::Yes) return;
   RemoveIcon();
   quit_();

@@ -97,6 +97,36 @@ TEST(SettingsStore, ReadsSeeWritesOfAnotherInstanceAtOnce) {
   EXPECT_EQ(temp.store().ReadInt(SettingKey::ColourHint), 0);
 }
 
+// The options the rules use are parsed once and follow every write, with
+// the same lenient reading as the keys themselves.
+TEST(SettingsStore, PreferencesFollowEveryWrite) {
+  struct Case {
+    SettingKey key;
+    const char* value;
+    bool colourHint, bossKey, timed;
+    int difficulty;
+  };
+  const Case cases[] = {
+      {SettingKey::Difficulty, "1", true, true, false, 1},   {SettingKey::Difficulty, "2.5", true, true, true, 2},
+      {SettingKey::Difficulty, "abc", true, true, false, 0}, {SettingKey::ColourHint, "0", false, true, true, 2},
+      {SettingKey::ColourHint, "0.5", true, true, true, 2},  {SettingKey::BossKey, "-1", true, false, true, 2},
+  };
+  for (const Case& c : cases) {
+    testing::TempSettings temp;
+    temp.store().Write(c.key, QString::fromLatin1(c.value));
+    const Preferences& p = temp.store().preferences();
+    EXPECT_EQ(p.colourHint, c.colourHint) << c.value;
+    EXPECT_EQ(p.bossKey, c.bossKey) << c.value;
+    EXPECT_EQ(p.timed, c.timed) << c.value;
+    EXPECT_EQ(p.difficulty, c.difficulty) << c.value;
+  }
+  // Another copy's write counts once the store reads the file again.
+  testing::TempSettings temp;
+  temp.Reopen().Write(SettingKey::TrayTip, QStringLiteral("报表"));
+  temp.store().Refresh();
+  EXPECT_EQ(temp.store().preferences().trayTip, QStringLiteral("报表"));
+}
+
 TEST(SettingsStore, GarbageReadsLenientlyAndARenamedExecutableStartsAfresh) {
   testing::TempSettings temp;
   temp.store().Write(SettingKey::Difficulty, QStringLiteral("abc"));
