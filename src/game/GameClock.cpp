@@ -16,7 +16,7 @@ GameClock::GameClock(GameState& state, TimeBar& bar, WindowPort& window, Prompte
   timer_->setInterval(500);
   connect(timer_, &QTimer::timeout, this, &GameClock::Tick);
   // After a resize the bar shows the share of the limit that is left.
-  bar_.setClockReading([this] { return TimeBar::ClockReading{remainingSeconds(), timeLimit_}; });
+  bar_.setClockReading([this] { return TimeBar::ClockReading{remainingSeconds(), timeLimitSeconds()}; });
 }
 
 void GameClock::Start() { timer_->start(); }
@@ -27,19 +27,23 @@ void GameClock::ResetBar() { bar_.Restart(); }
 
 int GameClock::remainingSeconds() const { return state_.clockSeconds(); }
 
+void GameClock::setTimeLimitSeconds(int seconds) { state_.setTimeLimit(seconds); }
+
+int GameClock::timeLimitSeconds() const { return state_.session().timeLimit; }
+
 void GameClock::Tick() {
   state_.BlinkSeparator();
   if (state_.clock().separator != ClockSign::Colon) return;  // the count goes once a second
 
   // A game set up without a time (a difficulty outside 1..4 names none) has
   // nothing to run out; ending it would restart it every second.
-  if (timeLimit_ > 0 && !window_.isMinimized() && !CountDown()) {
+  if (timeLimitSeconds() > 0 && !window_.isMinimized() && !CountDown()) {
     timer_->stop();
     prompter_.Inform(QStringLiteral("时间到！"));
     if (timeUp_) timeUp_();
   }
   FlashWarning();
-  bar_.Step(timeLimit_);
+  bar_.Step(timeLimitSeconds());
 }
 
 bool GameClock::CountDown() {

@@ -30,9 +30,10 @@ class GameClock : public QObject {
   void Stop();
   bool isRunning() const;
 
-  // The limit of the game being set up, as its clock shows it.
-  void setTimeLimitSeconds(int seconds) { timeLimit_ = seconds; }
-  int timeLimitSeconds() const { return timeLimit_; }
+  // The limit of the game being set up, as its clock shows it; the session
+  // keeps it.
+  void setTimeLimitSeconds(int seconds);
+  int timeLimitSeconds() const;
 
   // A new game: the bar back at its start (left 0, the strip's full width)
   // on a black strip.
@@ -54,7 +55,6 @@ class GameClock : public QObject {
   Prompter& prompter_;
   QTimer* timer_;
   std::function<void()> timeUp_;
-  int timeLimit_ = 0;
 };
 
 }  // namespace varelo

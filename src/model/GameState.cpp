@@ -43,6 +43,8 @@ void GameState::setClockSeconds(int seconds) {
   Draw();
 }
 
+void GameState::setTimeLimit(int seconds) { session_.timeLimit = seconds; }
+
 // Shown for one half second, hidden for the next; the beginner's "∞" gives
 // way to the colon as any hidden separator does.
 void GameState::BlinkSeparator() {

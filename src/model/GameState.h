@@ -42,6 +42,7 @@ class GameState : public QObject {
   int clockSeconds() const { return session_.clock.seconds.value_or(0); }
   void setClockSeconds(int seconds);
   void BlinkSeparator();
+  void setTimeLimit(int seconds);
 
   SolvePhase solvePhase() const { return session_.solvePhase; }
   void setSolvePhase(SolvePhase phase);

@@ -64,6 +64,8 @@ struct Session {
   int level = 0;  // of a mission
   std::optional<int> difficulty;
   ClockFace clock;
+  // The seconds of the game set up last; 0 counts nothing (solve mode).
+  int timeLimit = 0;
   SolvePhase solvePhase = SolvePhase::Ready;
   EntryKind tool = EntryKind::Pen;
 
