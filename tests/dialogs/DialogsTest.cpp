@@ -51,7 +51,7 @@ TEST(AboutDialogTest, ShowsNameIconAndVersion) {
   EXPECT_EQ(Label(dialog, QStringLiteral("Label2"))->text(), QStringLiteral("V1.0.0.365 Beta"));
   EXPECT_EQ(Label(dialog, QStringLiteral("Label2"))->pos(), QPoint(248, 56));
   EXPECT_FALSE(Label(dialog, QStringLiteral("Image1"))->pixmap().isNull());
-  auto* close = dialog.findChild<QPushButton*>(QStringLiteral("Command1"));
+  auto* close = dialog.findChild<QPushButton*>(ctl::Command(1));
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->text(), QStringLiteral("关闭"));
   EXPECT_TRUE(close->isDefault());
@@ -88,7 +88,7 @@ TEST(RulesDialogTest, ParagraphsStandAsWrittenWithTheirIndent) {
   EXPECT_EQ(RulesTexts()[6], QStringLiteral("颜色较深，说明较易求解。"));
   EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("Label1(0)"))->geometry(), QRect(608, 24, 177, 104));
   EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("Label1(4)"))->pos(), QPoint(8, 176));
-  EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->geometry(), QRect(720, 440, 65, 25));
+  EXPECT_EQ(dialog.findChild<QPushButton*>(ctl::Command(1))->geometry(), QRect(720, 440, 65, 25));
 }
 
 TEST(RulesDialogTest, EveryParagraphFitsItsPlace) {

@@ -31,7 +31,7 @@ class OptionsDialogTest : public WindowTest {
 
   // Opens the dialog the way the player does (menu item or start-screen
   // entry) and lets `drive` work in it while it is shown; `drive` closes it.
-  void WithDialog(const Drive& drive, const QString& opener = QStringLiteral("xuanxiang")) {
+  void WithDialog(const Drive& drive, const QString& opener = ctl::kXuanxiang) {
     bool ran = false;
     window->setDialogRunner([&](QDialog& dialog) {
       dialog.show();

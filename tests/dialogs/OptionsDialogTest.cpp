@@ -132,7 +132,7 @@ TEST_F(OptionsDialogTest, FromTheStartScreenNothingPausesOrReappears) {
 
 TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
   Open();
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   for (int i = 0; i < 6; ++i) game().clock().Tick();
   const QString shown = Clock();
   ASSERT_EQ(shown, "09:57");
@@ -140,7 +140,7 @@ TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
     EXPECT_FALSE(controls().isVisible(ctl::PicMis(0)));
     EXPECT_FALSE(Timer("Timer8")->isActive());
     // On a slow machine the bar may already be out by the time the dialog shows.
-    EXPECT_TRUE(game().topBar().isSlidingOut() || controls().top(QStringLiteral("PicTop")) == TopBarSlide::kHiddenTop);
+    EXPECT_TRUE(game().topBar().isSlidingOut() || controls().top(ctl::kPicTop) == TopBarSlide::kHiddenTop);
     EXPECT_EQ(controls().text(ctl::LblBegin(2)), QStringLiteral("Pause"));
     EXPECT_EQ(controls().colour(ctl::LblBegin(2)), (Rgb{0, 255, 0}));
     EXPECT_TRUE(window->findChild<QWidget*>(ctl::LblBegin(2))->isVisible());
@@ -163,7 +163,7 @@ TEST_F(OptionsDialogTest, CancelResumesATimedGameWhereItStopped) {
 // dialog, and hovering it opens nothing.
 TEST_F(OptionsDialogTest, APauseNoticeKeepsItsColourAndPlaceThroughAResize) {
   Open();
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   WithDialog([&](OptionsDialog& d) {
     ResizeTo(1000, 720);
     const QString pause = ctl::LblBegin(2);
@@ -182,7 +182,7 @@ TEST_F(OptionsDialogTest, APauseNoticeKeepsItsColourAndPlaceThroughAResize) {
 
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheCloseBoxCancelsToo) {
   Open();
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   WithDialog([&](OptionsDialog& d) {
     Retype(Field(d, "Text2"), QStringLiteral("不保存"));
     QTest::keyClick(&d, Qt::Key_Escape);
@@ -197,7 +197,7 @@ TEST_F(OptionsDialogTest, EscapeCancelsAndTheCloseBoxCancelsToo) {
 
 TEST_F(OptionsDialogTest, ATipChangeIsSavedWithoutARestart) {
   Open();
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   const GridDigits before = game().board().digitsOf(0);
   WithDialog([&](OptionsDialog& d) {
     Retype(Field(d, "Text2"), QStringLiteral("工作表"));
@@ -215,18 +215,18 @@ TEST_F(OptionsDialogTest, ATipChangeIsSavedWithoutARestart) {
 
 TEST_F(OptionsDialogTest, ADifficultyChangeRestartsAfterTheDialogHasClosed) {
   Open();
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   const GridDigits before = game().board().digitsOf(0);
   bool restartWaited = false;
   window->setDialogRunner([&](QDialog& dialog) {
     dialog.show();
     Settle();
     QTest::mouseClick(Option(dialog, 3), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(dialog, ctl::Command(1)), Qt::LeftButton);
     restartWaited = Timer("Timer10")->isActive();
     EXPECT_FALSE(controls().isVisible(ctl::PicMis(0))) << "the dialog does not show the grid itself";
   });
-  game().Click(QStringLiteral("xuanxiang"));
+  game().Click(ctl::kXuanxiang);
   EXPECT_TRUE(restartWaited);
   EXPECT_EQ(store().Read(SettingKey::Difficulty), "4");
   EXPECT_EQ(controls().text(ctl::LblTop(3)), QStringLiteral("困难"));

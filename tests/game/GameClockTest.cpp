@@ -17,7 +17,7 @@ constexpr Rgb kRed{255, 0, 0};
 class GameClockTest : public ::testing::Test {
  protected:
   GameClockTest() : state(controls), bar(controls), clock(state, bar, window, prompter) {
-    controls.setWidth(QStringLiteral("Picture1"), 6000);
+    controls.setWidth(ctl::kPicture1, 6000);
     clock.setTimeUpAction([this] {
       ++restarts;
       SetTime("10", "00", 600);
@@ -31,7 +31,7 @@ class GameClockTest : public ::testing::Test {
     const std::optional<int> shown =
         m.isEmpty() && s.isEmpty() ? std::nullopt : std::optional<int>(m.toInt() * 60 + s.toInt());
     state.setClock(ClockFace{shown, ClockSign::Colon});
-    controls.setColour(QStringLiteral("Picture1"), colours::kBlack);
+    controls.setColour(ctl::kPicture1, colours::kBlack);
     clock.setTimeLimitSeconds(limit);
     clock.ResetBar();
     clock.Start();
@@ -75,45 +75,45 @@ TEST_F(GameClockTest, TheSeparatorBlinksAndTheCountGoesOnceASecond) {
 TEST_F(GameClockTest, TheStripFlashesFromFourteenSeconds) {
   SetTime("00", "16", 600);
   Second();  // 00:15
-  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack);
+  EXPECT_EQ(controls.colour(ctl::kPicture1), colours::kBlack);
   Second();  // 00:14
-  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), kRed);
+  EXPECT_EQ(controls.colour(ctl::kPicture1), kRed);
   Second();
-  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack);
+  EXPECT_EQ(controls.colour(ctl::kPicture1), colours::kBlack);
   Second();
-  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), kRed);
+  EXPECT_EQ(controls.colour(ctl::kPicture1), kRed);
 }
 
 TEST_F(GameClockTest, TheBarSlidesOutInStepWithTheLimit) {
   SetTime("01", "00", 60);
-  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), 0);
-  EXPECT_EQ(controls.width(QStringLiteral("Shape1")), 6000);
+  EXPECT_EQ(controls.left(ctl::kShape1), 0);
+  EXPECT_EQ(controls.width(ctl::kShape1), 6000);
   for (int i = 0; i < 30; ++i) Second();
-  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -3000) << "half the time, half the bar";
+  EXPECT_EQ(controls.left(ctl::kShape1), -3000) << "half the time, half the bar";
 
   // A resize keeps the proportion.
-  controls.setWidth(QStringLiteral("Picture1"), 3000);
-  EXPECT_EQ(controls.width(QStringLiteral("Shape1")), 3000);
-  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -1500);
+  controls.setWidth(ctl::kPicture1, 3000);
+  EXPECT_EQ(controls.width(ctl::kShape1), 3000);
+  EXPECT_EQ(controls.left(ctl::kShape1), -1500);
   // A change of the strip's colour is no resize: the bar stays.
   Second();
-  controls.setColour(QStringLiteral("Picture1"), kRed);
-  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -1550);
+  controls.setColour(ctl::kPicture1, kRed);
+  EXPECT_EQ(controls.left(ctl::kShape1), -1550);
 }
 
 TEST_F(GameClockTest, WithoutALimitOrWhileBusyAResizeLeavesTheBarsPlace) {
-  const QString shape = QStringLiteral("Shape1");
+  const QString shape = ctl::kShape1;
   SetTime("", "", 0);
   bar.StartBusy();
   bar.StepBusy();
-  controls.setWidth(QStringLiteral("Picture1"), 4000);
+  controls.setWidth(ctl::kPicture1, 4000);
   EXPECT_EQ(controls.left(shape), -350 + 75);
   EXPECT_EQ(controls.width(shape), 350);
   bar.StopBusy();
   EXPECT_EQ(controls.left(shape), 0);
   EXPECT_EQ(controls.width(shape), 4000);
   clock.Tick();
-  controls.setWidth(QStringLiteral("Picture1"), 5000);
+  controls.setWidth(ctl::kPicture1, 5000);
   EXPECT_EQ(controls.left(shape), 0);
   EXPECT_EQ(controls.width(shape), 5000);
 }
@@ -124,8 +124,8 @@ TEST_F(GameClockTest, MinimisingPausesTheCountButNotTheBarOrTheFlash) {
   Second();
   Second();
   EXPECT_EQ(Shown(), "00:10");
-  EXPECT_EQ(controls.left(QStringLiteral("Shape1")), -20);
-  EXPECT_EQ(controls.colour(QStringLiteral("Picture1")), colours::kBlack) << "flashed twice";
+  EXPECT_EQ(controls.left(ctl::kShape1), -20);
+  EXPECT_EQ(controls.colour(ctl::kPicture1), colours::kBlack) << "flashed twice";
   window.minimized = false;
   Second();
   EXPECT_EQ(Shown(), "00:09");

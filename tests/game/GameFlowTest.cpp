@@ -24,7 +24,7 @@ TEST(GameFlow, AFirstRunPlaysLevelOneAndAWinOpensLevelTwo) {
   GameHarness h;
   h.store().Write(SettingKey::MissionLevel, 9);  // a first run ignores it
   ASSERT_EQ(h.controls().text(ctl::LblBegin(7)), texts::kMissionMode);
-  h.game.Click(QStringLiteral("LblBegin(7)"));
+  h.game.Click(ctl::LblBegin(7));
   EXPECT_EQ(h.store().ReadInt(SettingKey::MissionLevel), 1);
   EXPECT_EQ(h.Top(0), texts::kModeMission);
   EXPECT_EQ(h.Top(1), "Level 1");
@@ -76,7 +76,7 @@ TEST(GameFlow, AFullGridWithARepeatedDigitIsNoWin) {
   };
   for (const Case c : {Case{"the solution", false}, Case{"two cells swapped", true}}) {
     GameHarness h;
-    h.game.Click(QStringLiteral("sjms"));
+    h.game.Click(ctl::kSjms);
     GridDigits full = testing::RelabelledGrid(0, 0);
     int open = 1;
     while (h.board().isFixed(0, open)) ++open;
@@ -93,7 +93,7 @@ TEST(GameFlow, AFullGridWithARepeatedDigitIsNoWin) {
 TEST(GameFlow, ALaterStartResumesTheLevelOnTheStartScreen) {
   GameHarness h;
   h.game.state().setResumeLevel(12);
-  h.game.Click(QStringLiteral("LblBegin(7)"));
+  h.game.Click(ctl::LblBegin(7));
   EXPECT_EQ(h.store().ReadInt(SettingKey::MissionLevel), 12);
   EXPECT_EQ(h.Top(1), "Level 12");
   EXPECT_EQ(h.Givens(0), 40 - 11 / 3);
@@ -121,7 +121,7 @@ TEST(GameFlow, TimeLimitsFollowDifficultyAndOrder) {
 TEST(GameFlow, BeginnersPlayWithoutAClock) {
   GameHarness h;
   h.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
-  h.game.Click(QStringLiteral("LblBegin(8)"));
+  h.game.Click(ctl::LblBegin(8));
   EXPECT_EQ(h.Top(3), QStringLiteral("初学者"));
   EXPECT_EQ(h.Clock(), QStringLiteral("|∞|"));
   EXPECT_FALSE(h.game.clock().isRunning());
@@ -130,7 +130,7 @@ TEST(GameFlow, BeginnersPlayWithoutAClock) {
 TEST(GameFlow, ATimeOutRestartsTheSameMissionLevel) {
   GameHarness h;
   h.store().Write(SettingKey::Difficulty, QStringLiteral("4"));
-  h.game.Click(QStringLiteral("mnuLevels(6)"));
+  h.game.Click(ctl::Indexed(ctl::kMnuLevels, 6));
   std::set<int> givens;
   for (int n = 1; n <= 81; ++n)
     if (h.board().isFixed(0, n)) givens.insert(n);
@@ -147,7 +147,7 @@ TEST(GameFlow, ATimeOutRestartsTheSameMissionLevel) {
 
 TEST(GameFlow, CombinationsShowTheirGridsAndAWinLocksThem) {
   GameHarness h;
-  h.game.Click(QStringLiteral("zhej"));
+  h.game.Click(ctl::kZhej);
   EXPECT_EQ(h.Top(0), texts::kCombination);
   EXPECT_EQ(h.Top(1), texts::kOrder2);
   EXPECT_EQ(h.Top(2), texts::kHintUnavailable);
@@ -169,29 +169,29 @@ TEST(GameFlow, CombinationsShowTheirGridsAndAWinLocksThem) {
   EXPECT_TRUE(h.game.completion().pointerRunning());
   // The pointer bobs between 600 and 480 twips above the restart button.
   h.controls().setTop(ctl::Command(1), 6000);
-  h.controls().setTop(QStringLiteral("Imgpt"), 6000 - 600);
+  h.controls().setTop(ctl::kImgpt, 6000 - 600);
   int highest = 6000, lowest = 0;
   for (int i = 0; i < 40; ++i) {
     h.game.completion().BobPointer();
-    highest = std::min(highest, h.controls().top(QStringLiteral("Imgpt")));
-    lowest = std::max(lowest, h.controls().top(QStringLiteral("Imgpt")));
+    highest = std::min(highest, h.controls().top(ctl::kImgpt));
+    lowest = std::max(lowest, h.controls().top(ctl::kImgpt));
   }
   EXPECT_EQ(highest, 6000 - 615);
   EXPECT_EQ(lowest, 6000 - 465);
-  EXPECT_TRUE(h.controls().isVisible(QStringLiteral("Imgpt")));
+  EXPECT_TRUE(h.controls().isVisible(ctl::kImgpt));
 
-  h.game.Click(QStringLiteral("Command1"));
+  h.game.Click(ctl::Command(1));
   EXPECT_FALSE(h.game.completion().pointerRunning());
-  EXPECT_FALSE(h.controls().isVisible(QStringLiteral("Imgpt")));
+  EXPECT_FALSE(h.controls().isVisible(ctl::kImgpt));
   EXPECT_TRUE(h.board().gridEditable(1));
 }
 
 TEST(GameFlow, F6DuringACombinationReturnsToASingleGrid) {
   GameHarness h;
   h.store().Write(SettingKey::ColourHint, QStringLiteral("0"));
-  h.game.Click(QStringLiteral("zhsj"));
+  h.game.Click(ctl::kZhsj);
   EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(3)));
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   for (int grid = 1; grid <= 3; ++grid) {
     EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(grid)));
     EXPECT_FALSE(h.board().gridEditable(grid));
@@ -204,7 +204,7 @@ TEST(GameFlow, F6DuringACombinationReturnsToASingleGrid) {
 
 TEST(GameFlow, ARestartIsIgnoredWhileAConflictShows) {
   GameHarness h;
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   int given = 1;
   while (!h.board().isFixed(0, given)) ++given;
   // Enter the given's digit elsewhere in its row.
@@ -213,14 +213,14 @@ TEST(GameFlow, ARestartIsIgnoredWhileAConflictShows) {
   h.TypeDigit(0, other, h.board().digit(0, given));
   ASSERT_TRUE(h.game.conflicts().anyEraseTimerRunning());
   const int before = h.board().digit(0, other);
-  h.game.Click(QStringLiteral("Command1"));
+  h.game.Click(ctl::Command(1));
   EXPECT_EQ(h.board().digit(0, other), before) << "same puzzle, conflict still shown";
   EXPECT_TRUE(h.controls().isEnabled(ctl::Command(1)));
 }
 
 TEST(GameFlow, SolveModeShowsEmptyGridsAndItsButtons) {
   GameHarness h;
-  h.game.Click(QStringLiteral("LblBegin(12)"));
+  h.game.Click(ctl::LblBegin(12));
   EXPECT_EQ(h.Top(0), texts::kSolveSudoku);
   EXPECT_EQ(h.Top(1), texts::kOrder1);
   EXPECT_EQ(h.Top(2), texts::kHintUnavailable);
@@ -249,14 +249,14 @@ TEST(GameFlow, SolveModeShowsEmptyGridsAndItsButtons) {
 
 TEST(GameFlow, SolveModeOfOrderTwoFromTheMenu) {
   GameHarness h;
-  h.game.Click(QStringLiteral("sjms"));
-  h.game.Click(QStringLiteral("qjej"));
+  h.game.Click(ctl::kSjms);
+  h.game.Click(ctl::kQjej);
   EXPECT_EQ(h.Top(1), texts::kOrder2);
   EXPECT_FALSE(h.controls().isVisible(ctl::PicMis(0)));
   EXPECT_TRUE(h.controls().isVisible(ctl::PicMis(2)));
   EXPECT_FALSE(h.game.clock().isRunning());
   EXPECT_EQ(h.Givens(1) + h.Givens(2), 0);
-  EXPECT_FALSE(h.controls().isVisible(QStringLiteral("Imgcol")));
+  EXPECT_FALSE(h.controls().isVisible(ctl::kImgcol));
   EXPECT_EQ(h.board().background(2, 9), colours::kCheckerOdd);
   EXPECT_EQ(h.board().background(2, 1), colours::kSharedCorner);
 }

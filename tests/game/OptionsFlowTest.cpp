@@ -28,7 +28,7 @@ class OptionsFlowTest : public ::testing::Test {
     h.game.links().slideTopBarIn = [this] { topBar.StartSlideIn(); };
   }
 
-  QTimer* RestartTimer() { return h.game.findChild<QTimer*>(QStringLiteral("Timer10")); }
+  QTimer* RestartTimer() { return h.game.findChild<QTimer*>(ctl::kTimer10); }
   QString Clock() { return h.Clock(); }
 
   testing::GameHarness h;
@@ -47,7 +47,7 @@ TEST_F(OptionsFlowTest, FromTheStartScreenNothingPauses) {
 }
 
 TEST_F(OptionsFlowTest, CancelResumesATimedGameWhereItStopped) {
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   for (int i = 0; i < 10; ++i) h.game.clock().Tick();
   const QString shown = Clock();
   options.Open();
@@ -71,7 +71,7 @@ TEST_F(OptionsFlowTest, CancelResumesATimedGameWhereItStopped) {
 }
 
 TEST_F(OptionsFlowTest, ATipChangeResumesWithoutARestart) {
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   const GridDigits before = h.board().digitsOf(0);
   options.Open();
   OptionValues values = options.Load();
@@ -85,7 +85,7 @@ TEST_F(OptionsFlowTest, ATipChangeResumesWithoutARestart) {
 }
 
 TEST_F(OptionsFlowTest, ADifficultyChangeRestartsOnceTheDialogHasClosed) {
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   options.Open();
   OptionValues values = options.Load();
   values.difficultyIndex = 3;
@@ -123,7 +123,7 @@ TEST_F(OptionsFlowTest, ARestartThatWouldThrowAwayDigitsAsksFirst) {
     SCOPED_TRACE(c.what);
     h.store().Write(SettingKey::Difficulty, 2);
     h.store().Write(SettingKey::ColourHint, 2);
-    h.game.Click(QStringLiteral("sjms"));
+    h.game.Click(ctl::kSjms);
     int empty = 1;
     while (h.board().digit(0, empty) != 0) ++empty;
     if (c.typed) h.TypeDigit(0, empty, testing::RelabelledGrid(0, 0)[empty - 1]);
@@ -176,7 +176,7 @@ TEST_F(OptionsFlowTest, AMissingBackgroundIsSavedAsTheDefault) {
 }
 
 TEST_F(OptionsFlowTest, AWonCombinationStaysStoppedAndSolveModeIsNeverRestarted) {
-  h.game.Click(QStringLiteral("zhej"));
+  h.game.Click(ctl::kZhej);
   const GridDigits grid1 = testing::RelabelledGrid(0, 0);
   h.Solve(1, grid1);
   h.Solve(2, testing::RelabelledGrid(0, grid1[80]));
@@ -186,7 +186,7 @@ TEST_F(OptionsFlowTest, AWonCombinationStaysStoppedAndSolveModeIsNeverRestarted)
   options.Cancel();
   EXPECT_FALSE(h.game.clock().isRunning()) << "the won game's clock stays stopped";
 
-  h.game.Click(QStringLiteral("qjyj"));
+  h.game.Click(ctl::kQjyj);
   h.TypeDigit(0, 1, 5);
   options.Open();
   OptionValues values = options.Load();
@@ -235,7 +235,7 @@ TEST_F(OptionsFlowTest, APauseHidesExactlyTheGridsInPlayOfEveryMode) {
 // The last digit typed while Options pauses the game wins nothing; the
 // first check after the pause does.
 TEST_F(OptionsFlowTest, APausedGameIsNotWonBehindTheDialog) {
-  h.game.Click(QStringLiteral("LblBegin(7)"));
+  h.game.Click(ctl::LblBegin(7));
   const GridDigits solution = testing::RelabelledGrid(40, 2);
   int last = 81;
   while (h.board().digit(0, last) != 0) --last;

@@ -225,7 +225,7 @@ TEST_F(PuzzleSetupTest, OpeningTheGameShowsItAndStartsItsServices) {
   for (int i = 0; i < ctl::kStartEntryCount; ++i) EXPECT_FALSE(controls.isVisible(ctl::LblBegin(i)));
   EXPECT_TRUE(controls.isVisible(ctl::Command(1)));
   EXPECT_TRUE(controls.isEnabled(ctl::Command(1)));
-  EXPECT_TRUE(controls.isVisible(QStringLiteral("Imgcol")));
+  EXPECT_TRUE(controls.isVisible(ctl::kImgcol));
   EXPECT_TRUE(controls.isVisible(ctl::PicMis(0)));
   EXPECT_TRUE(cursors.isTracking(0));
   EXPECT_TRUE(board.gridEditable(0));

@@ -37,7 +37,7 @@ void ExpectSolvableGivens(Board& board, int grid) {
 TEST(RealParts, MissionLevelOneFromTheBankIsWonIntoLevelTwo) {
   GameHarness h(GameHarness::Parts::Real);
   h.game.levelBank().LoadRest();  // the rest of the bank, as the window's timer does
-  h.game.Click(QStringLiteral("LblBegin(7)"));
+  h.game.Click(ctl::LblBegin(7));
   ASSERT_EQ(h.Top(1), "Level 1");
   EXPECT_EQ(h.Givens(0), 40);
   const GridDigits solution = Digits(h.game.levelBank().entry(1));
@@ -53,7 +53,7 @@ TEST(RealParts, MissionLevelOneFromTheBankIsWonIntoLevelTwo) {
 TEST(RealParts, StoredLevelsShowTheBanksDigits) {
   GameHarness h(GameHarness::Parts::Real);
   h.game.levelBank().LoadRest();
-  h.game.Click(QStringLiteral("mnuLevels(1998)"));
+  h.game.Click(ctl::Indexed(ctl::kMnuLevels, 1998));
   const GridDigits entry = Digits(h.game.levelBank().entry(1999));
   for (int n = 1; n <= 81; ++n) {
     EXPECT_EQ(h.board().digit(0, n), entry[n - 1]) << n;
@@ -63,7 +63,7 @@ TEST(RealParts, StoredLevelsShowTheBanksDigits) {
 
 TEST(RealParts, GeneratedPuzzlesOfEveryKindAreSolvable) {
   GameHarness h(GameHarness::Parts::Real);
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   EXPECT_EQ(h.Givens(0), 35);
   ExpectSolvableGivens(h.board(), 0);
   for (const char* entry : {"zhej", "zhsj"}) {
@@ -92,13 +92,13 @@ TEST(RealParts, ATestFileReplacesTheRandomPuzzle) {
   file.close();
 
   GameHarness h(GameHarness::Parts::Real, dir.path());
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   for (int n = 1; n <= 81; ++n) EXPECT_EQ(h.board().isFixed(0, n), n <= 30) << n;
-  EXPECT_EQ(h.controls().text(QStringLiteral("Lbltishi")), QStringLiteral("非随机数独，从test.txt文件中生成"));
-  EXPECT_TRUE(h.controls().isVisible(QStringLiteral("Lbltishi")));
+  EXPECT_EQ(h.controls().text(ctl::kLbltishi), QStringLiteral("非随机数独，从test.txt文件中生成"));
+  EXPECT_TRUE(h.controls().isVisible(ctl::kLbltishi));
 
   // The test file is for random mode only.
-  h.game.Click(QStringLiteral("zhej"));
+  h.game.Click(ctl::kZhej);
   EXPECT_EQ(h.Givens(1), 35);
 }
 
@@ -106,7 +106,7 @@ TEST(RealParts, AnUnreadableTestFileIsReportedAndARandomPuzzleFollows) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("test.txt")));  // a folder, not a file
   GameHarness h(GameHarness::Parts::Real, dir.path());
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   ASSERT_EQ(h.prompter.prompts.size(), 1);
   EXPECT_EQ(h.prompter.prompts[0].text, QStringLiteral("错误代码：") + QString::number(EISDIR));
   EXPECT_EQ(h.prompter.prompts[0].icon, Prompt::Icon::Error);

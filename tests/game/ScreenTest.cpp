@@ -20,7 +20,7 @@ namespace {
 // Drawn by their own parts, not from the value: the time strip, the win
 // pointer and the list of puzzle files.
 bool DrawnElsewhere(const QString& name) {
-  return name == ctl::kShape1 || name == ctl::kShape2 || name == ctl::kImgpt || name == QStringLiteral("mnufil(0)");
+  return name == ctl::kShape1 || name == ctl::kShape2 || name == ctl::kImgpt || name == ctl::Indexed(ctl::kMnufil, 0);
 }
 
 void TypeNineDigits(GameHarness& h) {
@@ -44,7 +44,7 @@ TEST(Screen, EveryModeDrawnFromItsValueShowsWhatPlayShows) {
   using enum SolvePhase;
   const Case cases[] = {
       {"the start screen", None, Ready, [](GameHarness&) {}},
-      {"mission level 3", Mission, Ready, [](GameHarness& h) { h.game.Click(QStringLiteral("mnuLevels(2)")); }},
+      {"mission level 3", Mission, Ready, [](GameHarness& h) { h.game.Click(ctl::Indexed(ctl::kMnuLevels, 2)); }},
       {"a random game with the pencil", Random, Ready,
        [](GameHarness& h) {
          h.game.Click(ctl::LblBegin(8));

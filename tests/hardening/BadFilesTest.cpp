@@ -74,11 +74,10 @@ class BadTestFile : public ::testing::Test {
     const QString path = folder.filePath(QStringLiteral("test.txt"));
     WriteFile(path, bytes);
     StartedGame started(settings.store(), folder.path());
-    started.game.Click(QStringLiteral("sjms"));
+    started.game.Click(ctl::kSjms);
     EXPECT_TRUE(started.prompter.prompts.isEmpty()) << started.prompter.texts().join(u'|').toStdString();
     EXPECT_TRUE(started.game.controls().isVisible(ctl::PicMis(0))) << "no game on the screen";
-    EXPECT_EQ(started.game.controls().text(QStringLiteral("Lbltishi")),
-              QStringLiteral("非随机数独，从test.txt文件中生成"));
+    EXPECT_EQ(started.game.controls().text(ctl::kLbltishi), QStringLiteral("非随机数独，从test.txt文件中生成"));
 
     const QByteArray digits = First81Digits(bytes);
     const int given = static_cast<int>(digits.size() - digits.count('0'));
@@ -115,7 +114,7 @@ TEST_F(BadTestFile, DigitsBeyondTheFirstMegabyteAreNotRead) {
   const QByteArray bytes = QByteArray((1 << 20) + 4096, 'x') + kSolution;
   WriteFile(folder.filePath(QStringLiteral("test.txt")), bytes);
   StartedGame started(settings.store(), folder.path());
-  started.game.Click(QStringLiteral("sjms"));
+  started.game.Click(ctl::kSjms);
   EXPECT_TRUE(started.prompter.prompts.isEmpty());
   EXPECT_EQ(started.Givens(0), 0);
 }
@@ -143,7 +142,7 @@ TEST_F(BadTestFile, WhatIsNoFileIsAnErrorNotAHang) {
     StartedGame started(settings.store(), folder.path());
     {
       HangWatch watch([&] { ReleaseFifo(path); });
-      started.game.Click(QStringLiteral("sjms"));
+      started.game.Click(ctl::kSjms);
       EXPECT_FALSE(watch.hung());
     }
     EXPECT_EQ(started.prompter.prompts.size(), 1);
@@ -165,7 +164,7 @@ class BadPuzzleFiles : public ::testing::Test {
     started = std::make_unique<StartedGame>(settings.store(), folder.path());
     started->game.Click(QString::fromLatin1(entry));
     for (int grid : GridsInPlay(started->game.board().comboOrder())) started->game.board().setDigit(grid, 41, 5);
-    started->game.Click(QStringLiteral("wenjian"));
+    started->game.Click(ctl::kWenjian);
     return *started;
   }
   GridDigits Grid(int grid) { return started->game.board().digitsOf(grid); }
@@ -181,7 +180,7 @@ TEST_F(BadPuzzleFiles, AFileWithoutDigitsLoadsEmptyGridsAndStaysAsItWas) {
   for (char c : RandomBytes(4096, 11)) junk += (c >= '0' && c <= '9') ? 'x' : c;
   WriteFile(PuzzleFile(1), junk);
   StartedGame& s = EnterSolveMode("qjyj");
-  s.game.Click(QStringLiteral("mnufil(1)"));
+  s.game.Click(ctl::Indexed(ctl::kMnufil, 1));
   EXPECT_TRUE(s.prompter.prompts.isEmpty()) << s.prompter.texts().join(u'|').toStdString();
   EXPECT_EQ(Grid(0), GridDigits{});
   EXPECT_EQ(ReadFile(PuzzleFile(1)), junk);
@@ -192,7 +191,7 @@ TEST_F(BadPuzzleFiles, AMegabyteOfDigitsLoadsItsFirstThreeGrids) {
   const QByteArray digits = QByteArray("0123456789").repeated(1 << 17);  // 1.25 MB
   WriteFile(PuzzleFile(1), digits);
   StartedGame& s = EnterSolveMode("qjsj");
-  s.game.Click(QStringLiteral("mnufil(1)"));
+  s.game.Click(ctl::Indexed(ctl::kMnufil, 1));
   EXPECT_TRUE(s.prompter.prompts.isEmpty()) << s.prompter.texts().join(u'|').toStdString();
   // Grid k holds digits 81(k-1).. of the file; the shared corners end with
   // grid 1's cell 81 and grid 3's cell 73, the last ones written.
@@ -213,16 +212,16 @@ TEST_F(BadPuzzleFiles, AFolderNamedLikeAPuzzleFileIsAReadErrorAndNothingIsOverwr
   StartedGame& s = EnterSolveMode("qjyj");
   const GridDigits typed = Grid(0);
 
-  s.game.Click(QStringLiteral("mnufil(1)"));
+  s.game.Click(ctl::Indexed(ctl::kMnufil, 1));
   ASSERT_EQ(s.prompter.prompts.size(), 1);
   EXPECT_TRUE(s.prompter.prompts[0].text.startsWith(QStringLiteral("文件读取失败。\n错误代码：")))
       << s.prompter.prompts[0].text.toStdString();
   EXPECT_EQ(s.prompter.prompts[0].icon, Prompt::Icon::Error);
   EXPECT_EQ(Grid(0), typed) << "a failed load changed the grid";
 
-  s.game.Click(QStringLiteral("mnufil(2)"));  // the next file still loads
+  s.game.Click(ctl::Indexed(ctl::kMnufil, 2));  // the next file still loads
   EXPECT_EQ(Grid(0)[2], 1);
-  s.game.Click(QStringLiteral("Command5"));  // and a save takes the next free name
+  s.game.Click(ctl::Command(5));  // and a save takes the next free name
   ASSERT_EQ(s.prompter.prompts.size(), 2);
   EXPECT_TRUE(s.prompter.prompts[1].text.startsWith(QStringLiteral("文件保存成功！")));
   EXPECT_TRUE(QFileInfo(PuzzleFile(3)).isFile());
@@ -239,7 +238,7 @@ TEST_F(BadPuzzleFiles, AnUnreadableFileIsAReadErrorThatTouchesNothing) {
     GTEST_SKIP() << "permissions do not stop this user (root) from reading; the folder case covers a read error";
   StartedGame& s = EnterSolveMode("qjyj");
   const GridDigits typed = Grid(0);
-  s.game.Click(QStringLiteral("mnufil(1)"));
+  s.game.Click(ctl::Indexed(ctl::kMnufil, 1));
   ASSERT_EQ(s.prompter.prompts.size(), 1);
   EXPECT_TRUE(s.prompter.prompts[0].text.startsWith(QStringLiteral("文件读取失败。\n错误代码：")));
   EXPECT_EQ(Grid(0), typed);
@@ -268,7 +267,7 @@ TEST_F(BadPuzzleFiles, WhatIsNoFileIsAReadErrorNotAHang) {
     const GridDigits typed = Grid(0);
     {
       HangWatch watch([this] { ReleaseFifo(PuzzleFile(1)); });
-      s.game.Click(QStringLiteral("mnufil(1)"));
+      s.game.Click(ctl::Indexed(ctl::kMnufil, 1));
       EXPECT_FALSE(watch.hung());
     }
     EXPECT_EQ(s.prompter.prompts.size(), 1);
@@ -285,7 +284,7 @@ TEST_F(BadPuzzleFiles, ALinkInTheWayIsPassedOver) {
   ASSERT_TRUE(MakeLink(folder.filePath(QStringLiteral("nothing")), PuzzleFile(1)));
   const bool withDevice = MakeNullDevice(device) && MakeLink(device, PuzzleFile(2));
   StartedGame& s = EnterSolveMode("qjyj");
-  s.game.Click(QStringLiteral("Command5"));
+  s.game.Click(ctl::Command(5));
   ASSERT_EQ(s.prompter.prompts.size(), 1);
   const int saved = withDevice ? 3 : 2;
   EXPECT_TRUE(s.prompter.prompts[0].text.endsWith(QStringLiteral("sk%1.txt").arg(saved)))
@@ -311,7 +310,7 @@ TEST_F(BadPuzzleFiles, StalePartsOfKilledSavesAreRemoved) {
     ASSERT_EQ(::utime(QFile::encodeName(name).constData(), &times), 0);
   }
   StartedGame& s = EnterSolveMode("qjyj");
-  s.game.Click(QStringLiteral("Command5"));
+  s.game.Click(ctl::Command(5));
   EXPECT_TRUE(s.prompter.prompts.value(0).text.startsWith(QStringLiteral("文件保存成功！")));
   EXPECT_FALSE(QFileInfo::exists(stale));
   EXPECT_TRUE(QFileInfo::exists(fresh));
@@ -353,9 +352,9 @@ TEST_F(BadPuzzleFiles, AnInstalledGameSavesToThePerUserFolder) {
   if (QFileInfo(programDir).canonicalFilePath().startsWith(tree + u'/'))
     GTEST_SKIP() << "runs from the build tree; run-installed.sh runs it as an installed game";
   started = std::make_unique<StartedGame>(settings.store(), programDir);
-  started->game.Click(QStringLiteral("qjyj"));
+  started->game.Click(ctl::kQjyj);
   started->game.board().setDigit(0, 41, 5);
-  started->game.Click(QStringLiteral("Command5"));
+  started->game.Click(ctl::Command(5));
   ASSERT_EQ(started->prompter.prompts.size(), 1);
   const QString message = started->prompter.prompts[0].text;
   const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/solve");
@@ -370,7 +369,7 @@ TEST_F(BadPuzzleFiles, ASolveFileSendsThePuzzlesToThePerUserFolder) {
   const QByteArray notes = "my own notes, not a folder\n";
   WriteFile(SolveDir(), notes);
   StartedGame& s = EnterSolveMode("qjyj");
-  s.game.Click(QStringLiteral("Command5"));
+  s.game.Click(ctl::Command(5));
   ASSERT_EQ(s.prompter.prompts.size(), 1);
   const QString message = s.prompter.prompts[0].text;
   ASSERT_TRUE(message.startsWith(QStringLiteral("文件保存成功！\n路径："))) << message.toStdString();
@@ -380,7 +379,7 @@ TEST_F(BadPuzzleFiles, ASolveFileSendsThePuzzlesToThePerUserFolder) {
   EXPECT_EQ(ReadFile(SolveDir()), notes);
 
   // The saved file is listed and loads back.
-  s.game.Click(QStringLiteral("wenjian"));
+  s.game.Click(ctl::kWenjian);
   const int index = static_cast<int>(s.game.fileMenu().items().indexOf(QFileInfo(saved).fileName())) + 1;
   ASSERT_GT(index, 0);
   s.game.board().setDigit(0, 41, 0);

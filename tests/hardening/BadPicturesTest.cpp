@@ -139,7 +139,7 @@ TEST_F(BadPictures, ALogoThatIsNoPictureIsPassedOverQuietly) {
     prompter.asked.clear();
     Open();
     EXPECT_TRUE(prompter.asked.isEmpty());
-    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("ImgLogo"))->size().isEmpty());
+    EXPECT_TRUE(window->findChild<QWidget*>(ctl::kImgLogo)->size().isEmpty());
     ExpectTheGameGoesOn();
   }
 }
@@ -156,7 +156,7 @@ TEST_F(BadPictures, ALogoOrTrayIconThatIsNoFileIsPassedOverAtOnce) {
   });
   Open();
   EXPECT_TRUE(prompter.asked.isEmpty());
-  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("ImgLogo"))->size().isEmpty());
+  EXPECT_TRUE(window->findChild<QWidget*>(ctl::kImgLogo)->size().isEmpty());
   EXPECT_TRUE(LoadIcon(icon).isNull());
   if (withDevice) EXPECT_TRUE(LoadIcon(device).isNull());
   EXPECT_EQ(LoadPicture(icon).error, PictureError::Unreadable);
@@ -177,7 +177,7 @@ TEST_F(BadPictures, AMessageShowsAVeryLongPathShortened) {
 TEST_F(BadPictures, NoLogoAtAllLeavesTheLogoAreaEmpty) {
   Open();
   EXPECT_TRUE(prompter.asked.isEmpty());
-  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("ImgLogo"))->size().isEmpty());
+  EXPECT_TRUE(window->findChild<QWidget*>(ctl::kImgLogo)->size().isEmpty());
   ExpectTheGameGoesOn();
 }
 

@@ -90,7 +90,7 @@ TEST(BadSettingsReadTheirDefaults, GivensOutsideElevenToSeventyFiveGiveThirtyFiv
     TempSettings settings;
     settings.store().Write(SettingKey::Givens, value.text);
     StartedGame started(settings.store());
-    started.game.Click(QStringLiteral("sjms"));
+    started.game.Click(ctl::kSjms);
     EXPECT_EQ(started.Givens(0), 35);
     // The Options dialog shows the default and stores it, as its rule says.
     EXPECT_EQ(started.game.options().Load().givens, QStringLiteral("35"));
@@ -115,7 +115,7 @@ TEST(BadSettingsReadTheirDefaults, ColourHintAndBossKeyFollowTheLenientNumber) {
     settings.store().Write(SettingKey::ColourHint, c.text);
     settings.store().Write(SettingKey::BossKey, c.text);
     StartedGame started(settings.store());
-    started.game.Click(QStringLiteral("sjms"));
+    started.game.Click(ctl::kSjms);
     EXPECT_EQ(started.Top(2), c.hint ? texts::kHintOn : texts::kHintOff);
     started.game.KeyDown(27, 0);
     EXPECT_EQ(started.window.trayHides, c.boss ? 1 : 0);
@@ -150,7 +150,7 @@ TEST(BadSettingsReadTheirDefaults, AHintLineColourWithoutANumberIsBlack) {
     TempSettings settings;
     settings.store().Write(SettingKey::HintLineColour, text);
     StartedGame started(settings.store());
-    EXPECT_EQ(started.game.controls().colour(QStringLiteral("Lbltishi")), colours::kBlack);
+    EXPECT_EQ(started.game.controls().colour(ctl::kLbltishi), colours::kBlack);
   }
 }
 

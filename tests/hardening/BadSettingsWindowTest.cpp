@@ -131,8 +131,8 @@ TEST_F(BadSettingsWindow, TheLevelArrowsStopAtTheLastLevelWhateverAcsSays) {
   w.game().Hover(ctl::LblBegin(0));
   Settle();
   EXPECT_EQ(w.game().controls().text(ctl::LblBegin(7)), QStringLiteral("第1999关"));
-  EXPECT_TRUE(w.game().controls().isVisible(QStringLiteral("ImgLa")));
-  EXPECT_FALSE(w.game().controls().isVisible(QStringLiteral("ImgRa"))) << "an arrow to level 2000";
+  EXPECT_TRUE(w.game().controls().isVisible(ctl::kImgLa));
+  EXPECT_FALSE(w.game().controls().isVisible(ctl::kImgRa)) << "an arrow to level 2000";
   w.game().Click(ctl::LblBegin(7));
   EXPECT_EQ(store.Read(SettingKey::MissionLevel), QStringLiteral("1999"));
   EXPECT_EQ(w.game().controls().text(ctl::LblTop(1)), QStringLiteral("Level 1999"));

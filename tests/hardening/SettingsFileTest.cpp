@@ -59,7 +59,7 @@ class SettingsFile : public WindowTest {
     w.game().Click(ctl::LblBegin(8));
     Settle();
     EXPECT_TRUE(w.findChild<QWidget*>(ctl::PicMis(0))->isVisible());
-    w.game().Click(QStringLiteral("mnuLevels(0)"));
+    w.game().Click(ctl::Indexed(ctl::kMnuLevels, 0));
     Settle();
     EXPECT_EQ(w.game().controls().text(ctl::LblTop(1)), QStringLiteral("Level 1"));
     prompter.answers = {Answer::Ok};

@@ -15,7 +15,7 @@ using testing::GameHarness;
 
 TEST(TwoCopies, AWinNeverLowersTheLevelsAnotherCopyOpened) {
   GameHarness b;  // started first: one level opened
-  b.game.Click(QStringLiteral("LblBegin(7)"));
+  b.game.Click(ctl::LblBegin(7));
   ASSERT_EQ(b.store().ReadInt(SettingKey::LevelsOpened), 1);
   {
     // Copy A, meanwhile, won levels 1 to 3 and wrote the file.

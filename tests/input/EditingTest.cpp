@@ -117,11 +117,11 @@ TEST_F(EditingTest, PenAndPencilWriteOverEachOther) {
   Type(0, 10, 3);
   EXPECT_EQ(board.kind(0, 10), EntryKind::Pen);
   EXPECT_EQ(board.ink(0, 10), colours::kBlue);
-  EXPECT_EQ(controls.toolTip(QStringLiteral("Imgcol")), texts::kPen);
+  EXPECT_EQ(controls.toolTip(ctl::kImgcol), texts::kPen);
 
   editor.ToggleWritingTool();
-  EXPECT_EQ(controls.toolTip(QStringLiteral("Imgcol")), texts::kPencil);
-  EXPECT_EQ(controls.text(QStringLiteral("Imgcol")), QStringLiteral("ImgGrayPen"));
+  EXPECT_EQ(controls.toolTip(ctl::kImgcol), texts::kPencil);
+  EXPECT_EQ(controls.text(ctl::kImgcol), ctl::kImgGrayPen);
   Type(0, 10, 8);
   EXPECT_EQ(board.digit(0, 10), 8);
   EXPECT_EQ(board.kind(0, 10), EntryKind::Pencil);
@@ -191,7 +191,7 @@ TEST_F(EditingTest, APencilClashIsWithdrawnAndOtherInksComeBack) {
 
 TEST_F(EditingTest, InSolveModeRedDigitsGoBackToBlackOrBlue) {
   board.setInSolveMode(true);
-  Type(0, 8, 3);  // typed: black
+  Type(0, 8, 3);    // typed: black
   Given(0, 61, 3);  // the solver's digit
   Type(0, 62, 3);   // r7c8: the solver's 3 in its row and box, the typed 3 in its column
   EXPECT_EQ(board.ink(0, 61), colours::kRed);

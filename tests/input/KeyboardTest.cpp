@@ -21,7 +21,7 @@ int EmptyCell(GameHarness& h) {
 
 TEST(Keyboard, DigitsOnBothKeyboardsWithOrWithoutShift) {
   GameHarness h;
-  h.game.Click(QStringLiteral("sjms"));
+  h.game.Click(ctl::kSjms);
   const int cell = EmptyCell(h);
   const int digit = testing::kSolution[cell - 1] - '0';  // never clashes
   h.Select(0, cell);
@@ -45,7 +45,7 @@ TEST(Keyboard, DigitsOnBothKeyboardsWithOrWithoutShift) {
 
 TEST(Keyboard, ModifiedKeysSkipTheCompletionCheck) {
   GameHarness h;
-  h.game.Click(QStringLiteral("qjyj"));
+  h.game.Click(ctl::kQjyj);
   for (int i = 0; i < 9; ++i) h.TypeDigit(0, i + 1, i + 1);
   ASSERT_TRUE(h.controls().isEnabled(ctl::Command(2)));
   // Emptying a cell by another way than a key leaves the button as it was
@@ -124,23 +124,23 @@ TEST(Keyboard, LeftAndRightStepTheStartScreenLevel) {
   EXPECT_EQ(h.controls().text(ctl::LblBegin(7)), QStringLiteral("第1关"));
   h.Key(kLeft);
   EXPECT_EQ(h.controls().text(ctl::LblBegin(7)), QStringLiteral("第1关"));
-  h.game.Click(QStringLiteral("ImgRa"));
+  h.game.Click(ctl::kImgRa);
   EXPECT_EQ(h.controls().text(ctl::LblBegin(7)), QStringLiteral("第2关"));
 }
 
 TEST(Keyboard, TheHintLineCyclesSevenColoursAndRemembersThem) {
   GameHarness h;
   const Rgb yellow{255, 255, 0};
-  ASSERT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), yellow);
-  h.game.Click(QStringLiteral("Lbltishi"));
-  EXPECT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), (Rgb{0, 255, 0}));
+  ASSERT_EQ(h.controls().colour(ctl::kLbltishi), yellow);
+  h.game.Click(ctl::kLbltishi);
+  EXPECT_EQ(h.controls().colour(ctl::kLbltishi), (Rgb{0, 255, 0}));
   EXPECT_EQ(h.store().Read(SettingKey::HintLineColour), "65280");
-  for (int i = 0; i < 6; ++i) h.game.Click(QStringLiteral("Lbltishi"));
-  EXPECT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), yellow);
+  for (int i = 0; i < 6; ++i) h.game.Click(ctl::kLbltishi);
+  EXPECT_EQ(h.controls().colour(ctl::kLbltishi), yellow);
   // Any colour outside the cycle goes to red.
   h.game.state().setHintLineColour(Rgb{1, 2, 3});
-  h.game.Click(QStringLiteral("Lbltishi"));
-  EXPECT_EQ(h.controls().colour(QStringLiteral("Lbltishi")), (Rgb{255, 0, 0}));
+  h.game.Click(ctl::kLbltishi);
+  EXPECT_EQ(h.controls().colour(ctl::kLbltishi), (Rgb{255, 0, 0}));
 }
 
 }  // namespace

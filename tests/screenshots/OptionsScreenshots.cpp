@@ -14,7 +14,7 @@ using testing::OptionsDialogTest;
 TEST_F(OptionsDialogTest, ScreenshotsOverAPausedGame) {
   Open();
   ResizeTo(900, 680);
-  game().Click(QStringLiteral("sjms"));
+  game().Click(ctl::kSjms);
   for (int i = 0; i < 6; ++i) game().topBar().SlideInTick();
   Settle();
   WithDialog([&](OptionsDialog& d) {

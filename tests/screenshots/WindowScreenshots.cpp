@@ -14,8 +14,8 @@ using testing::WindowTest;
 constexpr char kSolution[] = "172396854596874231384521769243619587759482613861753942437265198618937425925148376";
 
 void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QString& hint) {
-  c.setTop(QStringLiteral("PicTop"), 0);
-  c.setTop(QStringLiteral("ImgLogo"), 250);
+  c.setTop(ctl::kPicTop, 0);
+  c.setTop(ctl::kImgLogo, 250);
   for (int i = 0; i < ctl::kStartEntryCount; ++i) c.setVisible(ctl::LblBegin(i), false);
   c.setText(ctl::LblTop(0), mode);
   c.setText(ctl::LblTop(1), level);
@@ -25,8 +25,8 @@ void ShowTopBar(Controls& c, const QString& mode, const QString& level, const QS
   c.setText(ctl::LblTime(1), QStringLiteral(":"));
   c.setText(ctl::LblTime(2), QStringLiteral("30"));
   c.setVisible(ctl::Command(1), true);
-  c.setVisible(QStringLiteral("Imgcol"), true);
-  c.setVisible(QStringLiteral("Imgcle"), true);
+  c.setVisible(ctl::kImgcol, true);
+  c.setVisible(ctl::kImgcle, true);
 }
 
 // Roughly `percent` of the cells, scattered the same way on every run.
@@ -51,15 +51,15 @@ TEST_F(WindowTest, ScreenshotOfASingleGridWithColourHints) {
   w.game().hint().RefreshHints();
   Controls& c = w.game().controls();
   ShowTopBar(c, QStringLiteral("随机"), QStringLiteral("一阶"), QStringLiteral("开启"));
-  c.setVisible(QStringLiteral("PicMis"), true);
+  c.setVisible(ctl::PicMis(0), true);
   ResizeTo(773, 580);
   w.gridView(0)->setCrossCell(0);
   Screenshot(w, QStringLiteral("main-grid-colour-hints"));
 
   // The hint line and the pencil picture, as a solve run and the pen switch show them.
-  c.setText(QStringLiteral("Lbltishi"), QStringLiteral("求解中，请稍后……"));
-  c.setVisible(QStringLiteral("Lbltishi"), true);
-  c.setText(QStringLiteral("Imgcol"), QStringLiteral("ImgGrayPen"));
+  c.setText(ctl::kLbltishi, QStringLiteral("求解中，请稍后……"));
+  c.setVisible(ctl::kLbltishi, true);
+  c.setText(ctl::kImgcol, ctl::kImgGrayPen);
   w.gridView(0)->setCrossCell(41);
   Screenshot(w, QStringLiteral("main-grid-hint-line-cross"));
 }

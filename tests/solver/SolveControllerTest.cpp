@@ -28,12 +28,10 @@ class SolveControllerTest : public ::testing::Test {
  protected:
   SolveControllerTest() {
     controller.setCalendar([this] { return today; });
-    h.controls().setWidth(QStringLiteral("Picture1"), kStripWidth);
+    h.controls().setWidth(ctl::kPicture1, kStripWidth);
   }
 
-  void Enter(int order) {
-    h.game.Click(order == 0 ? QStringLiteral("qjyj") : order == 2 ? QStringLiteral("qjej") : QStringLiteral("qjsj"));
-  }
+  void Enter(int order) { h.game.Click(order == 0 ? ctl::kQjyj : order == 2 ? ctl::kQjej : ctl::kQjsj); }
   void Type(int grid, const char* puzzle) {
     const GridDigits digits = ParseGrid(puzzle);
     for (int n = 1; n <= 81; ++n)
@@ -72,8 +70,7 @@ class SolveControllerTest : public ::testing::Test {
   }
   QTimer* Timer(const char* name) { return controller.findChild<QTimer*>(QString::fromLatin1(name)); }
   QString Hint() {
-    return h.controls().isVisible(QStringLiteral("Lbltishi")) ? h.controls().text(QStringLiteral("Lbltishi"))
-                                                              : QStringLiteral("(hidden)");
+    return h.controls().isVisible(ctl::kLbltishi) ? h.controls().text(ctl::kLbltishi) : QStringLiteral("(hidden)");
   }
   int SolverDigits(int grid) {
     int count = 0;
@@ -83,22 +80,18 @@ class SolveControllerTest : public ::testing::Test {
   QString Grid(int grid) { return ToText(h.board().digitsOf(grid)); }
   bool SolvingMenus() {
     const Controls& c = h.controls();
-    return c.isVisible(QStringLiteral("qxqj")) && c.isVisible(QStringLiteral("mnucav5")) &&
-           !c.isEnabled(QStringLiteral("cssd")) && !c.isEnabled(QStringLiteral("zhsd")) &&
-           !c.isEnabled(QStringLiteral("qjsd")) && !c.isEnabled(QStringLiteral("xuanxiang")) &&
-           !c.isEnabled(ctl::Command(5)) && !c.isVisible(QStringLiteral("wenjian")) &&
-           !c.isVisible(QStringLiteral("mnucav6"));
+    return c.isVisible(ctl::kQxqj) && c.isVisible(ctl::kMnucav5) && !c.isEnabled(ctl::kCssd) &&
+           !c.isEnabled(ctl::kZhsd) && !c.isEnabled(ctl::kQjsd) && !c.isEnabled(ctl::kXuanxiang) &&
+           !c.isEnabled(ctl::Command(5)) && !c.isVisible(ctl::kWenjian) && !c.isVisible(ctl::kMnucav6);
   }
   bool IdleMenus() {
     const Controls& c = h.controls();
-    return !c.isVisible(QStringLiteral("qxqj")) && !c.isVisible(QStringLiteral("mnucav5")) &&
-           c.isEnabled(QStringLiteral("cssd")) && c.isEnabled(QStringLiteral("zhsd")) &&
-           c.isEnabled(QStringLiteral("qjsd")) && c.isEnabled(QStringLiteral("xuanxiang")) &&
-           c.isEnabled(ctl::Command(5)) && c.isVisible(QStringLiteral("wenjian")) &&
-           c.isVisible(QStringLiteral("mnucav6"));
+    return !c.isVisible(ctl::kQxqj) && !c.isVisible(ctl::kMnucav5) && c.isEnabled(ctl::kCssd) &&
+           c.isEnabled(ctl::kZhsd) && c.isEnabled(ctl::kQjsd) && c.isEnabled(ctl::kXuanxiang) &&
+           c.isEnabled(ctl::Command(5)) && c.isVisible(ctl::kWenjian) && c.isVisible(ctl::kMnucav6);
   }
-  int BarLeft() { return h.controls().left(QStringLiteral("Shape1")); }
-  int BarWidth() { return h.controls().width(QStringLiteral("Shape1")); }
+  int BarLeft() { return h.controls().left(ctl::kShape1); }
+  int BarWidth() { return h.controls().width(ctl::kShape1); }
 
   // The solutions the reference search shows for a single typed grid.
   static SolveTrace Reference(const char* puzzle) {
@@ -139,7 +132,7 @@ TEST_F(SolveControllerTest, ButtonsThroughSolveNextAndTheEnd) {
   EXPECT_EQ(Buttons(), "求下一种解+ 3+ 4+") << "solution shown";
   EXPECT_EQ(Grid(0), Solution(reference, 0));
   EXPECT_EQ(Hint(), "(hidden)");
-  EXPECT_TRUE(h.controls().text(QStringLiteral("Lbltishi")).isEmpty());
+  EXPECT_TRUE(h.controls().text(ctl::kLbltishi).isEmpty());
   EXPECT_TRUE(IdleMenus());
   EXPECT_FALSE(Timer("Timer7")->isActive());
   EXPECT_FALSE(Timer("Timer15")->isActive());
@@ -237,7 +230,7 @@ TEST_F(SolveControllerTest, CancelStopsALongRunAtOnce) {
   }
   controller.EndTimedHint();
   EXPECT_EQ(Hint(), "(hidden)");
-  EXPECT_TRUE(h.controls().text(QStringLiteral("Lbltishi")).isEmpty());
+  EXPECT_TRUE(h.controls().text(ctl::kLbltishi).isEmpty());
 
   // The menu item cancels too; a later run goes through.
   PressSolveButton();

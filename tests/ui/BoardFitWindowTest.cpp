@@ -250,7 +250,7 @@ TEST_F(BoardFitWindowTest, CellsBesideASharedCornerShowAsTheirOwnGridDrawsThem) 
     int grid, cell;
   };
   for (const QSize size : {kDesign, QSize(550, 530), QSize(740, 600)}) {
-    Trigger(QStringLiteral("zhsj"));
+    Trigger(ctl::kZhsj);
     ResizeTo(size.width(), size.height());
     const QImage shown = Canvas()->grab().toImage();
     for (const Beside b : {Beside{1, 72}, Beside{1, 80}, Beside{2, 8}, Beside{2, 18}}) {

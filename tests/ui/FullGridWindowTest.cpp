@@ -62,7 +62,7 @@ class FullGridWindowTest : public testing::SolveWindowTest {
 TEST_F(FullGridWindowTest, ARepeatedDigitIsNoWinInAnyGridOfAnyOrder) {
   OpenActive();
   KnownChain();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   int wrong = FillWithOneRepeat(0, Chain(0));
   AnyKey();
   EXPECT_TRUE(Asked().isEmpty()) << Asked().join(u' ').toStdString();
@@ -74,7 +74,7 @@ TEST_F(FullGridWindowTest, ARepeatedDigitIsNoWinInAnyGridOfAnyOrder) {
   prompter.asked.clear();
 
   for (int order : {2, 3}) {
-    Trigger(order == 2 ? QStringLiteral("zhej") : QStringLiteral("zhsj"));
+    Trigger(order == 2 ? ctl::kZhej : ctl::kZhsj);
     FillCorners(order, Chain(1), Chain(2));
     for (int grid = 1; grid < order; ++grid) FillCorrectly(grid, Chain(grid));
     wrong = FillWithOneRepeat(order, Chain(order));  // only the last grid breaks the rule
@@ -91,7 +91,7 @@ TEST_F(FullGridWindowTest, ARepeatedDigitIsNoWinInAnyGridOfAnyOrder) {
 TEST_F(FullGridWindowTest, ARepeatedDigitIsNoSudokuInSolveMode) {
   OpenActive();
   for (int order : {0, 2, 3}) {
-    Trigger(order == 0 ? QStringLiteral("qjyj") : order == 2 ? QStringLiteral("qjej") : QStringLiteral("qjsj"));
+    Trigger(order == 0 ? ctl::kQjyj : order == 2 ? ctl::kQjej : ctl::kQjsj);
     if (order > 0) FillCorners(order, Chain(1), Chain(2));
     for (int grid = 1; grid < order; ++grid) FillCorrectly(grid, Chain(grid));
     const int wrong = FillWithOneRepeat(order, Chain(order));

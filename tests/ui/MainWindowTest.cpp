@@ -40,7 +40,7 @@ TEST_F(WindowTest, GridViewsCarryTheDesignGeometry) {
   MainWindow& w = Open();
   auto* main = w.gridView(0);
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(main->objectName(), QStringLiteral("PicMis"));
+  EXPECT_EQ(main->objectName(), ctl::PicMis(0));
   // Qt knows no frame before the first show: the 4-pixel design frame applies.
   const GridGeometry& g = main->geometry();
   EXPECT_EQ(g.square(1), (TwipRect{30, 50, 615, 615}));
@@ -91,7 +91,7 @@ TEST_F(WindowTest, SharedCornersCoverEachOtherOnScreen) {
 TEST_F(WindowTest, SingleGridSitsLeftOfTheButtonsWhenNarrowAndCentredWhenWide) {
   MainWindow& w = Open();
   Controls& c = w.game().controls();
-  c.setVisible(QStringLiteral("PicMis"), true);
+  c.setVisible(ctl::PicMis(0), true);
   c.setVisible(ctl::Command(1), true);
 
   ResizeTo(550, 530);  // the minimum: 8250 twips wide
@@ -157,8 +157,8 @@ TEST_F(WindowTest, HoverOpensTheSubEntriesOfTheEntryUnderThePointer) {
   settings.store().Write(SettingKey::LevelsOpened, 12);
   w.game().state().setResumeLevel(7);
   hover(0);
-  EXPECT_TRUE(Child(w, QStringLiteral("ImgLa"))->isVisible());
-  EXPECT_TRUE(Child(w, QStringLiteral("ImgRa"))->isVisible());
+  EXPECT_TRUE(Child(w, ctl::kImgLa)->isVisible());
+  EXPECT_TRUE(Child(w, ctl::kImgRa)->isVisible());
   Screenshot(w, QStringLiteral("start-screen-mission-group"));
 }
 
@@ -172,7 +172,7 @@ bool IsFrameColour(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 
 
 TEST_F(WindowTest, TrackingGlidesFromCellOneToCellFiftyAndRestsWithAThickFrame) {
   MainWindow& w = Open();
-  w.game().controls().setVisible(QStringLiteral("PicMis"), true);
+  w.game().controls().setVisible(ctl::PicMis(0), true);
   w.game().cursors().setTracking(0, true);
   EXPECT_TRUE(w.glide().timersRunning(0));
   Settle();
@@ -312,10 +312,10 @@ TEST_F(WindowTest, TheFirstLogoFoundIsShownAndClampedInSize) {
   tall.fill(Qt::green);
   ASSERT_TRUE(tall.save(programDir->filePath(QStringLiteral("logo.ico")), "BMP"));
   MainWindow& w = Open();
-  QWidget* logo = Child(w, QStringLiteral("ImgLogo"));
+  QWidget* logo = Child(w, ctl::kImgLogo);
   EXPECT_EQ(logo->size(), QSize(ToPixels(3060), 20));
   EXPECT_EQ(logo->pos(), QPoint(0, 0));
-  w.game().controls().setTop(QStringLiteral("ImgLogo"), 250);
+  w.game().controls().setTop(ctl::kImgLogo, 250);
   EXPECT_EQ(logo->y(), ToPixels(250));
 }
 
@@ -323,7 +323,7 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
   MainWindow& w = Open();
   const QList<QAction*> top = w.menuBar()->actions();
   ASSERT_EQ(top.size(), 2);
-  EXPECT_EQ(top[0]->objectName(), QStringLiteral("youxi"));
+  EXPECT_EQ(top[0]->objectName(), ctl::kYouxi);
   EXPECT_EQ(top[0]->text(), QStringLiteral("游戏(&G)"));
   EXPECT_EQ(top[1]->text(), QStringLiteral("帮助(&H)"));
   auto action = [&w](const char* name) {
@@ -344,26 +344,26 @@ TEST_F(WindowTest, MenuBarFollowsTheTable) {
   EXPECT_TRUE(action("mnucav1")->isSeparator());
   // The tray menu never enters the bar.
   ASSERT_NE(w.trayMenu(), nullptr);
-  EXPECT_EQ(w.trayMenu()->objectName(), QStringLiteral("sys"));
+  EXPECT_EQ(w.trayMenu()->objectName(), ctl::kSys);
   for (QAction* item : top) EXPECT_NE(item->menu(), w.trayMenu());
   EXPECT_EQ(action("huanyuan")->text(), QStringLiteral("还原(&R)"));
 
   // Every item reports its click by name; the model shows and hides items.
   QStringList clicked;
-  w.game().ReplaceOnClick(QStringLiteral("sjms"), [&clicked](int) { clicked << QStringLiteral("sjms"); });
-  w.game().ReplaceOnClick(QStringLiteral("mnuLevels"), [&clicked](int i) { clicked << QString::number(i); });
+  w.game().ReplaceOnClick(ctl::kSjms, [&clicked](int) { clicked << ctl::kSjms; });
+  w.game().ReplaceOnClick(ctl::kMnuLevels, [&clicked](int i) { clicked << QString::number(i); });
   action("sjms")->trigger();
   w.levelMenu().Append({QStringLiteral("第2关"), QStringLiteral("第3关")});
   action("mnuLevels(2)")->trigger();
-  EXPECT_EQ(clicked, (QStringList{QStringLiteral("sjms"), QStringLiteral("2")}));
+  EXPECT_EQ(clicked, (QStringList{ctl::kSjms, QStringLiteral("2")}));
   w.levelMenu().RemoveFrom(1);
   EXPECT_EQ(w.levelMenu().count(), 1);
   // The file menu's first item follows the model, the files come after it.
-  w.game().controls().setText(QStringLiteral("mnufil(0)"), QStringLiteral("sk1.txt"));
+  w.game().controls().setText(ctl::Indexed(ctl::kMnufil, 0), QStringLiteral("sk1.txt"));
   w.fileMenu().Append({QStringLiteral("sk2.txt")});
   EXPECT_EQ(action("mnufil(0)")->text(), QStringLiteral("sk1.txt"));
   EXPECT_EQ(action("mnufil(1)")->text(), QStringLiteral("sk2.txt"));
-  w.game().controls().setVisible(QStringLiteral("wenjian"), true);
+  w.game().controls().setVisible(ctl::kWenjian, true);
   EXPECT_TRUE(action("wenjian")->isVisible());
 }
 
@@ -372,7 +372,7 @@ TEST_F(WindowTest, ControlsForwardTheirClicksByName) {
   QStringList clicked;
   for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"})
     w.game().ReplaceOnClick(QString::fromLatin1(name), [&clicked, name](int) { clicked << QString::fromLatin1(name); });
-  w.game().ReplaceOnClick(QStringLiteral("LblBegin"), [&clicked](int i) { clicked << QString::number(i); });
+  w.game().ReplaceOnClick(ctl::kLblBegin, [&clicked](int i) { clicked << QString::number(i); });
   Controls& c = w.game().controls();
   for (const char* name : {"Command2", "Lbltishi", "Imgcol", "ImgRa"}) c.setVisible(QString::fromLatin1(name), true);
   c.setEnabled(ctl::Command(2), true);  // the start screen offers no puzzle to solve
@@ -388,8 +388,7 @@ TEST_F(WindowTest, ControlsForwardTheirClicksByName) {
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), entry->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(entry, &press);
-  EXPECT_EQ(clicked, (QStringList{QStringLiteral("Command2"), QStringLiteral("Lbltishi"), QStringLiteral("Imgcol"),
-                                  QStringLiteral("ImgRa"), QStringLiteral("5")}));
+  EXPECT_EQ(clicked, (QStringList{ctl::Command(2), ctl::kLbltishi, ctl::kImgcol, ctl::kImgRa, QStringLiteral("5")}));
 }
 
 TEST_F(WindowTest, KeysReachTheGameAsVirtualKeyCodes) {
@@ -408,7 +407,7 @@ TEST_F(WindowTest, KeysReachTheGameAsVirtualKeyCodes) {
 
 TEST_F(WindowTest, DraggingTheMainGridMovesItUntilTheNextResize) {
   MainWindow& w = Open();
-  w.game().controls().setVisible(QStringLiteral("PicMis"), true);
+  w.game().controls().setVisible(ctl::PicMis(0), true);
   Settle();
   GridView* grid = w.gridView(0);
   const QPoint before = grid->pos();
@@ -447,7 +446,7 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
   EXPECT_TRUE(w.topBar().isSlidingIn());
   for (int i = 0; i < 6; ++i) w.topBar().SlideInTick();
   EXPECT_FALSE(w.topBar().isSlidingIn());
-  EXPECT_EQ(Child(w, QStringLiteral("PicTop"))->y(), 0);
+  EXPECT_EQ(Child(w, ctl::kPicTop)->y(), 0);
 
   // The conflict marker's cross appears on the grid view.
   w.game().conflicts().ShowConflictCross(0, 41);
@@ -457,14 +456,14 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
   settings.store().Write(SettingKey::LevelsOpened, 5);
   w.game().state().setResumeLevel(3);
   links.updateLevelArrows();
-  EXPECT_TRUE(c.isVisible(QStringLiteral("ImgLa")));
-  EXPECT_TRUE(c.isVisible(QStringLiteral("ImgRa")));
+  EXPECT_TRUE(c.isVisible(ctl::kImgLa));
+  EXPECT_TRUE(c.isVisible(ctl::kImgRa));
 
   // A newly opened level gets its menu item.
   w.game().levelBank().menu().AddItem();
   ASSERT_EQ(w.levelMenu().count(), 2);
   EXPECT_EQ(w.levelMenu().item(1)->text(), QStringLiteral("第2关"));
-  EXPECT_EQ(w.levelMenu().item(1)->objectName(), QStringLiteral("mnuLevels(1)"));
+  EXPECT_EQ(w.levelMenu().item(1)->objectName(), ctl::Indexed(ctl::kMnuLevels, 1));
 
   pointer.at = OverSquare(w, 0, 1);
   EXPECT_TRUE(links.pointerOverMainGrid());
@@ -475,8 +474,8 @@ TEST_F(WindowTest, TheGameReachesTheWindowThroughItsLinks) {
 TEST_F(WindowTest, TheFileSubmenuAsksTheGameEachTimeItOpens) {
   MainWindow& w = Open();
   int asked = 0;
-  w.game().ReplaceOnClick(QStringLiteral("wenjian"), [&asked](int) { ++asked; });
-  auto* files = w.findChild<QMenu*>(QStringLiteral("wenjian"));
+  w.game().ReplaceOnClick(ctl::kWenjian, [&asked](int) { ++asked; });
+  auto* files = w.findChild<QMenu*>(ctl::kWenjian);
   ASSERT_NE(files, nullptr);
   emit files->aboutToShow();
   emit files->aboutToShow();
@@ -498,13 +497,13 @@ TEST_F(WindowTest, OpensCentredAtTheDesignSizeWithAMinimum) {
 TEST_F(WindowTest, ShowingTheMainGridTakesBackADrag) {
   MainWindow& w = Open();
   Controls& c = w.game().controls();
-  c.setVisible(QStringLiteral("PicMis"), true);
+  c.setVisible(ctl::PicMis(0), true);
   Settle();
-  const int left = c.left(QStringLiteral("PicMis"));
-  c.setLeft(QStringLiteral("PicMis"), left + 600);
-  c.setVisible(QStringLiteral("PicMis"), false);
-  c.setVisible(QStringLiteral("PicMis"), true);
-  EXPECT_EQ(c.left(QStringLiteral("PicMis")), left);
+  const int left = c.left(ctl::PicMis(0));
+  c.setLeft(ctl::PicMis(0), left + 600);
+  c.setVisible(ctl::PicMis(0), false);
+  c.setVisible(ctl::PicMis(0), true);
+  EXPECT_EQ(c.left(ctl::PicMis(0)), left);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class PlayRoundWindowTest : public testing::SolveWindowTest {
 // under the pointer, with the normal checks.
 TEST_F(PlayRoundWindowTest, EveryDigitTypedWhileTheFrameGlidesLandsUnderThePointer) {
   OpenActive();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   const int waits[] = {0, 20, 40, 60};
   int typed = 0;
   for (int i = 0; i < 32 && typed < 24; ++i) {
@@ -85,7 +85,7 @@ TEST_F(PlayRoundWindowTest, TheDraggedBoardStaysInTheWindowAndComesBack) {
     SCOPED_TRACE(size.width());
     OpenActive();
     ResizeTo(size.width(), size.height());
-    Trigger(QStringLiteral("sjms"));
+    Trigger(ctl::kSjms);
     GridView* view = window->gridView(0);
     const QRect home = view->QWidget::geometry();
     const QPoint cell = view->cellRect(41).center().toPoint();
@@ -105,7 +105,7 @@ TEST_F(PlayRoundWindowTest, TheDraggedBoardStaysInTheWindowAndComesBack) {
     QTest::mousePress(view, Qt::LeftButton, {}, cell);
     SendDrag(view, QPoint(0, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, view->cellRect(41).center().toPoint());
-    Trigger(QStringLiteral("sjms"));
+    Trigger(ctl::kSjms);
     EXPECT_EQ(view->QWidget::geometry(), home) << "a new game puts it back";
     window.reset();
   }
@@ -120,7 +120,7 @@ TEST_F(PlayRoundWindowTest, ThePauseNoticeShowsAboveTheOptionsDialog) {
     SCOPED_TRACE(size.width());
     OpenActive();
     ResizeTo(size.width(), size.height());
-    Trigger(QStringLiteral("sjms"));
+    Trigger(ctl::kSjms);
     QRect notice, dialogFrame;
     window->setDialogRunner([&](QDialog& dialog) {
       dialog.show();
@@ -132,7 +132,7 @@ TEST_F(PlayRoundWindowTest, ThePauseNoticeShowsAboveTheOptionsDialog) {
       dialogFrame = dialog.frameGeometry();
       dialog.reject();
     });
-    Trigger(QStringLiteral("xuanxiang"));
+    Trigger(ctl::kXuanxiang);
     EXPECT_LT(notice.bottom(), dialogFrame.top());
     EXPECT_GE(notice.top(), Canvas()->mapToGlobal(QPoint(0, 0)).y());
     EXPECT_NEAR(notice.center().x(), Canvas()->mapToGlobal(Canvas()->rect().center()).x(), 2);

@@ -93,7 +93,7 @@ TEST_F(PlayWindowTest, AFirstRunWinsLevelOneWithTheKeyboardAndOpensLevelTwo) {
 TEST_F(PlayWindowTest, AClashIsCrossedLockedAndWithdrawn) {
   Open();
   ResizeTo(900, 680);
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   // A given and an empty cell of the same row.
   int given = 1;
   while (!board().isFixed(0, given)) ++given;
@@ -110,7 +110,7 @@ TEST_F(PlayWindowTest, AClashIsCrossedLockedAndWithdrawn) {
   SlideTopBarIn();
   Screenshot(*window, QStringLiteral("game-conflict-cross"));
 
-  auto* eraseTimer = game().findChild<QTimer*>(QStringLiteral("Timer3"));
+  auto* eraseTimer = game().findChild<QTimer*>(ctl::GridTimer(3, 0));
   ASSERT_TRUE(eraseTimer && eraseTimer->isActive());
   game().conflicts().EraseTick(0);
   EXPECT_EQ(board().digit(0, empty), 0);
@@ -122,12 +122,12 @@ TEST_F(PlayWindowTest, AClashIsCrossedLockedAndWithdrawn) {
 TEST_F(PlayWindowTest, PenPencilAndEraserFromTheirIcons) {
   Open();
   ResizeTo(900, 680);
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   int empty = 1;
   while (board().digit(0, empty) != 0) ++empty;
   StepTo(empty);
-  Click(QStringLiteral("Imgcol"));
-  EXPECT_EQ(Child(QStringLiteral("Imgcol"))->toolTip(), QStringLiteral("铅笔"));
+  Click(ctl::kImgcol);
+  EXPECT_EQ(Child(ctl::kImgcol)->toolTip(), QStringLiteral("铅笔"));
   // Any candidate of the cell never clashes.
   int candidate = 1;
   auto clashes = [this, empty](int d) {
@@ -142,29 +142,29 @@ TEST_F(PlayWindowTest, PenPencilAndEraserFromTheirIcons) {
   Digit(candidate);
   EXPECT_EQ(board().kind(0, empty), EntryKind::Pencil);
   EXPECT_EQ(board().ink(0, empty), colours::kPencilGrey);
-  Click(QStringLiteral("Imgcol"));
-  EXPECT_EQ(Child(QStringLiteral("Imgcol"))->toolTip(), QStringLiteral("钢笔"));
+  Click(ctl::kImgcol);
+  EXPECT_EQ(Child(ctl::kImgcol)->toolTip(), QStringLiteral("钢笔"));
   Digit(candidate);
   EXPECT_EQ(board().kind(0, empty), EntryKind::Pen);
   EXPECT_EQ(board().ink(0, empty), colours::kBlue);
 
-  Click(QStringLiteral("Imgcol"));
+  Click(ctl::kImgcol);
   Digit(candidate);
-  Click(QStringLiteral("Imgcle"));
+  Click(ctl::kImgcle);
   EXPECT_EQ(board().digit(0, empty), 0) << "the eraser clears pencil entries";
 }
 
 TEST_F(PlayWindowTest, TheClockCountsInTheTopBar) {
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("2"));
   Open();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "10:00");
   game().clock().Tick();
   game().clock().Tick();
   EXPECT_EQ(LabelText(ctl::LblTime(0)) + LabelText(ctl::LblTime(1)) + LabelText(ctl::LblTime(2)), "09:59");
 
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
-  Trigger(QStringLiteral("zhsj"));
+  Trigger(ctl::kZhsj);
   EXPECT_EQ(LabelText(ctl::LblTime(1)), QStringLiteral("∞"));
   EXPECT_FALSE(game().clock().isRunning());
 }
@@ -175,10 +175,10 @@ TEST_F(PlayWindowTest, TheClockCountsInTheTopBar) {
 TEST_F(PlayWindowTest, TheBeginnersInfinityIsDrawnAsWideAsTheClocksDigits) {
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("1"));
   Open();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   SlideTopBarIn();
   ASSERT_EQ(LabelText(ctl::LblTime(1)), QStringLiteral("∞"));
-  QWidget* strip = Child(QStringLiteral("Picture1"));
+  QWidget* strip = Child(ctl::kPicture1);
   const QImage image = strip->grab().toImage();
   // The white of the glyph, anywhere between the minutes' and the seconds' places.
   const QWidget* minutes = Child(ctl::LblTime(0));
@@ -209,7 +209,7 @@ TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
     filled.digits = request.workGrid == 2 ? RelabelledGrid(0, request.sharedDigit12) : RelabelledGrid(0, 0);
     return filled;
   };
-  Trigger(QStringLiteral("zhej"));
+  Trigger(ctl::kZhej);
   EXPECT_EQ(LabelText(ctl::LblTop(1)), QStringLiteral("二阶"));
   const GridDigits grid1 = RelabelledGrid(0, 0);
   const GridDigits grid2 = RelabelledGrid(0, grid1[80]);
@@ -226,7 +226,7 @@ TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
   EXPECT_FALSE(board().gridEditable(2));
   ASSERT_TRUE(game().completion().pointerRunning());
   for (int i = 0; i < 5; ++i) game().completion().BobPointer();
-  EXPECT_TRUE(Child(QStringLiteral("Imgpt"))->isVisible());
+  EXPECT_TRUE(Child(ctl::kImgpt)->isVisible());
   PointAt(1, 40);
   const int before = board().digit(1, 40);
   Digit(before == 9 ? 1 : before + 1);
@@ -236,15 +236,15 @@ TEST_F(PlayWindowTest, ACombinationWonByPointerAndKeysLocksItsGrids) {
 
   // Minimised, nobody sees the bob: its timer waits, and the bob goes on
   // from where it was once the window is back.
-  QTimer* bob = game().findChild<QTimer*>(QStringLiteral("Timer17"));
-  const int top = controls().top(QStringLiteral("Imgpt"));
+  QTimer* bob = game().findChild<QTimer*>(ctl::kTimer17);
+  const int top = controls().top(ctl::kImgpt);
   window->showMinimized();
   Settle();
   EXPECT_FALSE(bob->isActive());
   EXPECT_TRUE(game().completion().pointerRunning());
   window->showNormal();
   EXPECT_TRUE(bob->isActive());
-  EXPECT_EQ(controls().top(QStringLiteral("Imgpt")), top);
+  EXPECT_EQ(controls().top(ctl::kImgpt), top);
 }
 
 }  // namespace

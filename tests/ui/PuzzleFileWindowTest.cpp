@@ -55,7 +55,7 @@ TEST_F(PuzzleFileWindowTest, SavedTwiceListedNextTimeAndLoadedBack) {
   Press(5);
   TypeAt(41, kGrid[40]);
   const GridDigits second = Digits(0);
-  Trigger(QStringLiteral("baocun"));
+  Trigger(ctl::kBaocun);
 
   ASSERT_EQ(Asked(), (QStringList{SavedMessage("sk1.txt"), SavedMessage("sk2.txt")}));
   EXPECT_EQ(prompter.asked[0].icon, Prompt::Icon::Information);
@@ -125,7 +125,7 @@ TEST_F(PuzzleFileWindowTest, NoSaveOrLoadWhileAClashIsShown) {
   ASSERT_TRUE(Timer("Timer3")->isActive());
   ASSERT_TRUE(Button(5)->isEnabled());
   Press(5);
-  Trigger(QStringLiteral("baocun"));
+  Trigger(ctl::kBaocun);
   EXPECT_EQ(FilesOnDisk(), QStringList{"sk1.txt"}) << "nothing saved";
   // A load now would be cut by the pending erase a moment later.
   LoadFile(1);

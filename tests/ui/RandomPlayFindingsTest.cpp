@@ -61,7 +61,7 @@ class RandomPlayFindingsTest : public SolveWindowTest {
 // with no grid and "Loading..." for good.
 TEST_F(RandomPlayFindingsTest, AModeEnteredDuringAConflictStillStartsItsGame) {
   OpenSeeded();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   ClashInMainGrid();
   Key(Qt::Key_F6);
   EXPECT_TRUE(controls().isVisible(ctl::PicMis(0)));
@@ -75,9 +75,9 @@ TEST_F(RandomPlayFindingsTest, AModeEnteredDuringAConflictStillStartsItsGame) {
 // typed there a moment later.
 TEST_F(RandomPlayFindingsTest, SolveModeEnteredDuringAConflictKeepsWhatIsTypedThere) {
   OpenSeeded();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   const int empty = ClashInMainGrid();
-  Trigger(QStringLiteral("qjyj"));
+  Trigger(ctl::kQjyj);
   TypeAt(empty, 5);
   ASSERT_FALSE(Timer("Timer3")->isActive());
   EXPECT_EQ(board().digit(0, empty), 5);
@@ -89,7 +89,7 @@ TEST_F(RandomPlayFindingsTest, SolveModeEnteredDuringAConflictKeepsWhatIsTypedTh
 TEST_F(RandomPlayFindingsTest, ASecondClashInALockedGridIsWithdrawnWithTheFirst) {
   settings.store().Write(SettingKey::Givens, QStringLiteral("75"));
   OpenSeeded();
-  Trigger(QStringLiteral("zhej"));
+  Trigger(ctl::kZhej);
   // An empty cell of grid 2 off its corner, and a given of its row.
   int empty = 10;
   while (board().digit(2, empty) != 0) ++empty;
@@ -119,7 +119,7 @@ TEST_F(RandomPlayFindingsTest, ASecondClashInALockedGridIsWithdrawnWithTheFirst)
 // against grid 1's row for good.
 TEST_F(RandomPlayFindingsTest, ACornerCopiedIntoGridOneIsCheckedThere) {
   OpenSeeded();
-  Trigger(QStringLiteral("zhej"));
+  Trigger(ctl::kZhej);
   for (int grid : {1, 2}) board().clearGridEntries(grid);
   Given(1, 73, 5);  // grid 1's last row
   Given(1, 10, 3);
@@ -145,30 +145,30 @@ TEST_F(RandomPlayFindingsTest, ACornerCopiedIntoGridOneIsCheckedThere) {
 // cleared one record and left the other: two grids, one cell, two digits.
 TEST_F(RandomPlayFindingsTest, TheEraserEmptiesBothRecordsOfAPencilCorner) {
   OpenSeeded();
-  Trigger(QStringLiteral("zhej"));
+  Trigger(ctl::kZhej);
   for (int grid : {1, 2}) board().clearGridEntries(grid);
-  ClickPicture(QStringLiteral("Imgcol"));  // the pencil
+  ClickPicture(ctl::kImgcol);  // the pencil
   PointAt(1, 81);
   Digit(4);
   ASSERT_EQ(board().digit(2, 1), 4);
-  ClickPicture(QStringLiteral("Imgcle"));
+  ClickPicture(ctl::kImgcle);
   EXPECT_EQ(board().digit(1, 81), 0);
   EXPECT_EQ(board().digit(2, 1), 0);
 
   // The other way round: grid 1's record takes a pen digit first, then
   // grid 2's takes a pencil one while grid 1 is locked by a conflict.
-  ClickPicture(QStringLiteral("Imgcol"));  // the pen
+  ClickPicture(ctl::kImgcol);  // the pen
   Digit(4);
   Given(1, 10, 3);
   PointAt(1, 11);
   Digit(3);
   ASSERT_FALSE(board().gridEditable(1));
-  ClickPicture(QStringLiteral("Imgcol"));  // the pencil
+  ClickPicture(ctl::kImgcol);  // the pencil
   PointAt(2, 1);
   Digit(6);
   ASSERT_EQ(board().digit(1, 81), 6);
   game().conflicts().EraseTick(1);
-  ClickPicture(QStringLiteral("Imgcle"));
+  ClickPicture(ctl::kImgcle);
   EXPECT_EQ(board().digit(2, 1), 0);
   EXPECT_EQ(board().digit(1, 81), 0);
 }
@@ -179,7 +179,7 @@ TEST_F(RandomPlayFindingsTest, TheEraserEmptiesBothRecordsOfAPencilCorner) {
 TEST_F(RandomPlayFindingsTest, TheTimeRunsOutDuringAConflictAndTheGameStillRestarts) {
   settings.store().Write(SettingKey::Difficulty, QStringLiteral("3"));
   OpenSeeded();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   ClashInMainGrid();
   game().state().setClockSeconds(0);
   QTimer* clock = Timer("Timer8");
@@ -194,7 +194,7 @@ TEST_F(RandomPlayFindingsTest, TheTimeRunsOutDuringAConflictAndTheGameStillResta
 // The Options dialog's restart, a millisecond after it closed, likewise.
 TEST_F(RandomPlayFindingsTest, TheOptionsRestartComesDuringAConflict) {
   OpenSeeded();
-  Trigger(QStringLiteral("sjms"));
+  Trigger(ctl::kSjms);
   ClashInMainGrid();
   game().flow().StartDeferredRestart();
   QTimer* restart = Timer("Timer10");
@@ -213,8 +213,8 @@ TEST_F(RandomPlayFindingsTest, TheOptionsRestartComesDuringAConflict) {
 // cells black on entry.
 TEST_F(RandomPlayFindingsTest, ClearingResultsKeepsATypedCornerInBothGrids) {
   OpenSeeded();
-  Trigger(QStringLiteral("zhsj"));
-  Trigger(QStringLiteral("qjsj"));
+  Trigger(ctl::kZhsj);
+  Trigger(ctl::kQjsj);
   ASSERT_EQ(board().ink(3, 73), colours::kBlack) << "nothing left over from the game";
   PointAt(2, 9);
   Digit(4);

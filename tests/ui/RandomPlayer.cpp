@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QDate>
-#include <QFile>
 #include <QEnterEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,7 +22,7 @@ namespace varelo::testing {
 
 namespace {
 
-QString EraseTimer(int grid) { return grid == 0 ? QStringLiteral("Timer3") : QStringLiteral("Timer3%1").arg(grid); }
+QString EraseTimer(int grid) { return grid == 0 ? ctl::GridTimer(3, 0) : QStringLiteral("Timer3%1").arg(grid); }
 
 // The symbols of the digit row with Shift held, in digit order 0..9.
 constexpr Qt::Key kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,          Qt::Key_NumberSign,
@@ -97,7 +97,7 @@ void RandomPlayer::Start(std::uint64_t seed) {
     tickProblems_ << timeBar_->NewGame();
     if (slide) slide();
   };
-  Fire(QStringLiteral("Timer18"));
+  Fire(ctl::kTimer18);
   QObject::connect(&controls(), &Controls::changed, window.get(), [this](const QString& name) {
     if (name == ctl::Command(2) && controls().text(name) == texts::kNextSolution) ++solutionsShown_;
   });
@@ -519,9 +519,9 @@ bool RandomPlayer::ClickWidget(const QString& name) {
   return Did(QStringLiteral("click %1").arg(name));
 }
 
-bool RandomPlayer::ToolClick() { return ClickWidget(Chance(50) ? QStringLiteral("Imgcol") : QStringLiteral("Imgcle")); }
+bool RandomPlayer::ToolClick() { return ClickWidget(Chance(50) ? ctl::kImgcol : ctl::kImgcle); }
 
-bool RandomPlayer::HintLine() { return ClickWidget(QStringLiteral("Lbltishi")); }
+bool RandomPlayer::HintLine() { return ClickWidget(ctl::kLbltishi); }
 
 bool RandomPlayer::ButtonClick() {
   // In solve mode mostly "求解"; in a game the restart is the only button.
@@ -543,7 +543,7 @@ bool RandomPlayer::StartScreen() {
     QApplication::sendEvent(label, &enter);
     return Did(QStringLiteral("hover %1").arg(name));
   }
-  if (Chance(20)) return ClickWidget(Chance(50) ? QStringLiteral("ImgLa") : QStringLiteral("ImgRa"));
+  if (Chance(20)) return ClickWidget(Chance(50) ? ctl::kImgLa : ctl::kImgRa);
   const int entry = Below(ctl::kStartEntryCount);
   if (entry == 4 || entry == 5) return false;  // About and the rules: information only
   fixedMayChange_ = true;
@@ -570,7 +570,7 @@ bool RandomPlayer::TriggerIfReachable(QAction* action) {
 bool RandomPlayer::MenuItem() {
   static const char* kItems[] = {"sjms", "zhej", "zhsj", "qjyj", "qjej", "qjsj", "qxqj", "baocun"};
   const QString name = QString::fromLatin1(kItems[Below(8)]);
-  fixedMayChange_ = name != QStringLiteral("baocun");
+  fixedMayChange_ = name != ctl::kBaocun;
   return TriggerIfReachable(window->findChild<QAction*>(name));
 }
 
@@ -581,17 +581,17 @@ bool RandomPlayer::LevelMenu() {
 }
 
 bool RandomPlayer::FileMenu() {
-  auto* submenu = window->findChild<QMenu*>(QStringLiteral("wenjian"));
+  auto* submenu = window->findChild<QMenu*>(ctl::kWenjian);
   if (!submenu || !Reachable(submenu->menuAction())) return false;
   emit submenu->aboutToShow();  // opening it lists the files afresh
-  if (Chance(30)) return TriggerIfReachable(window->findChild<QAction*>(QStringLiteral("baocun")));
+  if (Chance(30)) return TriggerIfReachable(window->findChild<QAction*>(ctl::kBaocun));
   fixedMayChange_ = true;
   return TriggerIfReachable(window->fileMenu().item(Below(window->fileMenu().count())));
 }
 
 bool RandomPlayer::Exit() {
   switch (Below(3)) {
-    case 0: return TriggerIfReachable(window->findChild<QAction*>(QStringLiteral("tuichu")));
+    case 0: return TriggerIfReachable(window->findChild<QAction*>(ctl::kTuichu));
     case 1: return ClickWidget(ctl::LblBegin(6));
     default: window->close(); return Did(QStringLiteral("close the window"));
   }
@@ -601,8 +601,8 @@ bool RandomPlayer::Exit() {
 
 bool RandomPlayer::OpenOptions() {
   fixedMayChange_ = true;  // OK may restart the game
-  const bool opened = Chance(50) ? TriggerIfReachable(window->findChild<QAction*>(QStringLiteral("xuanxiang")))
-                                 : ClickWidget(ctl::LblBegin(3));
+  const bool opened =
+      Chance(50) ? TriggerIfReachable(window->findChild<QAction*>(ctl::kXuanxiang)) : ClickWidget(ctl::LblBegin(3));
   if (!opened) return false;
   AfterOptions();
   return true;
@@ -673,7 +673,7 @@ void RandomPlayer::DriveOptions(QDialog& dialog) {
 void RandomPlayer::AfterOptions() {
   if (settings.store().ReadNumber(SettingKey::BossKey) > 0)
     settings.store().Write(SettingKey::BossKey, QStringLiteral("0"));
-  Fire(QStringLiteral("Timer10"));
+  Fire(ctl::kTimer10);
 }
 
 // ---- time ---------------------------------------------------------------
@@ -686,7 +686,7 @@ bool RandomPlayer::Fire(const QString& timerName) {
   if (timer->isSingleShot()) timer->stop();
   const bool fired = QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
   EXPECT_TRUE(fired) << timerName.toStdString();
-  if (timerName == QStringLiteral("Timer7") || timerName == QStringLiteral("Timer10")) fixedMayChange_ = true;
+  if (timerName == ctl::kTimer7 || timerName == ctl::kTimer10) fixedMayChange_ = true;
   return true;
 }
 
@@ -706,8 +706,8 @@ bool RandomPlayer::TimerTick() {
   }
   if (running.isEmpty()) return false;
   const QString name = running[Below(int(running.size()))];
-  if (name.startsWith(QStringLiteral("Timer3")))
-    FireEraseTick(name == QStringLiteral("Timer3") ? 0 : name.back().digitValue());
+  if (name.startsWith(ctl::GridTimer(3, 0)))
+    FireEraseTick(name == ctl::GridTimer(3, 0) ? 0 : name.back().digitValue());
   else
     Fire(name);
   return Did(QStringLiteral("tick %1").arg(name));
@@ -735,14 +735,14 @@ void RandomPlayer::BackgroundTicks(int count) {
           if (Chance(50)) FireEraseTick(grid);
         break;
       case 1: Glide(1 + Below(10)); break;
-      case 2: Fire(QStringLiteral("Timer8")); break;
+      case 2: Fire(ctl::kTimer8); break;
       case 3: {
         static const char* kOthers[] = {"Timer5", "Timer9", "Timer17", "Timer15", "Timer6"};
         Fire(QString::fromLatin1(kOthers[Below(5)]));
         break;
       }
       case 4: Slices(1 + Below(5)); break;
-      default: Fire(Chance(50) ? QStringLiteral("Timer7") : QStringLiteral("Timer10")); break;
+      default: Fire(Chance(50) ? ctl::kTimer7 : ctl::kTimer10); break;
     }
   }
 }
@@ -753,26 +753,26 @@ bool RandomPlayer::Idle() {
   static constexpr int kSpans[] = {1, 2, 5, 30, 90, 700};
   const int seconds = kSpans[Below(6)];
   const QString event = QStringLiteral("idle %1 s").arg(seconds);
-  Fire(QStringLiteral("Timer10"));
+  Fire(ctl::kTimer10);
   int slicesLeft = 400;
   for (int second = 1; second <= seconds; ++second) {
     if (second == 1)
       for (int grid = 0; grid < kGridCount; ++grid) FireEraseTick(grid);
     if (second <= 2) Glide(40);
     for (int i = 0; i < 10; ++i) {
-      Fire(QStringLiteral("Timer5"));
-      Fire(QStringLiteral("Timer9"));
+      Fire(ctl::kTimer5);
+      Fire(ctl::kTimer9);
     }
     const int quick = second <= 5 ? 40 : 2;
     for (int i = 0; i < quick; ++i) {
-      Fire(QStringLiteral("Timer17"));
-      Fire(QStringLiteral("Timer15"));
+      Fire(ctl::kTimer17);
+      Fire(ctl::kTimer15);
     }
-    if (second == 3) Fire(QStringLiteral("Timer6"));
-    if (second % 60 == 0) Fire(QStringLiteral("Timer7"));
+    if (second == 3) Fire(ctl::kTimer6);
+    if (second % 60 == 0) Fire(ctl::kTimer7);
     if (slicesLeft > 0) slicesLeft -= Slices(std::min(20, slicesLeft));
-    Fire(QStringLiteral("Timer8"));
-    Fire(QStringLiteral("Timer8"));
+    Fire(ctl::kTimer8);
+    Fire(ctl::kTimer8);
   }
   return Did(event);
 }

@@ -44,8 +44,8 @@ class SharedCornerWindowTest : public testing::SolveWindowTest {
 
 TEST_F(SharedCornerWindowTest, DigitsTypedInSolveModeAreBlackInBothRecordsAfterAGame) {
   OpenActive();
-  Trigger(QStringLiteral("zhsj"));  // the play set-up leaves blue in empty cells
-  Trigger(QStringLiteral("qjsj"));
+  Trigger(ctl::kZhsj);  // the play set-up leaves blue in empty cells
+  Trigger(ctl::kQjsj);
   PointAt(2, 9);
   Digit(5);
   ASSERT_EQ(board().digit(3, 73), 5);
@@ -67,7 +67,7 @@ TEST_F(SharedCornerWindowTest, PencilPenAndTheClashMarkShowAlikeInBothRecords) {
     filled.digits = request.workGrid == 2 ? RelabelledGrid(0, request.sharedDigit12) : RelabelledGrid(0, 0);
     return filled;
   };
-  Trigger(QStringLiteral("zhej"));
+  Trigger(ctl::kZhej);
   const GridDigits grid1 = RelabelledGrid(0, 0);
   const CellRef corner1{1, 81}, corner2{2, 1};
 

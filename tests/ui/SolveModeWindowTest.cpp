@@ -66,14 +66,14 @@ TEST_F(SolveWindowTest, TheFunctionKeysAndTheStartScreenEnterSolveMode) {
     for (int i = 2; i <= 5; ++i) EXPECT_TRUE(Button(i)->isVisible()) << i;
     EXPECT_EQ(Buttons(), "求解- 3+ 4-");
     EXPECT_EQ(Button(5)->text(), "保存结果");
-    EXPECT_TRUE(Action(QStringLiteral("wenjian"))->isVisible());
+    EXPECT_TRUE(Action(ctl::kWenjian)->isVisible());
     for (int grid : entry.grids) EXPECT_TRUE(window->gridView(grid)->isVisible()) << grid;
   }
 
   // Any other mode hides the file submenu again.
   Key(Qt::Key_F6);
   Settle();
-  EXPECT_FALSE(Action(QStringLiteral("wenjian"))->isVisible());
+  EXPECT_FALSE(Action(ctl::kWenjian)->isVisible());
   EXPECT_FALSE(Button(2)->isVisible());
 }
 
@@ -88,7 +88,7 @@ TEST_F(SolveWindowTest, StartScreenLabelFourteenOpensOrderThree) {
   EXPECT_EQ(Child<QLabel>(ctl::LblTop(1))->text(), "三阶");
   EXPECT_EQ(Buttons(), "求解- 3+ 4-");
   for (int grid : {1, 2, 3}) EXPECT_TRUE(window->gridView(grid)->isVisible());
-  EXPECT_TRUE(Action(QStringLiteral("wenjian"))->isVisible());
+  EXPECT_TRUE(Action(ctl::kWenjian)->isVisible());
 }
 
 TEST_F(SolveWindowTest, ATypedPuzzleIsSolvedToItsLastSolution) {

@@ -20,8 +20,8 @@ using testing::RelabelledGrid;
 using testing::SolveWindowTest;
 
 const GridDigits kGrid = RelabelledGrid(0, 0);
-const QString kBar = QStringLiteral("Shape1");
-const QString kStrip = QStringLiteral("Picture1");
+const QString kBar = ctl::kShape1;
+const QString kStrip = ctl::kPicture1;
 
 class SolveRunWindowTest : public SolveWindowTest {
  protected:
@@ -128,7 +128,7 @@ TEST_F(SolveRunWindowTest, TheBusyBarAndThePointerGlideRunWhileTheButtonCancels)
 TEST_F(SolveRunWindowTest, TheMenuItemCancelsACombinationRunAndShowsItsGrids) {
   OpenActive();
   Key(Qt::Key_F12);
-  EXPECT_FALSE(Action(QStringLiteral("qxqj"))->isVisible());
+  EXPECT_FALSE(Action(ctl::kQxqj)->isVisible());
   GridDigits grids[4];
   grids[1] = Emptied(kGrid, {kRectA});
   grids[2] = Emptied(RelabelledGrid(0, kGrid[80]), {kRectB});
@@ -144,7 +144,7 @@ TEST_F(SolveRunWindowTest, TheMenuItemCancelsACombinationRunAndShowsItsGrids) {
   ASSERT_GT(CountInk(1, colours::kBlue), 0);
   EXPECT_TRUE(SolvingMenus());
 
-  Trigger(QStringLiteral("qxqj"));
+  Trigger(ctl::kQxqj);
   ExpectCancelled();
   for (int grid : {1, 2, 3}) {
     EXPECT_EQ(Digits(grid), grids[grid]) << grid;

@@ -147,7 +147,7 @@ class SolveWindowTest : public WindowTest {
     return Button(2)->text() + mark(2) + " 3" + mark(3) + " 4" + mark(4);
   }
   QString Hint() {
-    auto* line = Child<QLabel>(QStringLiteral("Lbltishi"));
+    auto* line = Child<QLabel>(ctl::kLbltishi);
     return line->isVisible() ? line->text() : QStringLiteral("(hidden)");
   }
   QTimer* Timer(const char* name) { return game().findChild<QTimer*>(QString::fromLatin1(name)); }
@@ -210,7 +210,7 @@ class SolveWindowTest : public WindowTest {
   }
   // Opens "读取与保存" as the player does, which rebuilds the file list.
   void OpenFileMenu() {
-    auto* submenu = Child<QMenu>(QStringLiteral("wenjian"));
+    auto* submenu = Child<QMenu>(ctl::kWenjian);
     ASSERT_TRUE(submenu->menuAction()->isVisible());
     submenu->popup(QPoint(0, 0));
     Settle();
@@ -251,18 +251,15 @@ class SolveWindowTest : public WindowTest {
     return texts;
   }
   bool SolvingMenus() {
-    return Action(QStringLiteral("qxqj"))->isVisible() && Action(QStringLiteral("mnucav5"))->isVisible() &&
-           !Action(QStringLiteral("cssd"))->isEnabled() && !Action(QStringLiteral("zhsd"))->isEnabled() &&
-           !Action(QStringLiteral("qjsd"))->isEnabled() && !Action(QStringLiteral("xuanxiang"))->isEnabled() &&
-           !Button(5)->isEnabled() && !Action(QStringLiteral("wenjian"))->isVisible() &&
-           !Action(QStringLiteral("mnucav6"))->isVisible();
+    return Action(ctl::kQxqj)->isVisible() && Action(ctl::kMnucav5)->isVisible() && !Action(ctl::kCssd)->isEnabled() &&
+           !Action(ctl::kZhsd)->isEnabled() && !Action(ctl::kQjsd)->isEnabled() &&
+           !Action(ctl::kXuanxiang)->isEnabled() && !Button(5)->isEnabled() && !Action(ctl::kWenjian)->isVisible() &&
+           !Action(ctl::kMnucav6)->isVisible();
   }
   bool IdleMenus() {
-    return !Action(QStringLiteral("qxqj"))->isVisible() && !Action(QStringLiteral("mnucav5"))->isVisible() &&
-           Action(QStringLiteral("cssd"))->isEnabled() && Action(QStringLiteral("zhsd"))->isEnabled() &&
-           Action(QStringLiteral("qjsd"))->isEnabled() && Action(QStringLiteral("xuanxiang"))->isEnabled() &&
-           Button(5)->isEnabled() && Action(QStringLiteral("wenjian"))->isVisible() &&
-           Action(QStringLiteral("mnucav6"))->isVisible();
+    return !Action(ctl::kQxqj)->isVisible() && !Action(ctl::kMnucav5)->isVisible() && Action(ctl::kCssd)->isEnabled() &&
+           Action(ctl::kZhsd)->isEnabled() && Action(ctl::kQjsd)->isEnabled() && Action(ctl::kXuanxiang)->isEnabled() &&
+           Button(5)->isEnabled() && Action(ctl::kWenjian)->isVisible() && Action(ctl::kMnucav6)->isVisible();
   }
   void SlideTopBarIn() {
     for (int i = 0; i < 6; ++i) game().topBar().SlideInTick();

@@ -18,8 +18,8 @@ class StartScreenTest : public ::testing::Test {
  protected:
   bool Shown(int i) const { return controls.isVisible(ctl::LblBegin(i)); }
   Rgb Colour(int i) const { return controls.colour(ctl::LblBegin(i)); }
-  bool LeftArrow() const { return controls.isVisible(QStringLiteral("ImgLa")); }
-  bool RightArrow() const { return controls.isVisible(QStringLiteral("ImgRa")); }
+  bool LeftArrow() const { return controls.isVisible(ctl::kImgLa); }
+  bool RightArrow() const { return controls.isVisible(ctl::kImgRa); }
   void ShowLevel(int level, int opened) {
     settings.store().Write(SettingKey::LevelsOpened, opened);
     state.setResumeLevel(level);
@@ -45,9 +45,9 @@ TEST_F(StartScreenTest, EntriesMoveProportionallyWithTheWindow) {
     EXPECT_EQ(controls.top(ctl::LblBegin(8)), top + 600);
     EXPECT_EQ(controls.top(ctl::LblBegin(10)), top + 960);
     EXPECT_EQ(controls.top(ctl::LblBegin(14)), top + 960 + 880);
-    EXPECT_EQ(controls.left(QStringLiteral("ImgLa")), left + 2280 + 150);
-    EXPECT_EQ(controls.left(QStringLiteral("ImgRa")), left + 2280 + 2220 - 150);
-    EXPECT_EQ(controls.top(QStringLiteral("ImgRa")), top + 200);
+    EXPECT_EQ(controls.left(ctl::kImgLa), left + 2280 + 150);
+    EXPECT_EQ(controls.left(ctl::kImgRa), left + 2280 + 2220 - 150);
+    EXPECT_EQ(controls.top(ctl::kImgRa), top + 200);
   }
 }
 

@@ -11,14 +11,14 @@
 namespace varelo::testing {
 
 namespace {
-const QString kBar = QStringLiteral("Shape1");
-const QString kStrip = QStringLiteral("Picture1");
+const QString kBar = ctl::kShape1;
+const QString kStrip = ctl::kPicture1;
 }  // namespace
 
 TimeBarWatch::TimeBarWatch(MainWindow& window) : window_(window) {
   Controls& controls = window_.game().controls();
   // Connected after the game's own handlers: these run once the game has acted.
-  auto* clock = window_.game().findChild<QTimer*>(QStringLiteral("Timer8"));
+  auto* clock = window_.game().findChild<QTimer*>(ctl::kTimer8);
   connect(clock, &QTimer::timeout, this, &TimeBarWatch::AfterTick);
   connect(&controls, &Controls::changed, this, [this](const QString& name) {
     if (name == kStrip && StripWidth() != stripWidth_) AfterStripChange();

@@ -19,8 +19,8 @@ namespace {
 using testing::kSolution;
 using testing::RelabelledGrid;
 
-const QString kBar = QStringLiteral("Shape1");
-const QString kStrip = QStringLiteral("Picture1");
+const QString kBar = ctl::kShape1;
+const QString kStrip = ctl::kPicture1;
 
 class TimeBarWindowTest : public testing::SolveWindowTest {
  protected:
@@ -34,7 +34,7 @@ class TimeBarWindowTest : public testing::SolveWindowTest {
       filled.digits = RelabelledGrid(0, 0);
       return filled;
     };
-    Trigger(QStringLiteral("sjms"));
+    Trigger(ctl::kSjms);
     ASSERT_EQ(game().clock().timeLimitSeconds(), 600);
   }
   void Seconds(int count) {

@@ -10,8 +10,8 @@
 namespace varelo {
 namespace {
 
-const QString kBar = QStringLiteral("PicTop");
-const QString kLogo = QStringLiteral("ImgLogo");
+const QString kBar = ctl::kPicTop;
+const QString kLogo = ctl::kImgLogo;
 
 TEST(TopBarSlideTest, SlidesInInFiveStepsAndStops) {
   Controls controls;
@@ -47,8 +47,8 @@ TEST(TopBarSlideTest, SlidesOutAndPutsTheLogoBackInTheCorner) {
 TEST(TopBarSlideTest, TimersCarryTheirNamesAndPeriod) {
   Controls controls;
   TopBarSlide slide(controls);
-  auto* in = slide.findChild<QTimer*>(QStringLiteral("Timer5"));
-  auto* out = slide.findChild<QTimer*>(QStringLiteral("Timer9"));
+  auto* in = slide.findChild<QTimer*>(ctl::kTimer5);
+  auto* out = slide.findChild<QTimer*>(ctl::kTimer9);
   ASSERT_NE(in, nullptr);
   ASSERT_NE(out, nullptr);
   EXPECT_EQ(in->interval(), 100);

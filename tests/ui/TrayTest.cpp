@@ -117,7 +117,7 @@ TEST_F(TrayTest, WithoutANotificationAreaEscOnlyMinimises) {
 TEST_F(TrayIconTest, EscHidesTheWindowBehindAnIconWithTheTip) {
   settings.store().Write(SettingKey::TrayTip, QStringLiteral("工作日志"));
   Open();
-  window->game().Click(QStringLiteral("sjms"));
+  window->game().Click(ctl::kSjms);
   window->game().clock().Tick();
   window->game().clock().Tick();
   const QString clock = window->game().controls().text(ctl::LblTime(2));

@@ -124,7 +124,7 @@ TEST_F(WindowFrameTest, DialogsAndMessageBoxesOpenCentredOnTheWindow) {
   MainWindow& w = Start();
   const QRect owner = ServerFrame(w);
   ASSERT_FALSE(owner.isEmpty());
-  for (const QString& item : {QStringLiteral("guanyu"), QStringLiteral("yxgz")}) {
+  for (const QString& item : {ctl::kGuanyu, ctl::kYxgz}) {
     ModalFrame modal;
     w.game().Click(item);
     ASSERT_FALSE(modal.frame.isEmpty()) << item.toStdString();

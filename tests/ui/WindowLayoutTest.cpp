@@ -20,15 +20,15 @@ TEST(WindowLayoutTest, TopBarAnchorsItsRightLabelsToTheClientWidth) {
   const WindowSizes sizes = Window(11600, 8700);
   ApplyResize(controls, sizes, {});
   const int p = sizes.clientWidth;
-  EXPECT_EQ(controls.width(QStringLiteral("PicTop")), p);
+  EXPECT_EQ(controls.width(ctl::kPicTop), p);
   EXPECT_EQ(controls.left(ctl::Lblts(2)), p - 3495);
   EXPECT_EQ(controls.left(ctl::Lblts(3)), p - 1455);
   EXPECT_EQ(controls.left(ctl::LblTop(2)), p - 2415);
   EXPECT_EQ(controls.left(ctl::LblTop(3)), p - 855);
-  EXPECT_EQ(controls.left(QStringLiteral("Picture1")), 2400 + 1200);
+  EXPECT_EQ(controls.left(ctl::kPicture1), 2400 + 1200);
   const int strip = p - 3495 - 360 - 3600;
-  EXPECT_EQ(controls.width(QStringLiteral("Picture1")), strip);
-  EXPECT_EQ(controls.width(QStringLiteral("Shape2")), strip);
+  EXPECT_EQ(controls.width(ctl::kPicture1), strip);
+  EXPECT_EQ(controls.width(ctl::kShape2), strip);
   // The clock sits in the middle of the strip: minutes, colon, seconds.
   const int colon = controls.left(ctl::LblTime(1));
   EXPECT_NEAR(colon, strip / 2 - 60, 1);
@@ -44,17 +44,17 @@ TEST(WindowLayoutTest, ButtonsIconsAndPointerFollowTheOuterSize) {
   EXPECT_EQ(controls.top(ctl::Command(3)), 9000 - 2715);
   EXPECT_EQ(controls.top(ctl::Command(4)), 9000 - 2235);
   EXPECT_EQ(controls.top(ctl::Command(1)), controls.top(ctl::Command(5)));
-  EXPECT_EQ(controls.left(QStringLiteral("Imgpt")), 12000 - 1920 + 360);
-  EXPECT_EQ(controls.top(QStringLiteral("Imgpt")), 9000 - 1755 - 480);
-  EXPECT_EQ(controls.width(QStringLiteral("Lbltishi")), 12000 - 345);
-  EXPECT_EQ(controls.left(QStringLiteral("Imgcol")), 12000 - 620);
-  EXPECT_EQ(controls.top(QStringLiteral("Imgcol")), 4500 - 1280);
-  EXPECT_EQ(controls.top(QStringLiteral("Imgcle")), 4500 - 480);
+  EXPECT_EQ(controls.left(ctl::kImgpt), 12000 - 1920 + 360);
+  EXPECT_EQ(controls.top(ctl::kImgpt), 9000 - 1755 - 480);
+  EXPECT_EQ(controls.width(ctl::kLbltishi), 12000 - 345);
+  EXPECT_EQ(controls.left(ctl::kImgcol), 12000 - 620);
+  EXPECT_EQ(controls.top(ctl::kImgcol), 4500 - 1280);
+  EXPECT_EQ(controls.top(ctl::kImgcle), 4500 - 480);
 
   // The correction moves the pen and eraser 85 twips further left.
   ApplyResize(controls, Window(12000, 9000), LayoutContext{0, true});
-  EXPECT_EQ(controls.left(QStringLiteral("Imgcol")), 12000 - 620 - 85);
-  EXPECT_EQ(controls.left(QStringLiteral("Imgcle")), 12000 - 620 - 85);
+  EXPECT_EQ(controls.left(ctl::kImgcol), 12000 - 620 - 85);
+  EXPECT_EQ(controls.left(ctl::kImgcle), 12000 - 620 - 85);
 }
 
 TEST(WindowLayoutTest, SingleGridCentresOnTheClientOrLeftOfTheButtons) {
