@@ -59,6 +59,18 @@ void Board::setDigitShown(int grid, int n, bool shown) {
 
 void Board::setCell(int grid, int n, const CellState& state) { update(grid, n, state); }
 
+void Board::setShade(int n, Rgb shade) {
+  if (shades_[n - 1] == shade) return;
+  shades_[n - 1] = shade;
+  if (shadesShown_) emit cellChanged(0, n);
+}
+
+void Board::setShadesShown(bool shown) {
+  if (shown == shadesShown_) return;
+  shadesShown_ = shown;
+  for (int n = 1; n <= kCellsPerGrid; ++n) emit cellChanged(0, n);
+}
+
 void Board::clearEntry(int grid, int n) {
   CellState next = cell(grid, n);
   next.digit = 0;

@@ -20,9 +20,9 @@ namespace varelo {
 struct CellState {
   int digit = 0;  // 0 = empty, else 1..9
   EntryKind kind = EntryKind::Pen;
-  bool clash = false;  // the digit breaks a rule and shows red
-  Rgb background = colours::kCheckerOdd;
-  bool digitShown = true;  // a combination solve run hides intermediate digits
+  bool clash = false;                     // the digit breaks a rule and shows red
+  Rgb background = colours::kCheckerOdd;  // checkerboard or corner colour
+  bool digitShown = true;                 // a combination solve run hides intermediate digits
 
   bool operator==(const CellState&) const = default;
 };
@@ -47,13 +47,25 @@ class Board : public QObject {
   Rgb ink(int grid, int n) const { return InkOf(cell(grid, n)); }
   Rgb InkOf(const CellState& cell) const { return cell.clash ? colours::kRed : NormalInk(cell.kind, inSolveMode_); }
   bool clashes(int grid, int n) const { return cell(grid, n).clash; }
-  Rgb background(int grid, int n) const { return cell(grid, n).background; }
+  // As drawn: the main grid's colour-hint shade while the hint is shown,
+  // else the cell's own background.
+  Rgb background(int grid, int n) const {
+    return grid == 0 && shadesShown_ ? shades_[n - 1] : cell(grid, n).background;
+  }
 
   void setDigit(int grid, int n, int digit);
   void setKind(int grid, int n, EntryKind kind);
   void setClash(int grid, int n, bool clash);
   void setBackground(int grid, int n, Rgb background);
   void setDigitShown(int grid, int n, bool shown);
+
+  // The colour hint's shades of the main grid, kept apart from the cells:
+  // they are drawn at random, and a shade stays until the hint grades its
+  // cell afresh, whatever the cell went through meanwhile.
+  Rgb shade(int n) const { return shades_[n - 1]; }
+  void setShade(int n, Rgb shade);
+  bool shadesShown() const { return shadesShown_; }
+  void setShadesShown(bool shown);
   void setCell(int grid, int n, const CellState& state);
 
   // Digit empty and kind "0"; ink and background stay.
@@ -92,6 +104,8 @@ class Board : public QObject {
   std::array<CellState, kGridCount * kCellsPerGrid> grids_{};
   std::array<bool, kGridCount> editable_{};
   std::array<int, kCellsPerGrid> candidateCache_{};
+  std::array<Rgb, kCellsPerGrid> shades_{};
+  bool shadesShown_ = false;
   int comboOrder_ = 0;
   bool inSolveMode_ = false;
 };

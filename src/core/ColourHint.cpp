@@ -19,13 +19,10 @@ bool ColourHint::HintShown() const {
 }
 
 void ColourHint::RefreshHints() {
-  if (!HintShown()) {
-    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setBackground(0, n, colours::Checkerboard(n));
-    return;
-  }
+  if (!HintShown()) return board_.setShadesShown(false);
   for (int n = 1; n <= kCellsPerGrid; ++n) {
     if (board_.digit(0, n) != 0 || board_.isFixed(0, n)) {
-      board_.setBackground(0, n, colours::kWhite);
+      board_.setShade(n, colours::kWhite);
       continue;
     }
     const int count = checks_.CountCandidates(n);
@@ -35,6 +32,7 @@ void ColourHint::RefreshHints() {
       board_.setCandidateCache(n, count);
     }
   }
+  board_.setShadesShown(true);
 }
 
 // One channel for count c: (trunc(30 r) + 30 (c - 1) + 50) * f, rounded to the
@@ -49,8 +47,8 @@ void ColourHint::PickHintColour(int n, int count) {
   // Both draws are made on every call, whatever the count.
   const int channels = static_cast<int>(2.0 * random_.Next()) + 1;
   const int hue = static_cast<int>(3.0 * random_.Next()) + 1;
-  if (count == 0) return board_.setBackground(0, n, colours::kWhite);
-  if (count == 1) return board_.setBackground(0, n, colours::kBlack);
+  if (count == 0) return board_.setShade(n, colours::kWhite);
+  if (count == 1) return board_.setShade(n, colours::kBlack);
 
   auto channel = [this, count](double factor) { return static_cast<std::uint8_t>(Channel(count, factor)); };
   Rgb colour;
@@ -62,7 +60,7 @@ void ColourHint::PickHintColour(int n, int count) {
     const std::uint8_t v2 = channel(1.1);
     colour = hue == 1 ? Rgb{0, v1, v2} : hue == 2 ? Rgb{v1, 0, v2} : Rgb{v1, v2, 0};
   }
-  board_.setBackground(0, n, colour);
+  board_.setShade(n, colour);
 }
 
 }  // namespace varelo

@@ -149,8 +149,7 @@ void GameFlow::RestartNow() {
 
 void GameFlow::EnterSolveMode(int order) {
   LeaveCurrentGame(false);
-  if (order == 0)
-    for (int n = 1; n <= kCellsPerGrid; ++n) board_.setBackground(0, n, colours::Checkerboard(n));
+  if (order == 0) board_.setShadesShown(false);  // the typed puzzle on its checkerboard
 
   board_.setComboOrder(order);
   TakeInputIn(order);

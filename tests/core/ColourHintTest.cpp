@@ -54,13 +54,13 @@ void ExpectHintColour(Rgb colour, int count) {
 }
 
 TEST_F(ColourHintTest, EveryCountGetsItsShadeAndAllSixHuesOccur) {
-  EXPECT_EQ((hint.PickHintColour(5, 0), board.background(0, 5)), colours::kWhite);
-  EXPECT_EQ((hint.PickHintColour(5, 1), board.background(0, 5)), colours::kBlack);
+  EXPECT_EQ((hint.PickHintColour(5, 0), board.shade(5)), colours::kWhite);
+  EXPECT_EQ((hint.PickHintColour(5, 1), board.shade(5)), colours::kBlack);
   int hues[8] = {};
   for (int count = 2; count <= 9; ++count) {
     for (int i = 0; i < 400; ++i) {
       hint.PickHintColour(7, count);
-      const Rgb c = board.background(0, 7);
+      const Rgb c = board.shade(7);
       ExpectHintColour(c, count);
       hues[(c.r != 0) * 4 + (c.g != 0) * 2 + (c.b != 0)]++;
     }
@@ -136,7 +136,7 @@ TEST_F(ColourHintTest, ANewPuzzleRepaintsEveryEmptyCell) {
   LoadSolutionExcept({40});
   hint.RefreshHints();
   ASSERT_EQ(board.background(0, 40), colours::kBlack);
-  board.setBackground(0, 40, colours::kRed);  // a stale colour from the last game
+  board.setShade(40, colours::kRed);  // a stale shade from the last game
   hint.RefreshHints();
   EXPECT_EQ(board.background(0, 40), colours::kRed) << "same count: left alone";
   board.resetCandidateCache();

@@ -218,6 +218,15 @@ TEST(GameFlow, ARestartIsIgnoredWhileAConflictShows) {
   EXPECT_TRUE(h.controls().isEnabled(ctl::Command(1)));
 }
 
+// The colour hint's shades of the last game never show under a typed puzzle.
+TEST(GameFlow, SolveModeAfterAColouredGameShowsTheCheckerboard) {
+  GameHarness h;
+  h.game.Click(ctl::LblBegin(8));
+  ASSERT_TRUE(h.board().shadesShown());
+  h.game.Click(ctl::LblBegin(12));
+  for (int n = 1; n <= 81; ++n) EXPECT_EQ(h.board().background(0, n), colours::Checkerboard(n)) << n;
+}
+
 TEST(GameFlow, SolveModeShowsEmptyGridsAndItsButtons) {
   GameHarness h;
   h.game.Click(ctl::LblBegin(12));

@@ -215,7 +215,7 @@ QString RandomPlayer::Screen() {
     QString cells = QStringLiteral("g%1%2:").arg(grid).arg(board().gridEditable(grid) ? u'e' : u'-');
     for (int n = 1; n <= kCellsPerGrid; ++n) {
       const CellState& c = board().cell(grid, n);
-      cells += QStringLiteral("%1").arg(c.background.ToValue(), 0, 16);
+      cells += QStringLiteral("%1").arg(board().background(grid, n).ToValue(), 0, 16);
       const QChar kind = board().isFixed(grid, n) ? u'f' : c.kind == EntryKind::Pencil ? u'p' : u'-';
       // A digit the solver hides while it runs is not drawn.
       if (c.digit != 0 && c.digitShown)
