@@ -11,6 +11,12 @@ GameState::GameState(Controls& controls, QObject* parent) : QObject(parent), con
 
 void GameState::Draw() { ShowScreen(session_, controls_); }
 
+template <typename Fact, typename Value>
+void GameState::Change(Fact Session::*fact, const Value& value) {
+  session_.*fact = value;
+  Draw();
+}
+
 std::optional<int> GameState::missionLevel() const {
   return session_.mode == GameMode::Mission ? std::optional<int>(session_.level) : std::nullopt;
 }
@@ -33,10 +39,7 @@ void GameState::setDifficulty(int nd) {
   Draw();
 }
 
-void GameState::setClock(const ClockFace& face) {
-  session_.clock = face;
-  Draw();
-}
+void GameState::setClock(const ClockFace& face) { Change(&Session::clock, face); }
 
 void GameState::setClockSeconds(int seconds) {
   session_.clock.seconds = seconds;
@@ -65,10 +68,7 @@ void GameState::setTool(EntryKind tool) {
   Draw();
 }
 
-void GameState::setResumeLevel(std::optional<int> level) {
-  session_.resumeLevel = level;
-  Draw();
-}
+void GameState::setResumeLevel(std::optional<int> level) { Change(&Session::resumeLevel, level); }
 
 void GameState::setGameOn(bool on) {
   session_.gameOn = on;
@@ -92,44 +92,20 @@ void GameState::OpenStartGroup(StartGroup group) {
   Draw();
 }
 
-void GameState::setLevelArrows(LevelArrows arrows) {
-  session_.levelArrows = arrows;
-  Draw();
-}
+void GameState::setLevelArrows(LevelArrows arrows) { Change(&Session::levelArrows, arrows); }
 
-void GameState::setHintLineColour(Rgb colour) {
-  session_.hintLineColour = colour;
-  Draw();
-}
+void GameState::setHintLineColour(Rgb colour) { Change(&Session::hintLineColour, colour); }
 
-void GameState::setHintLine(const QString& message) {
-  session_.hintLine = message;
-  Draw();
-}
+void GameState::setHintLine(const QString& message) { Change(&Session::hintLine, message); }
 
-void GameState::setNotice(Notice notice) {
-  session_.notice = notice;
-  Draw();
-}
+void GameState::setNotice(Notice notice) { Change(&Session::notice, notice); }
 
-void GameState::setColourHint(bool on) {
-  session_.colourHint = on;
-  Draw();
-}
+void GameState::setColourHint(bool on) { Change(&Session::colourHint, on); }
 
-void GameState::setRestarting(bool restarting) {
-  session_.restarting = restarting;
-  Draw();
-}
+void GameState::setRestarting(bool restarting) { Change(&Session::restarting, restarting); }
 
-void GameState::setSolveOffered(bool offered) {
-  session_.solveOffered = offered;
-  Draw();
-}
+void GameState::setSolveOffered(bool offered) { Change(&Session::solveOffered, offered); }
 
-void GameState::setResultsShown(bool shown) {
-  session_.resultsShown = shown;
-  Draw();
-}
+void GameState::setResultsShown(bool shown) { Change(&Session::resultsShown, shown); }
 
 }  // namespace varelo

@@ -93,6 +93,8 @@ class GameState : public QObject {
  private:
   void EnterMode(GameMode mode, int order, int level);
   void Draw();
+  template <typename Fact, typename Value>
+  void Change(Fact Session::*fact, const Value& value);
 
   Controls& controls_;
   Session session_;
