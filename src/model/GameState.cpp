@@ -41,9 +41,10 @@ void GameState::setDifficulty(int nd) {
 
 void GameState::setClock(const ClockFace& face) { Change(&Session::clock, face); }
 
+// The clock changes twice a second and shows in the top bar alone.
 void GameState::setClockSeconds(int seconds) {
   session_.clock.seconds = seconds;
-  Draw();
+  ShowTopBar(session_, controls_);
 }
 
 void GameState::setTimeLimit(int seconds) { session_.timeLimit = seconds; }
@@ -53,7 +54,7 @@ void GameState::setTimeLimit(int seconds) { session_.timeLimit = seconds; }
 void GameState::BlinkSeparator() {
   ClockSign& separator = session_.clock.separator;
   separator = separator == ClockSign::Colon ? ClockSign::Blank : ClockSign::Colon;
-  Draw();
+  ShowTopBar(session_, controls_);
 }
 
 void GameState::setSolvePhase(SolvePhase phase) {

@@ -1,8 +1,8 @@
 #pragma once
 // The owner of the game's Session: each fact has its setter here and
 // nowhere else, and after each change the window's areas are drawn afresh
-// from the whole value (model/Screen); the rules read the facts, never a
-// caption.
+// from the whole value (model/Screen; the clock's ticks redraw the top bar
+// alone); the rules read the facts, never a caption.
 
 #include <QObject>
 
